@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+
+namespace wavora {
+
+// Bounds that keep a hostile or broken file from exhausting memory or the stack. Real slideshows
+// stay far below every one of them.
+inline constexpr int kMaxNesting = 100;
+inline constexpr size_t kMaxNameLength = 256;
+inline constexpr size_t kMaxValueLength = size_t{1} << 20;
+inline constexpr size_t kMaxNodesPerRead = 100000;
+inline constexpr size_t kMaxArrayItems = 1000000;
+inline constexpr size_t kMaxFileSize = size_t{64} << 20;
+
+}  // namespace wavora

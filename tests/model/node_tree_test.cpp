@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "model/node.h"
+TEST(X, Y) {}
