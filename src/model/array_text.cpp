@@ -25,7 +25,8 @@ std::string ItemAsText(const TArrayItem& item, const TArrayType& type) {
       return std::get<bool>(item) ? "true" : "false";
     case TArrayElementKind::Enumeration: {
       const int64_t ordinal = std::get<int64_t>(item);
-      if (ordinal >= 0 && ordinal < static_cast<int64_t>(type.valueNames.size())) return type.valueNames[ordinal];
+      if (ordinal >= 0 && ordinal < static_cast<int64_t>(type.valueNames.size()))
+        return type.valueNames[ordinal];
       return std::to_string(ordinal);
     }
     case TArrayElementKind::String:
@@ -43,7 +44,8 @@ std::string ItemAsText(const TArrayItem& item, const TArrayType& type) {
   }
 }
 
-std::string GroupAsText(const TArrayValue& value, const TArrayType& type, bool format, int indent, int level) {
+std::string GroupAsText(const TArrayValue& value, const TArrayType& type, bool format, int indent,
+                        int level) {
   const std::string pad = format ? std::string(indent, ' ') : std::string();
   std::string text = pad + "<D>";
   if (level >= type.dimensions - 1) {
@@ -61,7 +63,9 @@ std::string GroupAsText(const TArrayValue& value, const TArrayType& type, bool f
   return text + pad + "</D>";
 }
 
-bool IsLayout(char c) { return c == 0 || c == 9 || c == 10 || c == 13 || c == 32; }
+bool IsLayout(char c) {
+  return c == 0 || c == 9 || c == 10 || c == 13 || c == 32;
+}
 
 class TArrayReader {
  public:
@@ -85,7 +89,8 @@ class TArrayReader {
 
   static std::string Place(const Path& path) {
     std::string text;
-    for (size_t index : path) text += "[" + std::to_string(index) + "]";
+    for (size_t index : path)
+      text += "[" + std::to_string(index) + "]";
     return text.empty() ? "[]" : text;
   }
 
@@ -93,7 +98,8 @@ class TArrayReader {
 
   void SkipLayout() {
     char c;
-    while (stream_.PeekChar(c) && IsLayout(c)) stream_.ReadChar(c);
+    while (stream_.PeekChar(c) && IsLayout(c))
+      stream_.ReadChar(c);
   }
 
   bool AtEndTag() const {
@@ -178,7 +184,8 @@ class TArrayReader {
       stream_.ReadChar(c);
       if (c == '"') quoted = !quoted;
       if (text.size() >= kMaxValueLength) {
-        throw TXMLNodeParsingError("Array element " + Place(path) + " is too long at position " + PositionText());
+        throw TXMLNodeParsingError("Array element " + Place(path) + " is too long at position " +
+                                   PositionText());
       }
       text += c;
     }
@@ -199,7 +206,8 @@ class TArrayReader {
         itemPath.push_back(group.items.size());
         group.items.push_back(ConvertItem(text.substr(start, i - start), itemPath));
         if (++itemCount_ > kMaxArrayItems) {
-          throw TXMLNodeParsingError("Array element " + Place(itemPath) + " is one item too many for an array");
+          throw TXMLNodeParsingError("Array element " + Place(itemPath) +
+                                     " is one item too many for an array");
         }
         start = i + 1;
       }
@@ -213,7 +221,8 @@ class TArrayReader {
 
   TArrayItem ConvertItem(std::string item, const Path& path) {
     const size_t first = item.find_first_not_of("\t\n\r ");
-    item = first == std::string::npos ? std::string() : item.substr(first, item.find_last_not_of("\t\n\r ") - first + 1);
+    item = first == std::string::npos ? std::string()
+                                      : item.substr(first, item.find_last_not_of("\t\n\r ") - first + 1);
     switch (type_.element) {
       case TArrayElementKind::Single:
       case TArrayElementKind::Double: {
@@ -226,7 +235,8 @@ class TArrayReader {
       }
       case TArrayElementKind::Int64: {
         const auto number = ParseInt64(item);
-        if (!number) BadItem("Array element has incorrect long integer (int64) data item in an array ", item, path);
+        if (!number)
+          BadItem("Array element has incorrect long integer (int64) data item in an array ", item, path);
         return *number;
       }
       case TArrayElementKind::Boolean:
@@ -238,11 +248,14 @@ class TArrayReader {
           if (SameText(type_.valueNames[i], item)) return static_cast<int64_t>(i);
         }
         std::string names;
-        for (const std::string& n : type_.valueNames) names += (names.empty() ? "" : ",") + n;
-        BadItem("Array element has incorrect enumerated value item ", item, path, "\r\nShould be one of: " + names);
+        for (const std::string& n : type_.valueNames)
+          names += (names.empty() ? "" : ",") + n;
+        BadItem("Array element has incorrect enumerated value item ", item, path,
+                "\r\nShould be one of: " + names);
       }
       case TArrayElementKind::String:
-        if (item.size() >= 2 && item.front() == '"' && item.back() == '"') item = item.substr(1, item.size() - 2);
+        if (item.size() >= 2 && item.front() == '"' && item.back() == '"')
+          item = item.substr(1, item.size() - 2);
         return DecodeElementText(item);
       case TArrayElementKind::Raw:
         return ConvertRaw(item, path);
@@ -254,12 +267,23 @@ class TArrayReader {
   TArrayItem ConvertInteger(const std::string& item, const Path& path) {
     int64_t low = std::numeric_limits<int32_t>::min(), high = std::numeric_limits<int32_t>::max();
     switch (type_.element) {
-      case TArrayElementKind::Int8: low = -128, high = 127; break;
-      case TArrayElementKind::UInt8: low = 0, high = 255; break;
-      case TArrayElementKind::Int16: low = -32768, high = 32767; break;
-      case TArrayElementKind::UInt16: low = 0, high = 65535; break;
-      case TArrayElementKind::UInt32: low = 0, high = std::numeric_limits<uint32_t>::max(); break;
-      default: break;
+      case TArrayElementKind::Int8:
+        low = -128, high = 127;
+        break;
+      case TArrayElementKind::UInt8:
+        low = 0, high = 255;
+        break;
+      case TArrayElementKind::Int16:
+        low = -32768, high = 32767;
+        break;
+      case TArrayElementKind::UInt16:
+        low = 0, high = 65535;
+        break;
+      case TArrayElementKind::UInt32:
+        low = 0, high = std::numeric_limits<uint32_t>::max();
+        break;
+      default:
+        break;
     }
     const auto number = ParseInt64(item);
     if (!number || *number < low || *number > high) {
@@ -284,7 +308,8 @@ class TArrayReader {
         nibble = c - 'A' + 10;
       } else {
         throw TXMLNodeParsingError("Illegal Character in hexadecimal data item: (Code:" +
-                                   std::to_string(static_cast<unsigned char>(c)) + " \"" + std::string(1, c) + "\")");
+                                   std::to_string(static_cast<unsigned char>(c)) + " \"" + std::string(1, c) +
+                                   "\")");
       }
       bytes[i / 2] = static_cast<uint8_t>(bytes[i / 2] << 4 | nibble);
     }
@@ -302,6 +327,8 @@ std::string ArrayAsText(const TArrayValue& value, const TArrayType& type, bool f
   return GroupAsText(value, type, format, indent, 0);
 }
 
-TArrayValue ReadArrayText(TStream& stream, const TArrayType& type) { return TArrayReader(stream, type).Read(); }
+TArrayValue ReadArrayText(TStream& stream, const TArrayType& type) {
+  return TArrayReader(stream, type).Read();
+}
 
 }  // namespace wavora

@@ -5,7 +5,9 @@
 
 namespace wavora {
 
-iXMLNode TClassInfo::Create() const { return factory_ ? factory_() : iXMLNode(); }
+iXMLNode TClassInfo::Create() const {
+  return factory_ ? factory_() : iXMLNode();
+}
 
 const TPropertyInfo* TClassInfo::FindProperty(const std::string& name) const {
   for (const TPropertyInfo& property : properties_) {
@@ -27,7 +29,8 @@ std::optional<TPropertyValue> TClassInfo::InitialValue(size_t propertyIndex) con
     // One freshly initialised instance per class, read once and kept for the rest of the run.
     const iXMLNode prototype = Create();
     auto values = std::make_shared<std::vector<TPropertyValue>>();
-    for (const TPropertyInfo& property : properties_) values->push_back(property.get(*prototype));
+    for (const TPropertyInfo& property : properties_)
+      values->push_back(property.get(*prototype));
     prototype->Clear();
     initialValues_ = std::move(values);
   }

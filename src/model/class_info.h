@@ -122,12 +122,13 @@ class TClassBuilder {
     p.name = std::move(name);
     p.kind = TPropertyKind::Enumeration;
     p.valueNames = std::move(valueNames);
-    if (declaredDefault) p.declaredDefault = *declaredDefault;
+    p.declaredDefault = declaredDefault;
     p.get = [get](const TBasicXMLNode& n) {
       return TPropertyValue(static_cast<int32_t>(detail::Read(static_cast<const C&>(n), get)));
     };
     p.set = [set](TBasicXMLNode& n, const TPropertyValue& v) {
-      using Target = std::remove_cvref_t<decltype(detail::Read(std::declval<const C&>(), std::declval<Get>()))>;
+      using Target =
+          std::remove_cvref_t<decltype(detail::Read(std::declval<const C&>(), std::declval<Get>()))>;
       detail::Write(static_cast<C&>(n), set, static_cast<Target>(std::get<int32_t>(v)));
     };
     info_.properties_.push_back(std::move(p));
@@ -161,11 +162,11 @@ class TClassBuilder {
  private:
   template <class T, class Get, class Set>
   TClassBuilder& Add(std::string name, TPropertyKind kind, Get get, Set set,
-                     std::optional<TPropertyValue> declaredDefault) {
+                     std::optional<int32_t> declaredDefault) {
     TPropertyInfo p;
     p.name = std::move(name);
     p.kind = kind;
-    p.declaredDefault = std::move(declaredDefault);
+    p.declaredDefault = declaredDefault;
     p.get = [get](const TBasicXMLNode& n) {
       return TPropertyValue(static_cast<T>(detail::Read(static_cast<const C&>(n), get)));
     };

@@ -15,7 +15,8 @@ const TClassInfo& TBasicXMLNode::StaticClassInfo() {
 }
 
 const TClassInfo& TXMLNode::StaticClassInfo() {
-  static const TClassInfo info = TClassBuilder<TXMLNode>("TXMLNode", &TBasicXMLNode::StaticClassInfo()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TXMLNode>("TXMLNode", &TBasicXMLNode::StaticClassInfo()).Build();
   return info;
 }
 
@@ -28,11 +29,17 @@ TBasicXMLNode::~TBasicXMLNode() {
   }
 }
 
-int TBasicXMLNode::GetChildCount() const { return 0; }
+int TBasicXMLNode::GetChildCount() const {
+  return 0;
+}
 
-iXMLNode TBasicXMLNode::GetChildren(int) const { throw TXMLNodeError("This object can have no children"); }
+iXMLNode TBasicXMLNode::GetChildren(int) const {
+  throw TXMLNodeError("This object can have no children");
+}
 
-iXMLNode TBasicXMLNode::GetParentNode() const { return iXMLNode(parentNode_); }
+iXMLNode TBasicXMLNode::GetParentNode() const {
+  return iXMLNode(parentNode_);
+}
 
 void TBasicXMLNode::SetParentNode(const iXMLNode& value) {
   const iXMLNode keepAlive = Self();
@@ -43,9 +50,13 @@ void TBasicXMLNode::SetParentNode(const iXMLNode& value) {
   parentNode_ = value.Get();
 }
 
-void TBasicXMLNode::Init() { parentNode_ = nullptr; }
+void TBasicXMLNode::Init() {
+  parentNode_ = nullptr;
+}
 
-TParamWriteStyle TBasicXMLNode::GetParamWriteStyle() const { return pwsAllAttribs; }
+TParamWriteStyle TBasicXMLNode::GetParamWriteStyle() const {
+  return pwsAllAttribs;
+}
 
 int TBasicXMLNode::GetPosition() const {
   if (!parentNode_) return -1;
@@ -65,7 +76,9 @@ void TBasicXMLNode::SetPosition(int value) {
   if (value != GetPosition()) parentNode_->Move(Self(), value);
 }
 
-int TBasicXMLNode::add(const iXMLNode&) { return -1; }
+int TBasicXMLNode::add(const iXMLNode&) {
+  return -1;
+}
 
 void TBasicXMLNode::Remove(const iXMLNode&) {
   throw TXMLNodeError("This object can have no children so cannot do \"Remove\" ");
@@ -73,15 +86,21 @@ void TBasicXMLNode::Remove(const iXMLNode&) {
 
 void TBasicXMLNode::Clear() {}
 
-bool TBasicXMLNode::IsChild(const iXMLNode&) const { return false; }
+bool TBasicXMLNode::IsChild(const iXMLNode&) const {
+  return false;
+}
 
 int TBasicXMLNode::Move(const iXMLNode&, int) {
   throw TXMLNodeError("This object can have no children so cannot do \"Move\" ");
 }
 
-void TBasicXMLNode::LoadFromStream(TStream& stream) { ReadNodeBody(*this, stream, false); }
+void TBasicXMLNode::LoadFromStream(TStream& stream) {
+  ReadNodeBody(*this, stream, false);
+}
 
-void TBasicXMLNode::LoadFromStreamSkipUnknows(TStream& stream) { ReadNodeBody(*this, stream, true); }
+void TBasicXMLNode::LoadFromStreamSkipUnknows(TStream& stream) {
+  ReadNodeBody(*this, stream, true);
+}
 
 void TBasicXMLNode::SaveToStream(TStream& stream, bool format, int indent) const {
   WriteNode(*this, stream, format, indent);
@@ -96,7 +115,9 @@ TXMLNode::~TXMLNode() {
   }
 }
 
-int TXMLNode::GetChildCount() const { return children_ ? static_cast<int>(children_->size()) : 0; }
+int TXMLNode::GetChildCount() const {
+  return children_ ? static_cast<int>(children_->size()) : 0;
+}
 
 iXMLNode TXMLNode::GetChildren(int index) const {
   if (!children_) throw TXMLNodeError("There are no children in node.");

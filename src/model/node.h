@@ -19,7 +19,13 @@ class iXNMessenger;
 enum TParamWriteStyle { pwsAllAttribs, pwsAllElements };
 
 // Which nodes a message visits, starting from the sending node.
-enum TSendMessageVisits { smvAll, smvAllExceptChildren, smvParentsOnly, smvOtherBranchesFromRoot, smvChildrenOnly };
+enum TSendMessageVisits {
+  smvAll,
+  smvAllExceptChildren,
+  smvParentsOnly,
+  smvOtherBranchesFromRoot,
+  smvChildrenOnly
+};
 
 // Spaces per nesting level in formatted output.
 inline constexpr int IndentStep = 2;

@@ -61,7 +61,8 @@ std::string ReadFileText(const std::string& fileName) {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) ThrowFileError("Cannot read file", fileName, errno);
     if (n == 0) break;
-    if (text.size() + static_cast<size_t>(n) > kMaxFileSize) ThrowFileError("Cannot read file", fileName, EFBIG);
+    if (text.size() + static_cast<size_t>(n) > kMaxFileSize)
+      ThrowFileError("Cannot read file", fileName, EFBIG);
     text.append(buffer, static_cast<size_t>(n));
   }
   return text;
@@ -118,9 +119,17 @@ void SaveToFile(const TBasicXMLNode& node, const std::string& fileName) {
   WriteFileText(fileName, stream.Data());
 }
 
-iXMLNode ReadNodeFromFile(const std::string& fileName) { return ReadNodeFromFileText(fileName, false); }
-iXMLNode ReadNodeFromFileSkipUnknowns(const std::string& fileName) { return ReadNodeFromFileText(fileName, true); }
-iXMLNode ReadNodeFromStream(TStream& stream) { return FirstDetachedChild(stream, false); }
-iXMLNode ReadNodeFromStreamSkipUnknowns(TStream& stream) { return FirstDetachedChild(stream, true); }
+iXMLNode ReadNodeFromFile(const std::string& fileName) {
+  return ReadNodeFromFileText(fileName, false);
+}
+iXMLNode ReadNodeFromFileSkipUnknowns(const std::string& fileName) {
+  return ReadNodeFromFileText(fileName, true);
+}
+iXMLNode ReadNodeFromStream(TStream& stream) {
+  return FirstDetachedChild(stream, false);
+}
+iXMLNode ReadNodeFromStreamSkipUnknowns(TStream& stream) {
+  return FirstDetachedChild(stream, true);
+}
 
 }  // namespace wavora

@@ -3,28 +3,54 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace wavora {
+
+namespace {
+
+// "1.2500" -> "1.25", "3.000" -> "3"; texts without a decimal point stay as they are.
+void StripTrailingZeros(std::string& digits) {
+  if (digits.find('.') == std::string::npos) return;
+  digits.erase(digits.find_last_not_of('0') + 1);
+  if (digits.back() == '.') digits.pop_back();
+}
+
+}  // namespace
 
 std::string FormatGeneral(double value, int significantDigits) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0) return "0";
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+  char buffer[400];
+  // The exponent of the value once rounded to the precision decides the notation: fixed-point from
+  // 0.00001 up to the largest number with as many integer digits as the precision.
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                              significantDigits - 1);
   std::string text(buffer, result.ptr);
   const size_t e = text.find('e');
-  if (e != std::string::npos) text[e] = 'E';
-  return text;
+  const int exponent = std::stoi(text.substr(e + 1));
+  if (exponent >= -5 && exponent < significantDigits) {
+    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                           significantDigits - 1 - exponent);
+    text.assign(buffer, result.ptr);
+    StripTrailingZeros(text);
+    return text;
+  }
+  std::string mantissa = text.substr(0, e);
+  StripTrailingZeros(mantissa);
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  return mantissa + (exponent < 0 ? "E-" : "E+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
 }
 
 namespace {
 
 std::string_view Trim(std::string_view text) {
   const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && isBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -45,8 +71,12 @@ std::optional<Int> ParseInteger(std::string_view text) {
 
 }  // namespace
 
-std::optional<int32_t> ParseInt32(std::string_view text) { return ParseInteger<int32_t>(text); }
-std::optional<int64_t> ParseInt64(std::string_view text) { return ParseInteger<int64_t>(text); }
+std::optional<int32_t> ParseInt32(std::string_view text) {
+  return ParseInteger<int32_t>(text);
+}
+std::optional<int64_t> ParseInt64(std::string_view text) {
+  return ParseInteger<int64_t>(text);
+}
 
 std::optional<double> ParseDouble(std::string_view text) {
   text = DropPlus(Trim(text));
@@ -61,7 +91,8 @@ std::optional<double> ParseDouble(std::string_view text) {
   double value = 0;
   const auto [end, error] =
       std::from_chars(normal.data(), normal.data() + normal.size(), value, std::chars_format::general);
-  if (error != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) return std::nullopt;
+  if (error != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value))
+    return std::nullopt;
   return value;
 }
 

@@ -13,8 +13,12 @@ namespace wavora {
 // The general format: fixed-point unless the exponent is below -5 or reaches the precision, then
 // "d.dddE+XX"; no trailing zeros. Single-precision values use 7 digits, doubles 15.
 std::string FormatGeneral(double value, int significantDigits);
-inline std::string FormatSingle(float value) { return FormatGeneral(value, 7); }
-inline std::string FormatDouble(double value) { return FormatGeneral(value, 15); }
+inline std::string FormatSingle(float value) {
+  return FormatGeneral(value, 7);
+}
+inline std::string FormatDouble(double value) {
+  return FormatGeneral(value, 15);
+}
 
 // Parsers return none for a text that is not a finite number of the type (surrounding blanks
 // allowed, an optional sign, for floats "." or "," as the decimal separator).

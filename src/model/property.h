@@ -15,14 +15,34 @@ class TBasicXMLNode;
 enum class TPropertyKind { Integer, Boolean, Enumeration, Single, Double, String, Int64, DynArray };
 
 // Element types of a dynamic array. Raw items are written as the hexadecimal of their bytes.
-enum class TArrayElementKind { Int8, UInt8, Int16, UInt16, Int32, UInt32, Int64, Single, Double, Boolean,
-                               Enumeration, String, Raw };
+enum class TArrayElementKind {
+  Int8,
+  UInt8,
+  Int16,
+  UInt16,
+  Int32,
+  UInt32,
+  Int64,
+  Single,
+  Double,
+  Boolean,
+  Enumeration,
+  String,
+  Raw
+};
 
 struct TArrayType {
   int dimensions = 1;
   TArrayElementKind element = TArrayElementKind::Int32;
   std::vector<std::string> valueNames;  // Enumeration items
   int rawSize = 0;                      // bytes per Raw item
+
+  static TArrayType Of(int dimensions, TArrayElementKind element) {
+    TArrayType type;
+    type.dimensions = dimensions;
+    type.element = element;
+    return type;
+  }
 };
 
 // One array item: integers and enumeration ordinals as int64, floats as double (Single items hold
@@ -45,9 +65,9 @@ using TPropertyValue = std::variant<int32_t, bool, float, double, std::string, i
 struct TPropertyInfo {
   std::string name;
   TPropertyKind kind = TPropertyKind::Integer;
-  std::vector<std::string> valueNames;  // Enumeration and Boolean value names, by ordinal
-  TArrayType arrayType;                 // DynArray only
-  std::optional<TPropertyValue> declaredDefault;
+  std::vector<std::string> valueNames;     // Enumeration and Boolean value names, by ordinal
+  TArrayType arrayType;                    // DynArray only
+  std::optional<int32_t> declaredDefault;  // Integer and Enumeration only
   std::function<TPropertyValue(const TBasicXMLNode&)> get;
   std::function<void(TBasicXMLNode&, const TPropertyValue&)> set;
 };

@@ -102,12 +102,14 @@ const TPropertyInfo& RequireProperty(const TBasicXMLNode& object, std::string_vi
                       object.ClassInfo().ClassName() + "." + property.name);
 }
 
-int32_t EnumerationOrdinal(const TBasicXMLNode& object, const TPropertyInfo& property, std::string_view text) {
+int32_t EnumerationOrdinal(const TBasicXMLNode& object, const TPropertyInfo& property,
+                           std::string_view text) {
   for (size_t i = 0; i < property.valueNames.size(); ++i) {
     if (SameText(property.valueNames[i], text)) return static_cast<int32_t>(i);
   }
   std::string names;
-  for (const std::string& n : property.valueNames) names += (names.empty() ? "" : ", ") + n;
+  for (const std::string& n : property.valueNames)
+    names += (names.empty() ? "" : ", ") + n;
   ThrowNotConvertible(object, property, text, ("value (one of " + names + ")").c_str());
 }
 

@@ -9,7 +9,7 @@ namespace wavora {
 inline constexpr int kMaxNesting = 100;
 inline constexpr size_t kMaxNameLength = 256;
 inline constexpr size_t kMaxValueLength = size_t{1} << 20;
-inline constexpr size_t kMaxNodesPerRead = 100000;
+inline constexpr size_t kMaxNodesPerRead = 20000;
 inline constexpr size_t kMaxArrayItems = 1000000;
 inline constexpr size_t kMaxFileSize = size_t{64} << 20;
 

@@ -37,8 +37,7 @@ class TRef {
   TRef(const TRef& other) : TRef(other.object_) {}
   TRef(TRef&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
   template <class U>
-    requires std::is_convertible_v<U*, T*>
-  TRef(const TRef<U>& other) : TRef(other.Get()) {}
+  requires std::is_convertible_v<U*, T*> TRef(const TRef<U>& other) : TRef(other.Get()) {}
   ~TRef() {
     if (object_) object_->Release();
   }

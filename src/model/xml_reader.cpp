@@ -14,9 +14,15 @@ namespace wavora {
 
 namespace {
 
-bool IsBlank(char c) { return c == 9 || c == 10 || c == 13 || c == 32; }
-bool IsLayout(char c) { return c == 0 || IsBlank(c); }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsBlank(char c) {
+  return c == 9 || c == 10 || c == 13 || c == 32;
+}
+bool IsLayout(char c) {
+  return c == 0 || IsBlank(c);
+}
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // Depth and element count of the read in progress on this thread, so that nesting and size stay
 // bounded however the nested bodies are reached (each node's LoadFromStream is virtual).

@@ -18,7 +18,7 @@ bool IsDefaultValue(const TPropertyInfo& property, const TPropertyValue& value) 
   switch (property.kind) {
     case TPropertyKind::Integer:
     case TPropertyKind::Enumeration:
-      return property.declaredDefault ? value == *property.declaredDefault : std::get<int32_t>(value) == 0;
+      return std::get<int32_t>(value) == property.declaredDefault.value_or(0);
     case TPropertyKind::Boolean:
       return !std::get<bool>(value);
     case TPropertyKind::Single:
@@ -44,7 +44,9 @@ bool LeftOut(const TClassInfo& info, size_t index, const TPropertyValue& value) 
   return !initial || *initial == value;
 }
 
-bool BeginsWithXml(const std::string& name) { return name.size() >= 3 && SameText(name.substr(0, 3), "xml"); }
+bool BeginsWithXml(const std::string& name) {
+  return name.size() >= 3 && SameText(name.substr(0, 3), "xml");
+}
 
 }  // namespace
 
@@ -91,7 +93,8 @@ void WriteNode(const TBasicXMLNode& node, TStream& stream, bool format, int inde
   }
   stream.Write(line(indent, open + ">"));
   stream.Write(elements);
-  for (int i = 0; i < childCount; ++i) node.GetChildren(i)->SaveToStream(stream, format, indent + IndentStep);
+  for (int i = 0; i < childCount; ++i)
+    node.GetChildren(i)->SaveToStream(stream, format, indent + IndentStep);
   stream.Write(line(indent, "</" + info.ClassName() + ">"));
 }
 

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "model/node_errors.h"
+#include "model/node_files.h"
+#include "model/property_text.h"
+#include "model/stream.h"
+#include "test_nodes.h"
+
+namespace wavora {
+namespace {
+
+using testing::TTestLeaf;
+using testing::TTestNode;
+
+class XmlFormat : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::RegisterTestNodes(); }
+
+  static std::string Write(const iXMLNode& node, bool format = true) {
+    TStream stream;
+    node->SaveToStream(stream, format, 0);
+    return stream.Data();
+  }
+
+  static iXMLNode Read(const std::string& text, bool skip = false) {
+    TStream stream(text);
+    return skip ? ReadNodeFromStreamSkipUnknowns(stream) : ReadNodeFromStream(stream);
+  }
+
+  // The message of the parsing error that reading the text raises.
+  static std::string ParsingError(const std::string& text, bool skip = false) {
+    try {
+      Read(text, skip);
+    } catch (const TXMLNodeParsingError& e) {
+      return e.what();
+    }
+    return "(no error)";
+  }
+
+  // A tree three levels deep with every property kind and awkward texts.
+  static iXMLNode AwkwardTree() {
+    const TRef<TTestNode> root = MakeNode<TTestNode>();
+    root->count = 7;
+    root->on = false;
+    root->visible = true;
+    root->shape = testing::TTestShape::tsStar;
+    root->gain = 2.55f;
+    root->precise = 0.1;
+    root->name = "say \"hi\"";
+    root->caption = "both \" and ' &lt <";
+    root->big = -5;
+    root->numbers.items = {int64_t{1}, int64_t{-2}, int64_t{3}};
+    root->words.groups = {TArrayValue{{}, {std::string("a,b"), std::string("say \"x\"")}},
+                          TArrayValue{{}, {std::string(), std::string("\xC3\xBC")}}};
+    const TRef<TTestLeaf> leaf = MakeNode<TTestLeaf>();
+    leaf->label = "\xC3\xBC \xE2\x9C\x93";
+    root->add(leaf);
+    const TRef<TTestNode> inner = MakeNode<TTestNode>();
+    leaf->add(inner);
+    inner->add(MakeNode<TTestLeaf>());
+    return root;
+  }
+};
+
+TEST_F(XmlFormat, WritesTheExactTextAndReadsItBackEqual) {
+  const std::string expected =
+      "<TTestNode Count=\"7\" ON=\"False\" Visible=\"True\" Shape=\"tsStar\" Gain=\"2.55\" Precise=\"0.1\" "
+      "Name='say \"hi\"' Big=\"-5\">\r\n"
+      "  <Caption>both \" and ' &amplt &lt</Caption>\r\n"
+      "  <Numbers>\r\n"
+      "    <D>1,-2,3</D>\r\n"
+      "  </Numbers>\r\n"
+      "  <Words>\r\n"
+      "    <D>\r\n"
+      "      <D>\"a,b\",\"say &dqx&dq\"</D>\r\n"
+      "      <D>\"\",\"\xC3\xBC\"</D>\r\n"
+      "    </D>\r\n"
+      "  </Words>\r\n"
+      "  <TTestLeaf Label=\"\xC3\xBC \xE2\x9C\x93\">\r\n"
+      "    <TTestNode ON=\"True\" Gain=\"1.5\">\r\n"
+      "      <TTestLeaf />\r\n"
+      "    </TTestNode>\r\n"
+      "  </TTestLeaf>\r\n"
+      "</TTestNode>\r\n";
+  const iXMLNode tree = AwkwardTree();
+  ASSERT_EQ(Write(tree), expected);
+
+  const iXMLNode copy = Read(expected);
+  ASSERT_TRUE(copy);
+  const auto& original = static_cast<const TTestNode&>(*tree);
+  const auto& read = static_cast<const TTestNode&>(*copy);
+  EXPECT_EQ(read.count, 7);
+  EXPECT_EQ(read.level, 3);
+  EXPECT_FALSE(read.on);
+  EXPECT_EQ(read.shape, testing::TTestShape::tsStar);
+  EXPECT_EQ(read.gain, 2.55f);
+  EXPECT_EQ(read.offset, 0.0f);
+  EXPECT_EQ(read.name, original.name);
+  EXPECT_EQ(read.caption, original.caption);
+  EXPECT_EQ(read.numbers, original.numbers);
+  EXPECT_EQ(read.words, original.words);
+  EXPECT_EQ(Write(copy), expected);
+}
+
+TEST_F(XmlFormat, LeavesOutOnlyWhatReadingRestores) {
+  // Only defaults: one line. A value the class starts with differently is written even when it is
+  // False or 0, so a switched-off object does not come back switched on.
+  EXPECT_EQ(Write(MakeNode<TTestLeaf>()), "<TTestLeaf />\r\n");
+  const TRef<TTestNode> node = MakeNode<TTestNode>();
+  node->on = false;
+  node->gain = 0;
+  node->level = 0;
+  EXPECT_EQ(Write(node), "<TTestNode Level=\"0\" ON=\"False\" Gain=\"0\" />\r\n");
+  const iXMLNode copy = Read(Write(node));
+  const auto& read = static_cast<const TTestNode&>(*copy);
+  EXPECT_FALSE(read.on);
+  EXPECT_EQ(read.gain, 0.0f);
+  EXPECT_EQ(read.level, 0);
+
+  // A file without those attributes keeps the initial values, as it always did.
+  const auto& plain = static_cast<const TTestNode&>(*Read("<TTestNode/>"));
+  EXPECT_TRUE(plain.on);
+  EXPECT_EQ(plain.gain, 1.5f);
+  EXPECT_EQ(plain.level, 3);
+}
+
+TEST_F(XmlFormat, ElementValuesDecodeAndAttributeValuesStandAsWritten) {
+  const TRef<TTestLeaf> leaf = MakeNode<TTestLeaf>();
+  leaf->label = "x &lt y";
+  EXPECT_EQ(Write(leaf), "<TTestLeaf Label=\"x &lt y\" />\r\n");
+  EXPECT_EQ(static_cast<TTestLeaf&>(*Read(Write(leaf))).label, "x &lt y");
+  leaf->label = "\"'&lt&dq";
+  EXPECT_EQ(static_cast<TTestLeaf&>(*Read(Write(leaf))).label, "\"'&lt&dq");
+  EXPECT_EQ(DecodeElementText(EncodeElementText("a&b<c\"", true)), "a&b<c\"");
+}
+
+TEST_F(XmlFormat, ReaderPassesOverCommentsDeclarationsAndLetterCase) {
+  const iXMLNode node = Read(
+      "<?xml version=\"1.0\"?>\r\n<ttestleaf label=\"a\">\r\n  <!-- a > b -- > still -->\r\n"
+      "  <!DOCTYPE x 'y>z'>\r\n  <TTestLeaf Label='b'></Whatever>\r\n</TTestLeaf>\r\n");
+  ASSERT_TRUE(node);
+  EXPECT_EQ(static_cast<TTestLeaf&>(*node).label, "a");
+  ASSERT_EQ(node->GetChildCount(), 1);
+  EXPECT_EQ(static_cast<TTestLeaf&>(*node->GetChildren(0)).label, "b");
+}
+
+TEST_F(XmlFormat, UnknownElementsFailPlainReadingAndAreSkippedOnRequest) {
+  const std::string text = "<TTestLeaf><TFoo>x<b/></TF\r\n  oo\n><TTestLeaf Label=\"kept\"/></TTestLeaf>";
+  EXPECT_EQ(ParsingError(text), "Unrecognised Tag: TFoo at 17");
+  const iXMLNode node = Read(text, true);
+  ASSERT_EQ(node->GetChildCount(), 1);
+  EXPECT_EQ(static_cast<TTestLeaf&>(*node->GetChildren(0)).label, "kept");
+  EXPECT_EQ(ParsingError("<TTestLeaf><TFoo>never closed</TTestLeaf>", true),
+            "Unrecognised and badly formed Tag: TFoo at 41");
+}
+
+TEST_F(XmlFormat, UnknownAttributesFailPlainReadingAndAreIgnoredOnRequest) {
+  EXPECT_EQ(ParsingError("<TTestLeaf Colour=\"red\" Label=\"a\"/>"),
+            "No property info available for this object.property: TTestLeaf.Colour");
+  EXPECT_EQ(static_cast<TTestLeaf&>(*Read("<TTestLeaf Colour=\"red\" Label=\"a\"/>", true)).label, "a");
+}
+
+TEST_F(XmlFormat, NumbersThatDoNotConvertFailBothVariantsNamingPropertyAndText) {
+  for (const bool skip : {false, true}) {
+    try {
+      Read("<TTestNode Count=\"12a\"/>", skip);
+      ADD_FAILURE() << "no conversion error";
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(std::string(e.what()), "\"12a\" is not a valid integer for the property TTestNode.Count");
+    }
+  }
+  EXPECT_THROW(Read("<TTestNode Gain=\"1e50\"/>"), EConvertError);
+  EXPECT_THROW(Read("<TTestNode Precise=\"nan\"/>"), EConvertError);
+  EXPECT_THROW(Read("<TTestNode ON=\"maybe\"/>"), EConvertError);
+  EXPECT_EQ(static_cast<TTestNode&>(*Read("<TTestNode Gain=\"2,5\" ON=\"TRUE\"/>")).gain, 2.5f);
+}
+
+TEST_F(XmlFormat, MalformedTextsGiveTheReaderMessagesWithPositions) {
+  EXPECT_EQ(ParsingError("  x <TTestLeaf/>"),
+            "Tag start not found. Illegal character (\"x\" ord=120) at position=3");
+  EXPECT_EQ(ParsingError("<1TTestLeaf/> "), "Illegal first character in tag. (\"1\" ord=49) at position=2");
+  EXPECT_EQ(ParsingError(" <"), "End of stream reached before end of tag: <");
+  EXPECT_EQ(ParsingError("<TTestLeaf Label=\"x\""), "End of stream reached before end of tag: TTestLeaf");
+  EXPECT_EQ(ParsingError("<TTestLeaf>"), "End of stream reached before tag is closed: TTestLeaf");
+  EXPECT_EQ(ParsingError("<TTestNode><Numbers><D>1,x</D></Numbers></TTestNode>"),
+            "Array element has incorrect integer data item in an array [1] \"x\"");
+  EXPECT_EQ(ParsingError("<TTestNode><Numbers><E>1</E></Numbers></TTestNode>"),
+            "Array element [] has incorrect <D> data tag at position 23");
+  EXPECT_EQ(ParsingError("<TTestNode><Numbers><D><D>1</D></D></Numbers></TTestNode>"),
+            "Data has too many dimensions for array. Array element []");
+  EXPECT_EQ(ParsingError("<TTestNode><Words><D>\"a\"</D></Words></TTestNode>"),
+            "Array does not contain enough dimensions or has unrecognised characters: [] \"\"a\"\"");
+  EXPECT_EQ(
+      ParsingError("<TTestNode><Words><D><D>\"a</D></D></Words></TTestNode>"),
+      "Array tag did not close before end of file: [0]\r\nPossibly due to a incorrect quote mark "
+      "(\"a</D></D></Words></TTestNode>)\r\nUse &dq for \" and bound in double quotes if commas are in text");
+}
+
+TEST_F(XmlFormat, PropertyByNameServiceConvertsEveryKind) {
+  const TRef<TTestNode> node = MakeNode<TTestNode>();
+  SetPropertyFromText(*node, "shape", "TSSQUARE", false);
+  SetPropertyFromText(*node, "Precise", "1E-06", false);
+  SetPropertyFromText(*node, "Big", "-9000000000", false);
+  EXPECT_EQ(PropertyAsText(*node, "Shape"), "tsSquare");
+  EXPECT_EQ(PropertyAsText(*node, "Precise"), "1E-06");
+  EXPECT_EQ(PropertyAsText(*node, "Big"), "-9000000000");
+  EXPECT_EQ(PropertyAsText(*node, "Offset"), "0");
+  EXPECT_EQ(PropertyAsText(*node, "Visible"), "False");
+  SetPropertyFromText(*node, "Nothing", "1", true);
+  EXPECT_THROW(SetPropertyFromText(*node, "Nothing", "1", false), TXMLNodeParsingError);
+  try {
+    SetPropertyFromText(*node, "Numbers", "1", false);
+    ADD_FAILURE();
+  } catch (const TXMLNodeParsingError& e) {
+    EXPECT_EQ(std::string(e.what()), "Unusable property type: Numbers");
+  }
+}
+
+TEST_F(XmlFormat, RefusesToWritePropertiesNamedLikeXml) {
+  try {
+    Write(MakeNode<testing::TTestXmlNamed>());
+    ADD_FAILURE();
+  } catch (const TXMLNodeError& e) {
+    EXPECT_EQ(std::string(e.what()), "Published param: XmlValue begins with \"XML\" which is not allowed.");
+  }
+}
+
+}  // namespace
+}  // namespace wavora
