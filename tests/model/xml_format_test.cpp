@@ -118,7 +118,8 @@ TEST_F(XmlFormat, LeavesOutOnlyWhatReadingRestores) {
   EXPECT_EQ(read.level, 0);
 
   // A file without those attributes keeps the initial values, as it always did.
-  const auto& plain = static_cast<const TTestNode&>(*Read("<TTestNode/>"));
+  const iXMLNode plainNode = Read("<TTestNode/>");
+  const auto& plain = static_cast<const TTestNode&>(*plainNode);
   EXPECT_TRUE(plain.on);
   EXPECT_EQ(plain.gain, 1.5f);
   EXPECT_EQ(plain.level, 3);
