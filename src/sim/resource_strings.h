@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string_view>
+
+namespace wavora {
+
+// Every text the user sees, in one table: the core's own texts and the window's captions, hints,
+// menu entries and message boxes. Panels read their captions from here when they are built.
+namespace rs {
+
+// Slides and tanks
+inline constexpr std::string_view EmptySlide = "Empty Slide";
+inline constexpr std::string_view ChooseAnObject = "Choose an object to explore.";
+inline constexpr std::string_view EmptyTank = "Empty Tank";
+
+// Window
+inline constexpr std::string_view AppTitle = "Wavora";
+inline constexpr std::string_view Controls = "Controls";
+inline constexpr std::string_view Contrast = "Contrast";
+inline constexpr std::string_view ToolsTab = "Tools";
+inline constexpr std::string_view SlidesTab = "Slides";
+inline constexpr std::string_view CopyCaption = "Copy";
+inline constexpr std::string_view SaveCaption = "Save";
+inline constexpr std::string_view Experiment = "Experiment";
+inline constexpr std::string_view NewSlide = "New Slide";
+inline constexpr std::string_view DeleteSlide = "Delete Slide";
+inline constexpr std::string_view Drips = "Drips";
+inline constexpr std::string_view FastForward = "Fast Forward";
+inline constexpr std::string_view SlidePrefix = "Slide ";
+
+// Hints
+inline constexpr std::string_view ClearTheWater = "Clear the water";
+inline constexpr std::string_view FreezeTheWater = "Freeze the water";
+inline constexpr std::string_view MakeDrips = "Click on water to make drips";
+inline constexpr std::string_view AdjustContrast = "Adjust water contrast";
+
+// Menus
+inline constexpr std::string_view OpenSlideshow = "Open Slideshow";
+inline constexpr std::string_view SaveSlideshow = "Save Slideshow";
+inline constexpr std::string_view CutSlide = "Cut Slide";
+inline constexpr std::string_view CopySlide = "Copy Slide";
+inline constexpr std::string_view PasteSlide = "Paste Slide";
+inline constexpr std::string_view WavoraHelp = "Wavora Help";
+inline constexpr std::string_view DisplayShape = "Display Shape";
+inline constexpr std::string_view ShapeNormal = "Normal";
+inline constexpr std::string_view ShapeSmall = "Small";
+inline constexpr std::string_view ShapeLongAndThin = "Long and thin";
+inline constexpr std::string_view ShapeTallAndNarrow = "Tall and Narrow";
+inline constexpr std::string_view AboutWavora = "About Wavora";
+inline constexpr std::string_view Exit = "Exit";
+
+// Files
+inline constexpr std::string_view SlideshowFilter = "Wavora File (*.wvr)|*.wvr";
+inline constexpr std::string_view SlideshowExtension = "wvr";
+inline constexpr std::string_view SnapshotDialogTitle = "Save Snap shot to file";
+inline constexpr std::string_view SnapshotFilter = "JPEG (*.JPG)|*.jpg|Bitmap (*.bmp)|*.bmp";
+
+// Opening a slideshow
+inline constexpr std::string_view CouldNotLoad = "Even after trying to ignore errors, this file could not be loaded.";
+inline constexpr std::string_view ProblemReported = "The following problem was reported:";
+inline constexpr std::string_view NoSlideshowInFile = "File did not contain a slideshow";
+inline constexpr std::string_view NewerVersionLoaded = "File is from a newer version but seems to have loaded without a problem";
+inline constexpr std::string_view ObjectsLost =
+    "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been loaded.";
+
+}  // namespace rs
+
+}  // namespace wavora
