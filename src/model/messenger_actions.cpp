@@ -1,0 +1,57 @@
+#include "model/messenger_actions.h"
+
+#include <typeinfo>
+
+namespace wavora {
+
+const TClassInfo& TXNBasicAction::StaticClassInfo() {
+  static const TClassInfo info =
+      TClassBuilder<TXNBasicAction>("TXNBasicAction", &TXMLNode::StaticClassInfo()).Build();
+  return info;
+}
+
+void TXNBasicAction::AddFilter(const TRef<iXNFilter>& newFilter) {
+  if (newFilter) filters_.push_back(newFilter);
+}
+
+bool TXNBasicAction::DoYouWantMe(const iXMLNode& node) {
+  bool hasForbids = false;
+  bool forbidden = false;
+  bool hasAllows = false;
+  bool allowed = false;
+  for (const TRef<iXNFilter>& filter : filters_) {
+    filter->IsNodeDeadEnd(node, hasForbids, forbidden, hasAllows, allowed);
+  }
+  return allowed && !forbidden;
+}
+
+void TXNBasicAction::PerformAction(const iXMLNode&, const TRef<iXNMessenger>&) {
+  // Leaving the parent may drop the last reference to this action.
+  const iXMLNode keepAlive = Self();
+  Perform();
+  if (removeAfterPerform_) SetParentNode(nullptr);
+}
+
+void TXNBasicAction::Perform() {}
+
+void TXNBasicAction::UnPerform() {}
+
+std::string TXNBasicAction::GetPerformText() const {
+  return {};
+}
+
+std::string TXNBasicAction::GetUnPerformText() const {
+  return {};
+}
+
+void TXNBasicAction::InitialiseForUndo() {}
+
+void TXNBasicAction::InitialiseForRedo() {}
+
+bool TXNBasicAction::IsEquivelent(const TRef<iXNAction>& newAction) const {
+  return newAction && typeid(*this) == typeid(*newAction.Get());
+}
+
+void TXNBasicAction::Merge(const TRef<iXNAction>&) {}
+
+}  // namespace wavora
