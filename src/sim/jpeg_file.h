@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "sim/fast_dib.h"
+
+namespace wavora {
+
+// Snapshots are saved at this quality.
+inline constexpr int kJpegQuality = 98;
+
+// The image as a baseline JFIF file at the given quality (1 ... 100). Encoding failures raise
+// std::runtime_error with libjpeg's reason.
+std::string EncodeJpeg(const TFastDIB& image, int quality = kJpegQuality);
+
+// Writes the JPEG file; it replaces the target only when complete. Failures raise TFileError naming
+// the file and the reason.
+void WriteJpegFile(const TFastDIB& image, const std::string& fileName, int quality = kJpegQuality);
+
+}  // namespace wavora

@@ -1,0 +1,197 @@
+#include "sim/bmp_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "model/node_files.h"
+
+namespace wavora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Builds bitmap files byte by byte, independently of the encoder under test.
+class TBmpBuilder {
+ public:
+  TBmpBuilder& U16(uint32_t v) {
+    bytes_.push_back(char(v & 0xFF));
+    bytes_.push_back(char(v >> 8 & 0xFF));
+    return *this;
+  }
+  TBmpBuilder& U32(uint32_t v) { return U16(v & 0xFFFF).U16(v >> 16); }
+  TBmpBuilder& Bytes(std::vector<uint8_t> v) {
+    bytes_.append(v.begin(), v.end());
+    return *this;
+  }
+  // File header and 40-byte info header for an uncompressed image with the given palette size.
+  static TBmpBuilder Header(int32_t width, int32_t height, int bits, int paletteEntries) {
+    TBmpBuilder b;
+    const uint32_t offset = 14 + 40 + 4 * paletteEntries;
+    b.bytes_ = "BM";
+    b.U32(0).U32(0).U32(offset);
+    b.U32(40).U32(uint32_t(width)).U32(uint32_t(height)).U16(1).U16(bits).U32(0).U32(0).U32(0).U32(0);
+    b.U32(paletteEntries).U32(0);
+    return b;
+  }
+  std::string Text() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+struct TTempDir {
+  fs::path path = fs::temp_directory_path() / ("wavora_bmp_" + std::to_string(::getpid()));
+  TTempDir() { fs::create_directories(path); }
+  ~TTempDir() { fs::remove_all(path); }
+};
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(BmpFile, TwentyFourBitRoundTripKeepsEveryPixel) {
+  TFastDIB image(7, 3);  // 21 bytes a row, so every row carries 3 bytes of padding
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 7; ++x)
+      image.SetPixel(x, y, RGB(uint8_t(30 * x), uint8_t(80 * y), uint8_t(x + y)));
+  }
+  const std::string bytes = EncodeBmp(image);
+  ASSERT_EQ(bytes.size(), 54u + 24u * 3u);
+  EXPECT_EQ(bytes.substr(0, 2), "BM");
+  EXPECT_EQ(uint8_t(bytes[28]), 24);
+  // The first stored row is the bottom row, starting with pixel (0, 2) in blue, green, red.
+  EXPECT_EQ(uint8_t(bytes[54 + 1]), 160);
+  const TFastDIB back = DecodeBmp(bytes, "round trip");
+  ASSERT_EQ(back.Width(), 7);
+  ASSERT_EQ(back.Height(), 3);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 7; ++x)
+      EXPECT_EQ(back.Pixel(x, y), image.Pixel(x, y)) << x << "," << y;
+  }
+}
+
+TEST(BmpFile, OneBitMaskBottomUpAndTopDown) {
+  // 10 × 2, black and white palette; each row is 2 bytes of bits padded to 4.
+  const std::vector<uint8_t> topRow{0b10000000, 0b01000000, 0, 0};     // white at x = 0 and x = 9
+  const std::vector<uint8_t> bottomRow{0b01111111, 0b10000000, 0, 0};  // white at x = 1 ... 8
+  const std::vector<uint8_t> palette{0, 0, 0, 0, 255, 255, 255, 0};
+  const TFastDIB bottomUp =
+      DecodeBmp(TBmpBuilder::Header(10, 2, 1, 2).Bytes(palette).Bytes(bottomRow).Bytes(topRow).Text(), "up");
+  const TFastDIB topDown = DecodeBmp(
+      TBmpBuilder::Header(10, -2, 1, 2).Bytes(palette).Bytes(topRow).Bytes(bottomRow).Text(), "down");
+  for (const TFastDIB* image : {&bottomUp, &topDown}) {
+    for (int x = 0; x < 10; ++x) {
+      EXPECT_EQ(image->Pixel(x, 0) == RGB(255, 255, 255), x == 0 || x == 9) << x;
+      EXPECT_EQ(image->Pixel(x, 1) == RGB(255, 255, 255), x >= 1 && x <= 8) << x;
+    }
+  }
+}
+
+TEST(BmpFile, FourBitPaletteGivesTheStandardColours) {
+  // The 16-colour palette of the land masks, in part: black, maroon, ..., white at index 15.
+  std::vector<uint8_t> palette(16 * 4, 0);
+  palette[1 * 4 + 2] = 128;                                           // maroon
+  palette[15 * 4] = palette[15 * 4 + 1] = palette[15 * 4 + 2] = 255;  // white
+  const std::vector<uint8_t> row{0xF1, 0x0F, 0x10, 0};                // 5 pixels: 15, 1, 0, 15, 1
+  const TFastDIB image = DecodeBmp(TBmpBuilder::Header(5, 1, 4, 16).Bytes(palette).Bytes(row).Text(), "four");
+  EXPECT_EQ(image.Pixel(0, 0), RGB(255, 255, 255));
+  EXPECT_EQ(image.Pixel(1, 0), RGB(128, 0, 0));
+  EXPECT_EQ(image.Pixel(2, 0), RGB(0, 0, 0));
+  EXPECT_EQ(image.Pixel(3, 0), RGB(255, 255, 255));
+  EXPECT_EQ(image.Pixel(4, 0), RGB(128, 0, 0));
+}
+
+TEST(BmpFile, EightBitIndexBeyondAShortPaletteIsBlack) {
+  const std::vector<uint8_t> palette{10, 20, 30, 0, 40, 50, 60, 0};  // two colours used
+  const std::vector<uint8_t> row{1, 0, 200, 0};
+  const TFastDIB image = DecodeBmp(TBmpBuilder::Header(3, 1, 8, 2).Bytes(palette).Bytes(row).Text(), "eight");
+  EXPECT_EQ(image.Pixel(0, 0), RGB(60, 50, 40));
+  EXPECT_EQ(image.Pixel(1, 0), RGB(30, 20, 10));
+  EXPECT_EQ(image.Pixel(2, 0), RGB(0, 0, 0));
+}
+
+TEST(BmpFile, FileRoundTripAndFailedWriteKeepsTheOldFile) {
+  TTempDir dir;
+  const std::string name = (dir.path / "picture.bmp").string();
+  TFastDIB image(3, 2);
+  image.SetPixel(2, 1, RGB(1, 2, 3));
+  WriteBmpFile(image, name);
+  EXPECT_EQ(ReadBmpFile(name).Pixel(2, 1), RGB(1, 2, 3));
+  const std::string before = FileBytes(name);
+  try {
+    WriteBmpFile(TFastDIB(), name);
+    FAIL() << "an empty image was written";
+  } catch (const TFileError& error) {
+    EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(FileBytes(name), before);
+  // A target that cannot be replaced: the error names it and no temporary file is left behind.
+  fs::create_directories(dir.path / "occupied" / "inside");
+  EXPECT_THROW(WriteBmpFile(image, (dir.path / "occupied").string()), TFileError);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
+}
+
+struct TBadBmp {
+  const char* name;
+  std::string bytes;
+  const char* reason;
+};
+
+class BmpFileBadBytes : public testing::TestWithParam<TBadBmp> {};
+
+TEST_P(BmpFileBadBytes, RaiseAnErrorNamingTheFileAndTheReason) {
+  try {
+    DecodeBmp(GetParam().bytes, "mask.bmp");
+    FAIL() << "accepted";
+  } catch (const TFileError& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find("\"mask.bmp\""), std::string::npos) << message;
+    EXPECT_NE(message.find(GetParam().reason), std::string::npos) << message;
+  }
+}
+
+const std::vector<uint8_t> kRow{1, 2, 3, 0};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BmpFileBadBytes,
+    testing::Values(
+        TBadBmp{"Empty", "", "not a bitmap"}, TBadBmp{"NotABitmap", "GIF89a", "not a bitmap"},
+        TBadBmp{"TruncatedHeader", TBmpBuilder::Header(1, 1, 24, 0).Text().substr(0, 30), "truncated"},
+        TBadBmp{"ZeroWidth", TBmpBuilder::Header(0, 1, 24, 0).Bytes(kRow).Text(), "size"},
+        TBadBmp{"MostNegativeHeight", TBmpBuilder::Header(1, INT32_MIN, 24, 0).Bytes(kRow).Text(), "large"},
+        TBadBmp{"AbsurdSize", TBmpBuilder::Header(100000, 100000, 1, 0).Bytes(kRow).Text(), "large"},
+        TBadBmp{"SixteenBits", TBmpBuilder::Header(1, 1, 16, 0).Bytes(kRow).Text(), "16 bits"},
+        TBadBmp{"PaletteMissing", TBmpBuilder::Header(1, 1, 8, 0).Text(), "truncated palette"},
+        TBadBmp{"PixelsMissing", TBmpBuilder::Header(2, 2, 24, 0).Bytes(kRow).Bytes(kRow).Text(),
+                "truncated pixel data"},
+        TBadBmp{"UnknownHeader", TBmpBuilder().U16('B' | 'M' << 8).U32(0).U32(0).U32(60).U32(20).Text(),
+                "header size"}),
+    [](const testing::TestParamInfo<TBadBmp>& info) { return std::string(info.param.name); });
+
+TEST(BmpFile, BadPixelOffsetAndCompressionAreRefused) {
+  std::string bytes = TBmpBuilder::Header(1, 1, 24, 0).Bytes(kRow).Text();
+  bytes[10] = char(0xF0);  // pixel data said to start beyond the file
+  EXPECT_THROW(DecodeBmp(bytes, "offset"), TFileError);
+  bytes = TBmpBuilder::Header(1, 1, 24, 0).Bytes(kRow).Text();
+  bytes[30] = 1;  // run-length compressed
+  EXPECT_THROW(DecodeBmp(bytes, "compressed"), TFileError);
+}
+
+TEST(BmpFile, EveryTruncationOfAValidFileIsRefusedCleanly) {
+  const std::string bytes = EncodeBmp(TFastDIB(4, 4));  // rows without padding: every byte is needed
+  for (size_t length = 0; length < bytes.size(); ++length) {
+    EXPECT_THROW(DecodeBmp(bytes.substr(0, length), "cut"), TFileError) << length;
+  }
+  EXPECT_NO_THROW(DecodeBmp(bytes, "whole"));
+}
+
+}  // namespace
+}  // namespace wavora

@@ -1,0 +1,287 @@
+#include "sim/fast_dib.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace wavora {
+namespace {
+
+constexpr TColour kBlack = RGB(0, 0, 0);
+constexpr TColour kWhite = RGB(255, 255, 255);
+constexpr TColour kRed = RGB(255, 0, 0);
+
+// Pixels that differ from black, as (x, y) from the top.
+std::vector<std::pair<int, int>> LitPixels(const TFastDIB& image) {
+  std::vector<std::pair<int, int>> lit;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      if (image.Pixel(x, y) != kBlack) lit.emplace_back(x, y);
+    }
+  }
+  return lit;
+}
+
+// The padding bytes at the end of each row; drawing must never reach them.
+bool PaddingIsClear(const TFastDIB& image) {
+  for (int r = 0; r < image.Height(); ++r) {
+    for (int b = image.Width() * 3; b < image.BytesPerRow(); ++b) {
+      if (image.Row(r)[b] != 0) return false;
+    }
+  }
+  return true;
+}
+
+TEST(FastDibLayout, RowsAreBottomUpBlueGreenRedAndPaddedToFourBytes) {
+  TFastDIB image(5, 3);
+  EXPECT_EQ(image.BytesPerRow(), 16);
+  image.SetPixel(1, 2, RGB(10, 20, 30));  // bottom row on screen
+  const uint8_t* row = image.Row(0);
+  EXPECT_EQ(row[3], 30);
+  EXPECT_EQ(row[4], 20);
+  EXPECT_EQ(row[5], 10);
+  image.SetPixel(0, 0, kWhite);  // top row on screen
+  EXPECT_EQ(image.Row(2)[0], 255);
+  EXPECT_EQ(image.Bits() + 2 * image.BytesPerRow(), image.Row(2));
+}
+
+TEST(FastDibLayout, ResizeClearsToBlackAndBoundsTheSize) {
+  TFastDIB image(4, 4);
+  image.Fill(kWhite);
+  image.SetSize(6, 2);
+  EXPECT_EQ(image.Width(), 6);
+  EXPECT_EQ(image.Height(), 2);
+  EXPECT_TRUE(LitPixels(image).empty());
+  image.SetSize(-3, 10);
+  EXPECT_TRUE(image.IsEmpty());
+  EXPECT_EQ(image.Bits(), nullptr);
+  image.SetPixel(0, 0, kWhite);  // nothing to write to
+  EXPECT_THROW(image.SetSize(kMaxDibSide + 1, 1), std::length_error);
+  EXPECT_THROW(image.SetSize(kMaxDibSide, kMaxDibSide), std::length_error);
+}
+
+TEST(FastDibLines, HorizontalAndVerticalLinesAreSolidWithBothEnds) {
+  TFastDIB image(10, 10);
+  image.Line(7, 2, 2, 2, kRed);
+  image.Line(4, 8, 4, 5, kWhite);
+  std::vector<std::pair<int, int>> expected;
+  for (int x = 2; x <= 7; ++x)
+    expected.emplace_back(x, 2);
+  for (int y = 5; y <= 8; ++y)
+    expected.emplace_back(4, y);
+  EXPECT_EQ(LitPixels(image), expected);
+  EXPECT_EQ(image.Pixel(2, 2), kRed);
+  EXPECT_EQ(image.Pixel(4, 8), kWhite);
+}
+
+TEST(FastDibLines, ShallowLineBlendsTheTwoPixelsThatStraddleIt) {
+  TFastDIB image(8, 8);
+  // From (0, 0) to (4, 2) the ideal line crosses x = 1 at y = 0.5 and x = 2 at y = 1.
+  image.Line(0, 0, 4, 2, kWhite);
+  EXPECT_EQ(image.Pixel(0, 0), kWhite);
+  EXPECT_EQ(image.Pixel(2, 1), kWhite);
+  EXPECT_EQ(image.Pixel(4, 2), kWhite);
+  const TColour upper = image.Pixel(1, 0);
+  const TColour lower = image.Pixel(1, 1);
+  EXPECT_EQ(upper.red + lower.red, 255);
+  EXPECT_NEAR(upper.red, 128, 1);
+  EXPECT_EQ(upper.red, upper.green);
+  EXPECT_EQ(upper.red, upper.blue);
+  // At x = 3 the line is at y = 1.5: again split between rows 1 and 2, and nothing else is touched.
+  EXPECT_EQ(image.Pixel(3, 1).red + image.Pixel(3, 2).red, 255);
+  EXPECT_EQ(LitPixels(image).size(), 7u);
+}
+
+TEST(FastDibLines, SteepLineBlendsAcrossColumnsWithTheBackground) {
+  TFastDIB image(8, 8);
+  image.Fill(RGB(100, 100, 100));
+  image.Line(1, 0, 2, 4, RGB(200, 100, 0));
+  // At y = 2 the line is at x = 1.5: both pixels half way between the background and the colour.
+  EXPECT_NEAR(image.Pixel(1, 2).red, 150, 1);
+  EXPECT_NEAR(image.Pixel(2, 2).red, 150, 1);
+  EXPECT_EQ(image.Pixel(1, 2).green, 100);
+  EXPECT_NEAR(image.Pixel(2, 2).blue, 50, 1);
+  EXPECT_EQ(image.Pixel(0, 2), RGB(100, 100, 100));
+}
+
+TEST(FastDibLines, DiagonalAtFortyFiveDegreesIsSolid) {
+  TFastDIB image(5, 5);
+  image.Line(0, 4, 4, 0, kWhite);
+  const std::vector<std::pair<int, int>> expected{{4, 0}, {3, 1}, {2, 2}, {1, 3}, {0, 4}};
+  EXPECT_EQ(LitPixels(image), expected);
+  for (const auto& [x, y] : expected)
+    EXPECT_EQ(image.Pixel(x, y), kWhite);
+}
+
+TEST(FastDibLines, LinesAreClippedAtTheEdges) {
+  TFastDIB image(6, 4);
+  image.Line(-1000000000, 1, 1000000000, 1, kWhite);
+  image.Line(-5, 3, 2, 3, kRed);
+  image.Line(9, 0, 9, 3, kRed);  // wholly outside
+  EXPECT_EQ(LitPixels(image).size(), 6u + 3u);
+  EXPECT_EQ(image.Pixel(0, 3), kRed);
+  EXPECT_EQ(image.Pixel(3, 3), kBlack);
+}
+
+TEST(FastDibShapes, HandleDiscOfRadiusFourIsRoundAndCentred) {
+  TFastDIB image(20, 20);
+  image.FillCircle(10, 10, 4, kWhite);
+  // Row widths from the top: 5, 7, 9, 9, 9, 9, 9, 7, 5.
+  const int widths[] = {5, 7, 9, 9, 9, 9, 9, 7, 5};
+  for (int i = 0; i < 9; ++i) {
+    int count = 0;
+    for (int x = 0; x < 20; ++x)
+      count += image.Pixel(x, 6 + i) == kWhite;
+    EXPECT_EQ(count, widths[i]) << "row " << 6 + i;
+    const int half = widths[i] / 2;
+    EXPECT_EQ(image.Pixel(10 - half, 6 + i), kWhite);
+    EXPECT_EQ(image.Pixel(10 + half, 6 + i), kWhite);
+  }
+  EXPECT_EQ(LitPixels(image).size(), 69u);
+}
+
+TEST(FastDibShapes, OutlinedEllipseLeavesTheInsideAndReachesTheBox) {
+  TFastDIB image(30, 20);
+  image.FrameEllipse(5, 4, 24, 15, kWhite);
+  EXPECT_EQ(image.Pixel(14, 9), kBlack);
+  EXPECT_EQ(image.Pixel(5, 9), kWhite);
+  EXPECT_EQ(image.Pixel(24, 9), kWhite);
+  EXPECT_EQ(image.Pixel(14, 4), kWhite);
+  EXPECT_EQ(image.Pixel(14, 15), kWhite);
+  EXPECT_EQ(image.Pixel(4, 9), kBlack);
+  for (const auto& [x, y] : LitPixels(image)) {
+    EXPECT_TRUE(x >= 5 && x <= 24 && y >= 4 && y <= 15);
+  }
+  TFastDIB filled(30, 20);
+  filled.FillEllipse(24, 15, 5, 4, kWhite);  // corners in either order
+  for (const auto& [x, y] : LitPixels(image))
+    EXPECT_EQ(filled.Pixel(x, y), kWhite);
+}
+
+TEST(FastDibShapes, ArcRunsCounterClockwiseOnScreen) {
+  TFastDIB image(41, 41);
+  image.Arc(20, 20, 15, 0, std::numbers::pi / 2, kWhite);  // from the right to straight up
+  EXPECT_EQ(image.Pixel(35, 20), kWhite);
+  EXPECT_EQ(image.Pixel(20, 5), kWhite);
+  EXPECT_EQ(image.Pixel(5, 20), kBlack);
+  EXPECT_EQ(image.Pixel(20, 35), kBlack);
+  for (const auto& [x, y] : LitPixels(image)) {
+    EXPECT_TRUE(x >= 20 && y <= 20) << x << "," << y;
+    EXPECT_NEAR(std::hypot(x - 20, y - 20), 15, 1);
+  }
+  TFastDIB whole(41, 41);
+  whole.Arc(20, 20, 15, 1, 1, kWhite);
+  TFastDIB outline(41, 41);
+  outline.FrameEllipse(5, 5, 35, 35, kWhite);
+  EXPECT_EQ(LitPixels(whole), LitPixels(outline));
+}
+
+TEST(FastDibFill, GradientHasTheCornerColoursAndIsLinearBetween) {
+  TFastDIB image(12, 8);
+  const TColour topLeft = RGB(113, 200, 237), other = RGB(38, 125, 132);
+  image.GradientFill(1, 1, 11, 7, topLeft, other, RGB(0, 0, 0), RGB(255, 255, 255));
+  EXPECT_EQ(image.Pixel(1, 1), topLeft);
+  EXPECT_EQ(image.Pixel(10, 1), other);
+  EXPECT_EQ(image.Pixel(1, 6), kBlack);
+  EXPECT_EQ(image.Pixel(10, 6), kWhite);
+  // Bottom row from black to white over 9 steps: 255 × 3 / 9 = 85.
+  EXPECT_EQ(image.Pixel(4, 6), RGB(85, 85, 85));
+  // The rectangle excludes its right and bottom edges.
+  EXPECT_EQ(image.Pixel(11, 3), kBlack);
+  EXPECT_EQ(image.Pixel(5, 7), kBlack);
+  EXPECT_EQ(image.Pixel(0, 0), kBlack);
+}
+
+TEST(FastDibCopy, BlockCopyIsClippedToBothImages) {
+  TFastDIB source(4, 3);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x)
+      source.SetPixel(x, y, RGB(uint8_t(x), uint8_t(y), 7));
+  }
+  TFastDIB target(5, 5);
+  target.CopyRect(3, -1, source, 0, 0, 4, 3);
+  EXPECT_EQ(target.Pixel(3, 0), RGB(0, 1, 7));
+  EXPECT_EQ(target.Pixel(4, 1), RGB(1, 2, 7));
+  EXPECT_EQ(LitPixels(target).size(), 4u);
+  TFastDIB all(5, 5);
+  all.Draw(-2, 3, source);
+  EXPECT_EQ(all.Pixel(0, 3), RGB(2, 0, 7));
+  EXPECT_EQ(all.Pixel(1, 4), RGB(3, 1, 7));
+  EXPECT_EQ(LitPixels(all).size(), 4u);
+}
+
+TEST(FastDibCopy, OverlappingCopyWithinOneImageMovesTheBlock) {
+  TFastDIB image(6, 6);
+  image.FillRect(0, 0, 3, 3, kWhite);
+  image.SetPixel(0, 0, kRed);
+  image.CopyRect(1, 1, image, 0, 0, 3, 3);
+  EXPECT_EQ(image.Pixel(1, 1), kRed);
+  EXPECT_EQ(image.Pixel(3, 3), kWhite);
+  EXPECT_EQ(image.Pixel(0, 0), kRed);
+  image.CopyRect(0, 0, image, 1, 1, 3, 3);  // and back up-left
+  EXPECT_EQ(image.Pixel(0, 0), kRed);
+  EXPECT_EQ(image.Pixel(2, 2), kWhite);
+}
+
+// Primitives given absurd coordinates, sizes and angles, as objects read from a file might supply:
+// none may write outside the buffer, and each must finish at once.
+struct TAbsurdDrawing {
+  const char* name;
+  std::function<void(TFastDIB&)> draw;
+};
+
+class FastDibClipping : public testing::TestWithParam<TAbsurdDrawing> {};
+
+TEST_P(FastDibClipping, NothingIsWrittenOutsideTheImage) {
+  TFastDIB image(7, 5);
+  GetParam().draw(image);
+  EXPECT_TRUE(PaddingIsClear(image));
+  EXPECT_EQ(image.Width(), 7);
+}
+
+const double kNaN = std::nan("");
+
+INSTANTIATE_TEST_SUITE_P(
+    AbsurdValues, FastDibClipping,
+    testing::Values(
+        TAbsurdDrawing{"Pixels",
+                       [](TFastDIB& d) { d.SetPixel(INT_MIN, INT_MAX, kWhite), d.SetPixel(7, 0, kWhite); }},
+        TAbsurdDrawing{"FillRect",
+                       [](TFastDIB& d) { d.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite); }},
+        TAbsurdDrawing{"LongDiagonal",
+                       [](TFastDIB& d) { d.Line(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite); }},
+        TAbsurdDrawing{"SteepLine", [](TFastDIB& d) { d.Line(3, INT_MIN, 4, INT_MAX, kWhite); }},
+        TAbsurdDrawing{"VerticalLine", [](TFastDIB& d) { d.Line(6, INT_MAX, 6, INT_MIN, kWhite); }},
+        TAbsurdDrawing{"HugeCircle", [](TFastDIB& d) { d.FillCircle(INT_MAX, INT_MIN, INT_MAX, kWhite); }},
+        TAbsurdDrawing{"HugeEllipse",
+                       [](TFastDIB& d) { d.FrameEllipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite); }},
+        TAbsurdDrawing{"ArcWithoutAngles", [](TFastDIB& d) { d.Arc(3, 2, 40, kNaN, INFINITY, kWhite); }},
+        TAbsurdDrawing{"HugeArc", [](TFastDIB& d) { d.Arc(0, 0, INT_MAX, 0, 1, kWhite); }},
+        TAbsurdDrawing{"Gradient",
+                       [](TFastDIB& d) {
+                         d.GradientFill(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite, kRed, kRed, kWhite);
+                       }},
+        TAbsurdDrawing{"CopyFarAway",
+                       [](TFastDIB& d) {
+                         TFastDIB source(3, 3);
+                         source.Fill(kWhite);
+                         d.CopyRect(INT_MIN, INT_MAX, source, INT_MAX, INT_MIN, INT_MAX, INT_MAX);
+                         d.CopyRect(5, 3, source, -1, -1, INT_MAX, INT_MAX);
+                       }},
+        TAbsurdDrawing{"TextAtTheEdges",
+                       [](TFastDIB& d) {
+                         d.SetFont({"Arial", INT_MAX});
+                         d.TextOut(INT_MAX, INT_MIN, "Wg", kWhite, kRed);
+                         d.TextOut(-3, 2, std::string(200, 'W'), kWhite, kRed);
+                         d.TextOut(INT_MIN, INT_MAX, "Wg", kWhite);
+                       }}),
+    [](const testing::TestParamInfo<TAbsurdDrawing>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace wavora
