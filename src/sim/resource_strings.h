@@ -27,6 +27,7 @@ inline constexpr std::string_view DeleteSlide = "Delete Slide";
 inline constexpr std::string_view Drips = "Drips";
 inline constexpr std::string_view FastForward = "Fast Forward";
 inline constexpr std::string_view SlidePrefix = "Slide ";
+inline constexpr std::string_view VersionPrefix = "Version ";
 
 // Hints
 inline constexpr std::string_view ClearTheWater = "Clear the water";

@@ -1,0 +1,50 @@
+#include "widgets/custom_bit_btn.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "widgets/widget_palette.h"
+
+namespace wavora {
+
+TCustomBitBtn::TCustomBitBtn(QWidget* parent) : TPictureButton(parent) {
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void TCustomBitBtn::SetMenuArrow(bool shown) {
+  menuArrow_ = shown;
+  updateGeometry();
+  update();
+}
+
+void TCustomBitBtn::PaintFace(QPainter& painter, const QRectF& rect, const TFaceState& state) {
+  QColor fill(palette::kFace);
+  QColor border(palette::kBorder);
+  if (!state.enabled) {
+    fill = QColor(palette::kWindow);
+  } else if (state.pressed || state.down) {
+    fill = QColor(palette::kAccentSoft);
+    border = QColor(palette::kAccentSoftBorder);
+  } else if (state.hovered) {
+    fill = QColor(qRgb(246, 248, 252));
+    border = QColor(palette::kBorderHover);
+  }
+  if (state.focused && state.enabled) border = QColor(palette::kAccent);
+  painter.setPen(QPen(border, 1));
+  painter.setBrush(fill);
+  painter.drawRoundedRect(rect, palette::kRadius, palette::kRadius);
+
+  if (!menuArrow_) return;
+  // A small downward chevron centred in the space kept at the right.
+  const QPointF centre(rect.right() - kArrowSpace / 2.0 - 2.0, rect.center().y() + 1.0);
+  QPainterPath chevron;
+  chevron.moveTo(centre + QPointF(-3.5, -2.0));
+  chevron.lineTo(centre + QPointF(0.0, 1.5));
+  chevron.lineTo(centre + QPointF(3.5, -2.0));
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(state.enabled ? palette::kText : palette::kTextDisabled), 1.5, Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
+  painter.drawPath(chevron);
+}
+
+}  // namespace wavora

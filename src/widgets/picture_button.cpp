@@ -1,0 +1,100 @@
+#include "widgets/picture_button.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "widgets/widget_palette.h"
+
+namespace wavora {
+
+namespace {
+
+constexpr int kPadding = 6;  // between the face's edge and its content
+constexpr int kGap = 5;      // between glyph and caption
+constexpr double kDisabledOpacity = 0.4;
+
+}  // namespace
+
+TPictureButton::TPictureButton(QWidget* parent) : QAbstractButton(parent) {
+  setAttribute(Qt::WA_Hover);
+  setIconSize(QSize(20, 20));
+}
+
+void TPictureButton::SetGlyph(const QIcon& glyph) {
+  setIcon(glyph);
+  updateGeometry();
+}
+
+void TPictureButton::SetCaption(const QString& caption) {
+  setText(caption);
+  updateGeometry();
+}
+
+void TPictureButton::SetGlyphLayout(TGlyphLayout layout) {
+  layout_ = layout;
+  updateGeometry();
+  update();
+}
+
+QSize TPictureButton::sizeHint() const {
+  const QSize glyph = icon().isNull() ? QSize(0, 0) : iconSize();
+  const QSize caption = text().isEmpty() ? QSize(0, 0) : fontMetrics().size(Qt::TextSingleLine, text());
+  const int gap = glyph.isEmpty() || caption.isEmpty() ? 0 : kGap;
+  QSize content =
+      layout_ == TGlyphLayout::Left
+          ? QSize(glyph.width() + gap + caption.width(), std::max(glyph.height(), caption.height()))
+          : QSize(std::max(glyph.width(), caption.width()), glyph.height() + gap + caption.height());
+  return content + QSize(2 * kPadding + TrailingSpace(), 2 * kPadding);
+}
+
+TPictureButton::TFaceState TPictureButton::FaceState() const {
+  return TFaceState{isEnabled(), isEnabled() && underMouse(), isDown(), isChecked(), hasFocus()};
+}
+
+void TPictureButton::PaintContent(QPainter& painter, const QRect& rect, bool enabled) {
+  const bool hasGlyph = !icon().isNull();
+  const bool hasCaption = !text().isEmpty();
+  const QSize glyph = hasGlyph ? iconSize() : QSize(0, 0);
+  const QSize caption = hasCaption ? fontMetrics().size(Qt::TextSingleLine, text()) : QSize(0, 0);
+  const int gap = hasGlyph && hasCaption ? kGap : 0;
+
+  QRect glyphRect;
+  QRect captionRect;
+  if (layout_ == TGlyphLayout::Left) {
+    // Glyph and caption centred as one group; a caption too long for the face is elided.
+    const int captionWidth = std::min(caption.width(), std::max(0, rect.width() - glyph.width() - gap));
+    const int left = rect.left() + (rect.width() - glyph.width() - gap - captionWidth) / 2;
+    glyphRect = QRect(left, rect.top() + (rect.height() - glyph.height()) / 2, glyph.width(), glyph.height());
+    captionRect = QRect(left + glyph.width() + gap, rect.top(), captionWidth, rect.height());
+  } else {
+    const int top = rect.top() + (rect.height() - glyph.height() - gap - caption.height()) / 2;
+    glyphRect = QRect(rect.left() + (rect.width() - glyph.width()) / 2, top, glyph.width(), glyph.height());
+    captionRect = QRect(rect.left(), top + glyph.height() + gap, rect.width(), caption.height());
+  }
+
+  if (hasGlyph) {
+    painter.save();
+    if (!enabled) painter.setOpacity(kDisabledOpacity);
+    icon().paint(&painter, glyphRect, Qt::AlignCenter, QIcon::Normal, isChecked() ? QIcon::On : QIcon::Off);
+    painter.restore();
+  }
+  if (hasCaption) {
+    painter.setPen(QColor(enabled ? palette::kText : palette::kTextDisabled));
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, captionRect.width());
+    const Qt::Alignment align =
+        layout_ == TGlyphLayout::Left ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+    painter.drawText(captionRect, align | Qt::TextSingleLine, shown);
+  }
+}
+
+void TPictureButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const TFaceState state = FaceState();
+  PaintFace(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), state);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const QRect content = rect().adjusted(kPadding, kPadding, -kPadding - TrailingSpace(), -kPadding);
+  PaintContent(painter, content, state.enabled);
+}
+
+}  // namespace wavora

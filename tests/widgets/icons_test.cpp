@@ -1,0 +1,38 @@
+#include "widgets/icons.h"
+
+#include <QImage>
+#include <QSvgRenderer>
+#include <QTest>
+
+namespace wavora {
+
+class TIconsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EveryIconIsCompiledInAndDrawsSomething() {
+    for (int i = 0; i < kIconCount; ++i) {
+      const TIcon icon = static_cast<TIcon>(i);
+      const QString path = IconPath(icon);
+      QSvgRenderer renderer(path);
+      QVERIFY2(renderer.isValid(), qPrintable(path));
+      const QImage image = WavoraIcon(icon).pixmap(20, 20).toImage();
+      QCOMPARE(image.size(), QSize(20, 20));
+      int inked = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+          inked += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+      }
+      QVERIFY2(inked >= 10, qPrintable(path));
+    }
+  }
+};
+
+}  // namespace wavora
+
+int RunIconTests(int argc, char** argv) {
+  wavora::TIconsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "icons_test.moc"

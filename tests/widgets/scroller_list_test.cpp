@@ -1,0 +1,258 @@
+#include "widgets/scroller_list.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "mouse.h"
+
+namespace wavora {
+
+namespace {
+
+constexpr QRgb kItemColour = qRgb(255, 0, 0);
+constexpr QRgb kSelectedColour = qRgb(0, 0, 255);
+
+// A 100 by 200 list of items "A", "B", ... with identifiers 10, 11, ..., drawn in flat colours.
+std::unique_ptr<TScrollerList> MakeList(std::initializer_list<int> heights) {
+  auto list = std::make_unique<TScrollerList>();
+  list->resize(100, 200);
+  list->SetDrawItem([](QPainter& painter, int, const QRect& rect, bool selected) {
+    painter.fillRect(rect, QColor(selected ? kSelectedColour : kItemColour));
+  });
+  int i = 0;
+  for (int height : heights) {
+    list->AddItem(QString(QChar('A' + i)), 10 + i, height);
+    ++i;
+  }
+  return list;
+}
+
+QStringList Texts(const TScrollerList& list) {
+  QStringList texts;
+  for (int i = 0; i < list.Count(); ++i)
+    texts << list.ItemText(i);
+  return texts;
+}
+
+QPoint CentreOf(const TScrollerList& list, int index) {
+  return list.ItemRect(index).center();
+}
+
+const QPoint kOnBottomArrow(50, 195);
+
+}  // namespace
+
+class TScrollerListTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ArrowsShowOnlyWhileItemsAreHiddenBeyondTheirEdge() {
+    auto list = MakeList({70, 70, 70, 70, 70});  // 350 pixels in a 200 pixel view
+    QVERIFY(!list->TopArrowVisible());
+    QVERIFY(list->BottomArrowVisible());
+
+    list->ScrollBy(60);
+    QVERIFY(list->TopArrowVisible());
+    QVERIFY(list->BottomArrowVisible());
+
+    list->ScrollBy(1000);
+    QCOMPARE(list->ScrollOffset(), 150);
+    QVERIFY(list->TopArrowVisible());
+    QVERIFY(!list->BottomArrowVisible());
+    // The shown arrow bar covers the item beneath it; the hidden one leaves the item's colour.
+    const QImage image = list->grab().toImage();
+    QVERIFY(image.pixel(50, 5) != kItemColour);
+    QCOMPARE(image.pixel(50, 195), kItemColour);
+    QCOMPARE(list->IndexAt(QPoint(50, 5)), -1);
+
+    list->resize(100, 400);
+    QVERIFY(!list->TopArrowVisible());
+    QVERIFY(!list->BottomArrowVisible());
+  }
+
+  void HeldArrowScrollsAtOnceThenAfter400AndEvery100Ms() {
+    auto list = MakeList({70, 70, 70, 70, 70, 70, 70, 70});
+    QElapsedTimer clock;
+    clock.start();
+    Press(list.get(), kOnBottomArrow);
+    QCOMPARE(list->ScrollOffset(), 10);
+
+    // Timers never fire early; a loaded machine can only make them late, so only lower bounds are
+    // checked.
+    QVERIFY(QTest::qWaitFor([&] { return list->ScrollOffset() >= 20; }, 3000));
+    QVERIFY2(clock.elapsed() >= 395, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(list->ScrollOffset(), 20);
+    clock.restart();
+    QVERIFY(QTest::qWaitFor([&] { return list->ScrollOffset() >= 30; }, 3000));
+    QVERIFY2(clock.elapsed() >= 95, qPrintable(QString::number(clock.elapsed())));
+
+    // Leaving the arrow stops the scrolling, and coming back during the same press does not resume it.
+    MoveHeld(list.get(), QPoint(50, 100));
+    const int left = list->ScrollOffset();
+    MoveHeld(list.get(), kOnBottomArrow);
+    QTest::qWait(250);
+    QCOMPARE(list->ScrollOffset(), left);
+    Release(list.get(), kOnBottomArrow);
+
+    // Releasing stops it as well.
+    Press(list.get(), kOnBottomArrow);
+    Release(list.get(), kOnBottomArrow);
+    const int released = list->ScrollOffset();
+    QCOMPARE(released, left + 10);
+    QTest::qWait(450);
+    QCOMPARE(list->ScrollOffset(), released);
+  }
+
+  void ScrollingStopsAtTheEndOfTheItems() {
+    auto list = MakeList({70, 70, 70});  // 10 pixels hidden below
+    Press(list.get(), kOnBottomArrow);
+    QCOMPARE(list->ScrollOffset(), 10);
+    QVERIFY(!list->BottomArrowVisible());
+    Release(list.get(), kOnBottomArrow);
+    QTest::qWait(450);
+    QCOMPARE(list->ScrollOffset(), 10);
+  }
+
+  void DraggingAnItemOntoAnotherMovesIt_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<int>("selectedAfter");
+    // "B" (index 1) is selected before every drag.
+    QTest::newRow("down") << 0 << 2 << "BCAD" << 0;
+    QTest::newRow("up") << 2 << 0 << "CABD" << 2;
+    QTest::newRow("selected item") << 1 << 0 << "BACD" << 0;
+  }
+
+  void DraggingAnItemOntoAnotherMovesIt() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, order);
+    QFETCH(int, selectedAfter);
+    auto list = MakeList({40, 40, 40, 40});
+    list->SetDragReorder(true);
+    list->SetSelectedIndex(1);
+    QSignalSpy moves(list.get(), &TScrollerList::MoveListItem);
+    QSignalSpy clicks(list.get(), &TScrollerList::Click);
+
+    Press(list.get(), CentreOf(*list, from));
+    MoveHeld(list.get(), CentreOf(*list, from) + QPoint(0, from < to ? 12 : -12));
+    MoveHeld(list.get(), CentreOf(*list, to));
+    Release(list.get(), CentreOf(*list, to));
+
+    QCOMPARE(moves.count(), 1);
+    QCOMPARE(moves[0][0].toInt(), from);
+    QCOMPARE(moves[0][1].toInt(), to);
+    QCOMPARE(Texts(*list).join(QString()), order);
+    QCOMPARE(list->ItemId(to), 10 + from);
+    QCOMPARE(list->SelectedIndex(), selectedAfter);
+    QCOMPARE(clicks.count(), 0);
+  }
+
+  void DropOnItselfOrWithoutReorderingMovesNothing() {
+    auto list = MakeList({40, 40, 40, 40});
+    QSignalSpy moves(list.get(), &TScrollerList::MoveListItem);
+    const auto drag = [&](int from, int to) {
+      Press(list.get(), CentreOf(*list, from));
+      MoveHeld(list.get(), CentreOf(*list, from) + QPoint(0, 15));
+      MoveHeld(list.get(), CentreOf(*list, to));
+      Release(list.get(), CentreOf(*list, to));
+    };
+    drag(0, 2);  // reordering is off by default
+    list->SetDragReorder(true);
+    drag(1, 1);
+    QCOMPARE(moves.count(), 0);
+    QCOMPARE(Texts(*list).join(QString()), QString("ABCD"));
+  }
+
+  void DraggingOntoAnArrowScrollsAndDropsWhereThePointerEnds() {
+    auto list = MakeList({70, 70, 70, 70, 70});
+    list->SetDragReorder(true);
+    QSignalSpy moves(list.get(), &TScrollerList::MoveListItem);
+    Press(list.get(), CentreOf(*list, 0));
+    MoveHeld(list.get(), CentreOf(*list, 0) + QPoint(0, 20));
+    MoveHeld(list.get(), kOnBottomArrow);
+    QCOMPARE(list->ScrollOffset(), 10);
+    // After the scroll, y = 175 lies in item 2 (content 185).
+    MoveHeld(list.get(), QPoint(50, 175));
+    QTest::qWait(450);
+    QCOMPARE(list->ScrollOffset(), 10);
+    Release(list.get(), QPoint(50, 175));
+    QCOMPARE(moves.count(), 1);
+    QCOMPARE(moves[0][1].toInt(), 2);
+  }
+
+  void ClickSelectsTheItemAndReportsIt() {
+    auto list = MakeList({70, 70, 70, 70});
+    QSignalSpy clicks(list.get(), &TScrollerList::Click);
+    QCOMPARE(list->SelectedIndex(), -1);
+
+    QTest::mouseClick(list.get(), Qt::LeftButton, {}, CentreOf(*list, 1));
+    QCOMPARE(list->SelectedIndex(), 1);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks[0][0].toInt(), 1);
+    QCOMPARE(list->grab().toImage().pixel(CentreOf(*list, 1)), kSelectedColour);
+
+    // A press on one item and a release on another is no click, nor is a press on an arrow.
+    Press(list.get(), CentreOf(*list, 0));
+    Release(list.get(), CentreOf(*list, 2));
+    QTest::mouseClick(list.get(), Qt::LeftButton, {}, kOnBottomArrow);
+    QCOMPARE(list->SelectedIndex(), 1);
+    QCOMPARE(clicks.count(), 1);
+  }
+
+  void ItemsKeepTheirOwnHeights() {
+    auto list = MakeList({32, 75, 32});
+    list->resize(100, 100);
+    QCOMPARE(list->ContentHeight(), 139);
+    QCOMPARE(list->ItemRect(2), QRect(0, 107, 100, 32));
+    QCOMPARE(list->IndexAt(QPoint(10, 31)), 0);
+    QCOMPARE(list->IndexAt(QPoint(10, 32)), 1);
+    QCOMPARE(list->IndexAt(QPoint(10, 79)), 1);
+    QCOMPARE(list->IndexAt(QPoint(10, 85)), -1);  // under the bottom arrow bar
+    QVERIFY(list->BottomArrowVisible());
+
+    list->AddItem("D", 99);
+    QCOMPARE(list->ItemHeightAt(3), list->ItemHeight());
+    QCOMPARE(list->IndexOfId(99), 3);
+    QCOMPARE(list->IndexOfId(7), -1);
+    QCOMPARE(list->ItemId(4), 0);
+  }
+
+  void SelectingFromCodeScrollsTheItemIntoView() {
+    auto list = MakeList({70, 70, 70, 70, 70, 70});
+    list->SetSelectedIndex(4);
+    const QRect shown = list->ItemRect(4);
+    QVERIFY(shown.top() >= 0);
+    QVERIFY(shown.bottom() < list->height() - TScrollerList::kArrowHeight);
+
+    list->SetSelectedIndex(1);
+    QVERIFY(list->ItemRect(1).top() >= TScrollerList::kArrowHeight);
+  }
+
+  void WheelScrollsAndRebuildingKeepsThePlace() {
+    auto list = MakeList({70, 70, 70, 70, 70});
+    QWheelEvent wheel(QPointF(50, 100), list->mapToGlobal(QPointF(50, 100)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list.get(), &wheel);
+    QCOMPARE(list->ScrollOffset(), TScrollerList::kWheelStep);
+
+    list->Clear();
+    QCOMPARE(list->ScrollOffset(), 0);
+    for (int i = 0; i < 5; ++i)
+      list->AddItem("x", i, 70);
+    QCOMPARE(list->ScrollOffset(), TScrollerList::kWheelStep);
+  }
+};
+
+}  // namespace wavora
+
+int RunScrollerListTests(int argc, char** argv) {
+  wavora::TScrollerListTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "scroller_list_test.moc"
