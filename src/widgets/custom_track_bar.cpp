@@ -144,7 +144,7 @@ void TCustomTrackBar::paintEvent(QPaintEvent*) {
   } else if (isSliderDown()) {
     fill = QColor(palette::kAccentSoft);
     border = QColor(palette::kAccent);
-  } else if (underMouse() || hasFocus()) {
+  } else if (underMouse() || (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))) {
     border = QColor(palette::kAccent);
   }
   painter.setPen(QPen(border, 1.5));

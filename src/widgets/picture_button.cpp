@@ -9,7 +9,7 @@ namespace wavora {
 
 namespace {
 
-constexpr int kPadding = 6;  // between the face's edge and its content
+constexpr int kPadding = 4;  // between the face's edge and its content
 constexpr int kGap = 5;      // between glyph and caption
 constexpr double kDisabledOpacity = 0.4;
 
@@ -48,7 +48,9 @@ QSize TPictureButton::sizeHint() const {
 }
 
 TPictureButton::TFaceState TPictureButton::FaceState() const {
-  return TFaceState{isEnabled(), isEnabled() && underMouse(), isDown(), isChecked(), hasFocus()};
+  // Focus shows only once the keyboard has moved it, not on the focus a window gives when it opens.
+  const bool keyboardFocus = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+  return TFaceState{isEnabled(), isEnabled() && underMouse(), isDown(), isChecked(), keyboardFocus};
 }
 
 void TPictureButton::PaintContent(QPainter& painter, const QRect& rect, bool enabled) {

@@ -288,7 +288,7 @@ void TScrollerList::DrawItem(QPainter& painter, int index, const QRect& rect, bo
 
 void TScrollerList::PaintArrow(QPainter& painter, TArrow arrow) {
   const QRect bar = ArrowRect(arrow);
-  painter.fillRect(bar, QColor::fromRgba(palette::kArrowBar));
+  painter.fillRect(bar, QColor(palette::kArrowBar));
   if (repeatArrow_ == arrow && pressedArrow_ == arrow) {
     painter.fillRect(bar, QColor::fromRgba(palette::kPressed));
   } else if (hoverArrow_ == arrow || repeatArrow_ == arrow) {

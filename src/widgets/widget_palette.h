@@ -23,7 +23,7 @@ inline constexpr QRgb kBorder = qRgb(196, 199, 204);
 inline constexpr QRgb kBorderHover = qRgb(150, 170, 205);
 inline constexpr QRgb kGroove = qRgb(208, 211, 216);
 inline constexpr QRgb kTick = qRgb(160, 164, 170);
-inline constexpr QRgb kArrowBar = qRgba(232, 234, 238, 235);
+inline constexpr QRgb kArrowBar = qRgb(232, 234, 238);
 
 // Corner radius of button faces and arrow bars, in pixels.
 inline constexpr double kRadius = 4.0;
