@@ -318,12 +318,14 @@ void TScrollerList::paintEvent(QPaintEvent* event) {
 
   const int dropIndex = dragging_ && dragReorder_ ? IndexAt(dragPos_) : -1;
   if (dropIndex >= 0 && dropIndex != pressIndex_) {
-    // The dragged item will take the target's index: below it when moving down, above when moving up.
-    const QRect target = ItemRect(dropIndex);
-    const int y = dropIndex > pressIndex_ ? target.bottom() - 1 : target.top() + 1;
+    // The dragged item will take the target's place: outline the target.
+    QColor wash(palette::kAccent);
+    wash.setAlpha(40);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(palette::kAccent), 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(target.left() + 4, y, target.right() - 4, y);
+    painter.setPen(QPen(QColor(palette::kAccent), 2));
+    painter.setBrush(wash);
+    painter.drawRoundedRect(QRectF(ItemRect(dropIndex)).adjusted(2, 2, -2, -2), palette::kRadius,
+                            palette::kRadius);
     painter.setRenderHint(QPainter::Antialiasing, false);
   }
 
