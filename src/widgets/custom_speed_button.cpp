@@ -1,6 +1,7 @@
 #include "widgets/custom_speed_button.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "widgets/widget_palette.h"
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "widgets/widget_palette.h"
