@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+namespace wavora {
+
+// The tank image's shading of one cell: v = (h + E) * s with s = 256 / (2E), so the range -E .. +E
+// of height covers black to white; red = round(v), green = blue = round(2 * v * c), which keeps the
+// open tank (c = 0.5) grey and tints slower media red. Rounding is to nearest, halves to even.
+struct TFieldShade {
+  float exposure;  // E
+  float scale;     // s, rounded to single once per image
+};
+
+inline TFieldShade MakeFieldShade(float exposure) {
+  return {exposure, static_cast<float>(256.0 / (2.0 * static_cast<double>(exposure)))};
+}
+
+// A channel clipped to 0 .. 255; NaN (from an exposure of 0) counts as 0.
+inline uint8_t ShadeByte(double v) {
+  if (!(v > 0)) return 0;
+  if (v >= 255) return 255;
+  return static_cast<uint8_t>(std::nearbyint(v));
+}
+
+// Writes the blue, green and red bytes of the cell's pixel.
+inline void ShadeCell(uint8_t* pixel, float displacement, float speedFactor, const TFieldShade& shade) {
+  const float v = static_cast<float>((static_cast<double>(displacement) + shade.exposure) * shade.scale);
+  const uint8_t tint = ShadeByte(2.0 * v * static_cast<double>(speedFactor));
+  pixel[0] = tint;
+  pixel[1] = tint;
+  pixel[2] = ShadeByte(v);
+}
+
+}  // namespace wavora

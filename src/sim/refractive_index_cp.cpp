@@ -1,0 +1,41 @@
+#include "sim/refractive_index_cp.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "model/number_text.h"
+#include "model/property_text.h"
+#include "sim/ri_map.h"
+
+namespace wavora {
+
+float TRefractiveIndexCP::SliderValue() const {
+  return static_cast<float>(1.0 - position_ / 11.0);
+}
+
+void TRefractiveIndexCP::SetPosition(int32_t position) {
+  position = std::clamp(position, kMinPosition, kMaxPosition);
+  if (position == position_) return;
+  position_ = position;
+  RfIndexChange();
+}
+
+void TRefractiveIndexCP::RfIndexChange() {
+  if (object_) SetPropertyFromText(*object_, "n", FormatSingle(SliderValue()), false);
+  RefreshLabel();
+}
+
+void TRefractiveIndexCP::SetValue(float n) {
+  const double position = std::isnan(n) ? 0.0 : std::nearbyint((1.0 - n) * 11.0);
+  position_ = static_cast<int32_t>(std::clamp(position, double(kMinPosition), double(kMaxPosition)));
+  RefreshLabel();
+}
+
+void TRefractiveIndexCP::RefreshLabel() {
+  char text[32];
+  std::snprintf(text, sizeof text, "%1.2f", std::sqrt(1.0 / SliderValue()));
+  refractiveIndexLabel_ = text;
+}
+
+}  // namespace wavora

@@ -1,0 +1,107 @@
+#include "sim/ri_map.h"
+
+#include <vector>
+
+#include "sim/refractive_index_cp.h"
+#include "sim/resource_strings.h"
+#include "sim/simple_message_cp.h"
+
+namespace wavora {
+
+const TClassInfo& TBaseRIMap::StaticClassInfo() {
+  static const TClassInfo info = TClassBuilder<TBaseRIMap>("TBaseRIMap", &TBaseControl::StaticClassInfo())
+                                     .Texts("Base Mapper Type", "Need to change this")
+                                     .Abstract()
+                                     .Build();
+  return info;
+}
+
+void TBaseRIMap::Init() {
+  TBaseControl::Init();
+  SetSnapToGrid(false);
+}
+
+void TBaseRIMap::MapToWater() {
+  if (Grid()) ResetMedium();
+}
+
+TColour TBaseRIMap::HandleColour() const {
+  return GetActiveTool() ? RGB(210, 12, 48) : RGB(140, 12, 24);
+}
+
+bool TBaseRIMap::FreezesFieldWhileDragged(const TWater&) const {
+  return true;
+}
+
+const TClassInfo& TBaseRIControlRIMapper::StaticClassInfo() {
+  static const TClassInfo info =
+      TClassBuilder<TBaseRIControlRIMapper>("TBaseRIControlRIMapper", &TBaseRIMap::StaticClassInfo())
+          .Abstract()
+          .Build();
+  return info;
+}
+
+void TBaseRIControlRIMapper::Init() {
+  TBaseRIMap::Init();
+  SetN(0.5454f);
+}
+
+void TBaseRIControlRIMapper::SetN(float value) {
+  // Only 0 <= n <= 1 is a medium the explicit step can run: a speed factor above 0.5 breaks its
+  // stability limit and a negative one grows without bound. Files are held to that range.
+  if (!(value >= 0)) value = 0;
+  if (value > 1) value = 1;
+  const float s = static_cast<float>(value * 0.5);
+  if (s == speedFactor_) return;
+  speedFactor_ = s;
+  MapToWater();
+}
+
+std::unique_ptr<TControlPanelModel> TBaseRIControlRIMapper::CreateControlPanel() {
+  auto panel = std::make_unique<TRefractiveIndexCP>();
+  panel->Bind(this);
+  panel->SetValue(GetN());
+  return panel;
+}
+
+const TClassInfo& TNoneRIMap::StaticClassInfo() {
+  static const TClassInfo info = TClassBuilder<TNoneRIMap>("TNoneRIMap", &TBaseRIMap::StaticClassInfo())
+                                     .Texts(std::string(rs::EmptyTank), " ")
+                                     .Build();
+  return info;
+}
+
+std::unique_ptr<TControlPanelModel> TNoneRIMap::CreateControlPanel() {
+  return std::make_unique<TSimpleMessageCP>(std::string());
+}
+
+namespace {
+
+std::vector<const TClassInfo*>& MapClasses() {
+  static std::vector<const TClassInfo*> classes;
+  return classes;
+}
+
+}  // namespace
+
+void RegisterMapClass(const TClassInfo& mapClass) {
+  MapClasses().push_back(&mapClass);
+}
+
+int MapClassCount() {
+  return static_cast<int>(MapClasses().size());
+}
+
+const TClassInfo* MapClass(int index) {
+  if (index < 0 || index >= MapClassCount()) return nullptr;
+  return MapClasses()[index];
+}
+
+int MapClassIndexOf(std::string_view name) {
+  for (int i = MapClassCount() - 1; i >= 0; --i) {
+    if (MapClasses()[i]->ClassName() == name) return i;
+  }
+  return -1;
+}
+
+}  // namespace wavora

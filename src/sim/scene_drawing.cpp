@@ -1,0 +1,162 @@
+#include "sim/scene_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "sim/fast_dib.h"
+
+namespace wavora {
+
+namespace {
+
+int32_t Round(double v) {
+  return static_cast<int32_t>(std::nearbyint(v));
+}
+
+uint8_t Channel(double v) {
+  return static_cast<uint8_t>(std::min(255, Round(v)));
+}
+
+struct TVector {
+  double x, y;
+};
+
+// Image position of a cell.
+TVector ImagePoint(const TFastDIB& image, TPoint p) {
+  return {double(p.x), double(image.Height() - 1 - p.y)};
+}
+
+void LineTo(TFastDIB& image, TVector from, TVector to, TColour colour) {
+  image.Line(Round(from.x), Round(from.y), Round(to.x), Round(to.y), colour);
+}
+
+// u: unit vector from the tip towards the tail in image coordinates; n = (u.y, -u.x) across it.
+bool ArrowFrame(const TFastDIB& image, TPoint tip, TPoint tail, TVector& t, TVector& u, TVector& n) {
+  t = ImagePoint(image, tip);
+  const TVector back = ImagePoint(image, tail);
+  const double dx = back.x - t.x;
+  const double dy = back.y - t.y;
+  const double length = std::sqrt(dx * dx + dy * dy);
+  if (length == 0) return false;
+  u = {dx / length, dy / length};
+  n = {u.y, -u.x};
+  return true;
+}
+
+void Barbs(TFastDIB& image, TVector t, TVector u, TVector n, TColour colour, double s) {
+  const TVector base{t.x + 1.2 * s * u.x, t.y + 1.2 * s * u.y};
+  LineTo(image, t, {base.x + 0.8 * s * n.x, base.y + 0.8 * s * n.y}, colour);
+  LineTo(image, t, {base.x - 0.8 * s * n.x, base.y - 0.8 * s * n.y}, colour);
+}
+
+}  // namespace
+
+TColour Lighter(TColour c) {
+  const auto up = [](uint8_t v) { return Channel(v + (255 - v) * 0.3); };
+  return {up(c.blue), up(c.green), up(c.red)};
+}
+
+TColour Darker(TColour c) {
+  const auto down = [](uint8_t v) { return Channel(v * 0.8); };
+  return {down(c.blue), down(c.green), down(c.red)};
+}
+
+void DrawHandle(TFastDIB& image, int32_t x, int32_t y, TColour colour) {
+  const int32_t Y = image.Height() - 1 - y;
+  image.FillEllipse(x - 4, Y - 4, x + 4, Y + 4, colour);
+  image.Line(x - 2, Y - 1, x - 1, Y - 2, Lighter(colour));
+  const TColour dark = Darker(colour);
+  image.Line(x + 3, Y, x, Y + 3, dark);
+  image.SetPixel(x + 2, Y + 2, dark);
+  image.SetPixel(x + 3, Y - 1, dark);
+  image.SetPixel(x - 1, Y + 3, dark);
+}
+
+void FillCircle(TFastDIB& image, int32_t x, int32_t y, TColour colour, int32_t radius) {
+  image.FillCircle(x, image.Height() - 1 - y, radius, colour);
+}
+
+void DrawDot(TFastDIB& image, int32_t x, int32_t y, TColour colour) {
+  const int32_t w = image.Width();
+  const int32_t h = image.Height();
+  for (int32_t i = x - 1; i <= x + 1; ++i) {
+    for (int32_t j = y - 1; j <= y + 1; ++j) {
+      if (i >= 1 && i <= w - 2 && j >= 1 && j <= h - 2) image.SetPixel(i, h - 1 - j, colour);
+    }
+  }
+}
+
+void DrawArrowHead(TFastDIB& image, TPoint tip, TPoint tail, TColour colour, double s) {
+  TVector t, u, n;
+  if (ArrowFrame(image, tip, tail, t, u, n)) Barbs(image, t, u, n, colour, s);
+}
+
+void DrawBarArrowHead(TFastDIB& image, TPoint tip, TPoint tail, TColour colour, double s) {
+  TVector t, u, n;
+  if (!ArrowFrame(image, tip, tail, t, u, n)) return;
+  Barbs(image, t, u, n, colour, s);
+  LineTo(image, {t.x + s * n.x, t.y + s * n.y}, {t.x - s * n.x, t.y - s * n.y}, colour);
+}
+
+void DrawArrow(TFastDIB& image, TPoint tail, TPoint tip, TColour colour, double s) {
+  LineTo(image, ImagePoint(image, tail), ImagePoint(image, tip), colour);
+  DrawArrowHead(image, tip, tail, colour, s);
+}
+
+void DrawDoubleArrow(TFastDIB& image, TPoint a, TPoint b, TColour colour, double s) {
+  DrawArrowHead(image, a, b, colour, s);
+  DrawArrowHead(image, b, a, colour, s);
+  LineTo(image, ImagePoint(image, a), ImagePoint(image, b), colour);
+}
+
+void DrawPlus(TFastDIB& image, int32_t x, int32_t y, TColour colour, int32_t r) {
+  const int32_t Y = image.Height() - 1 - y;
+  image.Line(x - r, Y, x + r, Y, colour);
+  image.Line(x, Y - r, x, Y + r, colour);
+}
+
+void DrawCross(TFastDIB& image, int32_t x, int32_t y, TColour colour, int32_t r) {
+  const int32_t Y = image.Height() - 1 - y;
+  image.Line(x - r, Y - r, x + r, Y + r, colour);
+  image.Line(x - r, Y + r, x + r, Y - r, colour);
+}
+
+std::optional<TLabelBox> LabelRect(const TFastDIB& image, std::string_view text, TPoint a, TPoint b) {
+  const double dx = double(b.x) - a.x;
+  const double dy = double(b.y) - a.y;
+  const double length = std::sqrt(dx * dx + dy * dy);
+  if (length == 0) return std::nullopt;
+  const TTextExtent extent = image.TextExtent(text);
+  const int32_t w = extent.width;
+  const int32_t h = extent.height;
+  const int32_t W = image.Width();
+  const int32_t H = image.Height();
+  const double mx = a.x + dx / 2;
+  const double my = a.y + dy / 2;
+  const double kx = mx + 0.65 * w * dy / length;
+  const double ky = my - 0.65 * h * dx / length;
+  TLabelBox box;
+  box.left = Round(kx) - w / 2;
+  box.top = H - 1 - (Round(ky) + h / 2);
+  box.right = box.left + w;
+  box.bottom = box.top + h;
+  if (box.left < 1) {
+    box.right += 1 - box.left;
+    box.left = 1;
+  }
+  if (box.right > W - 2) {
+    box.left = W - 2 - (box.right - box.left);
+    box.right = W - 3;
+  }
+  if (box.top < 1) {
+    box.bottom += 1 - box.top;
+    box.top = 1;
+  }
+  if (box.bottom > H - 2) {
+    box.top = H - 2 - (box.bottom - box.top);
+    box.bottom = H - 2;
+  }
+  return box;
+}
+
+}  // namespace wavora

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "sim/control_panel_model.h"
+
+namespace wavora {
+
+// A panel that shows one centred, word-wrapped message.
+class TSimpleMessageCP : public TControlPanelModel {
+ public:
+  explicit TSimpleMessageCP(std::string message) : message_(std::move(message)) {}
+  const std::string& Message() const { return message_; }
+  void SetMessage(std::string message) { message_ = std::move(message); }
+
+ private:
+  std::string message_;
+};
+
+}  // namespace wavora

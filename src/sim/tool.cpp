@@ -1,0 +1,13 @@
+#include "sim/tool.h"
+
+namespace wavora {
+
+const TClassInfo& TBaseTool::StaticClassInfo() {
+  static const TClassInfo info = TClassBuilder<TBaseTool>("TBaseTool", &TBaseControl::StaticClassInfo())
+                                     .Texts("Base Tool Type", "Need to change this")
+                                     .Abstract()
+                                     .Build();
+  return info;
+}
+
+}  // namespace wavora

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sim/base_control.h"
+
+namespace wavora {
+
+// A measuring tool placed in a tank. Tools read only Displacement and never write to the grid.
+class TBaseTool : public TBaseControl {
+ public:
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // Called once after every time step of the tank, after the source was applied.
+  virtual void AfterStep() {}
+};
+
+}  // namespace wavora

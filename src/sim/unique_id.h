@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+namespace wavora {
+
+// Process-wide identifiers of tanks and scene objects: pseudo-random in 10 .. 2146999999, never one
+// already issued in this run. Identifiers read from files are not recorded.
+int32_t NewUniqueID();
+
+// Restarts the pseudo-random sequence (start-up seeds it from a clock; tests seed it to repeat runs).
+// The issued identifiers stay issued.
+void SeedUniqueIDs(uint32_t seed);
+
+}  // namespace wavora

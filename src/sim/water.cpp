@@ -1,0 +1,409 @@
+#include "sim/water.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "sim/base_control.h"
+#include "sim/exciter.h"
+#include "sim/fast_dib.h"
+#include "sim/field_colour.h"
+#include "sim/map_holder.h"
+#include "sim/resource_strings.h"
+#include "sim/ri_map.h"
+#include "sim/tool.h"
+#include "sim/unique_id.h"
+
+namespace wavora {
+
+namespace {
+
+// The children at call time: handlers may add or remove children while the tank walks them.
+std::vector<iXMLNode> ChildList(const TBasicXMLNode& node) {
+  std::vector<iXMLNode> children;
+  const int count = node.GetChildCount();
+  children.reserve(count);
+  for (int i = 0; i < count; ++i)
+    children.push_back(node.GetChildren(i));
+  return children;
+}
+
+template <class T>
+T* As(const iXMLNode& node) {
+  return dynamic_cast<T*>(node.Get());
+}
+
+bool IsSelectedTool(const iXMLNode& node) {
+  const TBaseTool* tool = As<TBaseTool>(node);
+  return tool && tool->GetActiveTool();
+}
+
+}  // namespace
+
+const TClassInfo& TWater::StaticClassInfo() {
+  static const TClassInfo info = TClassBuilder<TWater>("TWater", &TXMLNode::StaticClassInfo())
+                                     .Single("Exposure", &TWater::GetExposure, &TWater::SetExposure)
+                                     .Integer("UniqueID", &TWater::GetUniqueID, &TWater::SetUniqueID)
+                                     .String("Name", &TWater::GetName, &TWater::SetName)
+                                     .String("Description", &TWater::GetDescription, &TWater::SetDescription)
+                                     .Build();
+  return info;
+}
+
+void TWater::Init() {
+  TXMLNode::Init();
+  SetSize(0, 0);
+  exposure_ = 2.55f;
+  RenewUniqueIDs();
+}
+
+void TWater::RenewUniqueIDs() {
+  uniqueID_ = NewUniqueID();
+  for (const iXMLNode& child : ChildList(*this)) {
+    if (auto* object = As<TBaseWaterObject>(child)) object->SetUniqueID(NewUniqueID());
+  }
+}
+
+int TWater::add(const iXMLNode& node) {
+  const int index = TXMLNode::add(node);
+  if (index < 0) return index;
+  auto* object = As<TBaseWaterObject>(node);
+  if (!object) return index;
+  object->AttachGrid(grid_, W_, H_);
+  if (auto* control = As<TBaseControl>(node)) {
+    if (control->ActivatedWhenAdded()) {
+      control->Activate();
+    } else {
+      control->SetActiveTool(false);
+    }
+  }
+  if (auto* medium = As<TBaseRIMap>(node)) {
+    medium->MapToWater();
+    // A slide read from a file gets its name before its medium, so a name that was derived from the
+    // medium arrives stored. It reads the same as the derived one: let it follow the medium again.
+    if (name_ == medium->TypeName()) name_.clear();
+    if (description_ == medium->TypeDescription()) description_.clear();
+  }
+  return index;
+}
+
+void TWater::Remove(const iXMLNode& node) {
+  // An object leaving the tank no longer takes the pointer.
+  if (node && node.Get() == capturedObject_.Get()) {
+    capturedObject_ = nullptr;
+    captured_ = false;
+  }
+  TXMLNode::Remove(node);
+}
+
+void TWater::SetSize(int32_t width, int32_t height) {
+  W_ = std::max(width, 0);
+  H_ = std::max(height, 0);
+  grid_ = std::make_shared<TWaterGrid>(W_, H_);
+  wavora::ResetMedium(*grid_);
+  for (const iXMLNode& child : ChildList(*this)) {
+    if (auto* object = As<TBaseWaterObject>(child)) {
+      object->AttachGrid(grid_, W_, H_);
+      object->MapToWater();
+    }
+  }
+}
+
+void TWater::ClearField() {
+  TWaterCell* cells = grid_->Data();
+  for (size_t i = 0; i < grid_->CellCount(); ++i) {
+    cells[i].Displacement = 0;
+    cells[i].Velocity = 0;
+  }
+  for (const iXMLNode& child : ChildList(*this)) {
+    if (auto* object = As<TBaseWaterObject>(child)) object->Reset();
+  }
+}
+
+void TWater::VelocitySweep() {
+  const int32_t w = W_;
+  const int32_t h = H_;
+  // v += c * Laplacian(h). Only velocities change, so every Laplacian reads the heights of the
+  // previous step. Sums in double in a fixed order; each store rounds to float.
+  for (int32_t x = 1; x < w - 1; ++x) {
+    const TWaterCell* left = grid_->Column(x - 1);
+    TWaterCell* column = grid_->Column(x);
+    const TWaterCell* right = grid_->Column(x + 1);
+    for (int32_t y = 1; y < h - 1; ++y) {
+      const double laplacian = (static_cast<double>(left[y].Displacement) + column[y - 1].Displacement +
+                                right[y].Displacement + column[y + 1].Displacement) -
+                               4.0 * column[y].Displacement;
+      column[y].Velocity = static_cast<float>(laplacian * column[y].SpeedFactor + column[y].Velocity);
+    }
+  }
+}
+
+template <bool kDraw>
+void TWater::HeightSweep(TFastDIB* image) {
+  const int32_t w = W_;
+  const int32_t h = H_;
+  const TFieldShade shade = MakeFieldShade(exposure_);
+  // h = (h + v) * d, then clipped to +-kClip as stored. Buffer row y of the image is grid row y.
+  for (int32_t x = 1; x < w - 1; ++x) {
+    TWaterCell* column = grid_->Column(x);
+    for (int32_t y = 1; y < h - 1; ++y) {
+      TWaterCell& cell = column[y];
+      cell.Displacement =
+          static_cast<float>((static_cast<double>(cell.Displacement) + cell.Velocity) * cell.Damping);
+      if (std::fabs(cell.Displacement) > kClip) cell.Displacement = cell.Displacement > 0 ? kClip : -kClip;
+      if constexpr (kDraw)
+        ShadeCell(image->Row(y) + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, shade);
+    }
+  }
+}
+
+bool TWater::FitsImage(const TFastDIB& image) const {
+  return image.Width() == W_ && image.Height() == H_;
+}
+
+void TWater::Step() {
+  if (!grid_->HasInterior()) return;
+  VelocitySweep();
+  HeightSweep<false>(nullptr);
+  ApplySource();
+  for (const iXMLNode& child : ChildList(*this)) {
+    if (auto* tool = As<TBaseTool>(child)) tool->AfterStep();
+  }
+}
+
+void TWater::StepAndDraw(TFastDIB& image) {
+  if (!grid_->HasInterior()) return;
+  VelocitySweep();
+  if (FitsImage(image)) {
+    HeightSweep<true>(&image);
+  } else {
+    HeightSweep<false>(nullptr);
+  }
+  ApplySource();
+  DrawObjects(image, true);
+}
+
+void TWater::DrawOnly(TFastDIB& image) {
+  if (!grid_->HasInterior()) return;
+  if (FitsImage(image)) {
+    const TFieldShade shade = MakeFieldShade(exposure_);
+    for (int32_t y = 1; y < H_ - 1; ++y) {
+      uint8_t* row = image.Row(y);
+      for (int32_t x = 1; x < W_ - 1; ++x) {
+        const TWaterCell& cell = grid_->Cell(x, y);
+        ShadeCell(row + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, shade);
+      }
+    }
+  }
+  DrawObjects(image, false);
+}
+
+void TWater::DrawObjects(TFastDIB& image, bool sample) {
+  const std::vector<iXMLNode> children = ChildList(*this);
+  for (const iXMLNode& child : children) {
+    auto* object = As<TBaseWaterObject>(child);
+    if (!object || IsSelectedTool(child)) continue;
+    if (auto* tool = As<TBaseTool>(child); tool && sample) tool->AfterStep();
+    object->Draw(image);
+  }
+  for (const iXMLNode& child : children) {
+    if (!IsSelectedTool(child)) continue;
+    auto* tool = As<TBaseTool>(child);
+    if (sample) tool->AfterStep();
+    tool->Draw(image);
+  }
+}
+
+void TWater::ApplySource() {
+  if (const TRef<TBaseExciter> source = GetExciter()) source->Apply();
+}
+
+TRef<TBaseRIMap> TWater::GetRIMap() const {
+  for (int i = GetChildCount() - 1; i >= 0; --i) {
+    const iXMLNode child = GetChildren(i);
+    if (auto* medium = As<TBaseRIMap>(child)) return TRef<TBaseRIMap>(medium);
+  }
+  return nullptr;
+}
+
+TRef<TBaseExciter> TWater::GetExciter() {
+  for (int i = GetChildCount() - 1; i >= 0; --i) {
+    const iXMLNode child = GetChildren(i);
+    if (auto* source = As<TBaseExciter>(child)) return TRef<TBaseExciter>(source);
+  }
+  const TClassInfo* sourceClass = ExciterClass(0);
+  if (!sourceClass) return nullptr;
+  const TRef<TBaseExciter> source = RefCast<TBaseExciter>(sourceClass->Create());
+  if (source) add(source);
+  return source;
+}
+
+TRef<TMapHolder> TWater::FindMapHolder() const {
+  for (int i = 0; i < GetChildCount(); ++i) {
+    const iXMLNode child = GetChildren(i);
+    if (auto* holder = As<TMapHolder>(child)) return TRef<TMapHolder>(holder);
+  }
+  return nullptr;
+}
+
+void TWater::SetRIMapClass(const TClassInfo& mapClass) {
+  // Only a creatable medium class can replace the medium; anything else leaves the tank as it is.
+  if (!mapClass.InheritsFrom(TBaseRIMap::StaticClassInfo())) return;
+  const TRef<TBaseRIMap> old = GetRIMap();
+  if (old && old->ClassInfo().InheritsFrom(mapClass)) return;
+  TRef<TMapHolder> holder = FindMapHolder();
+  if (!holder) {
+    holder = MakeNode<TMapHolder>();
+    add(holder);
+  }
+  iXMLNode next;
+  for (const iXMLNode& kept : ChildList(*holder)) {
+    if (kept->ClassInfo().InheritsFrom(mapClass)) {
+      next = kept;
+      break;
+    }
+  }
+  if (!next) next = mapClass.Create();
+  if (!next) return;
+  add(next);
+  if (old) holder->add(old);
+}
+
+std::string TWater::GetName() const {
+  if (!name_.empty()) return name_;
+  if (const TRef<TBaseRIMap> medium = GetRIMap()) return medium->TypeName();
+  return std::string(rs::EmptySlide);
+}
+
+void TWater::SetName(const std::string& value) {
+  if (name_.empty() && GetName() == value) return;
+  name_ = value;
+}
+
+std::string TWater::GetDescription() const {
+  if (!description_.empty()) return description_;
+  if (const TRef<TBaseRIMap> medium = GetRIMap()) return medium->TypeDescription();
+  return std::string(rs::ChooseAnObject);
+}
+
+void TWater::SetDescription(const std::string& value) {
+  if (description_.empty() && GetDescription() == value) return;
+  description_ = value;
+}
+
+float TWater::DisplacementAt(int32_t X, int32_t Y) const {
+  const int32_t y = H_ - 1 - Y;
+  return grid_->Contains(X, y) ? grid_->Cell(X, y).Displacement : 0.0f;
+}
+
+float TWater::SpeedFactorAt(int32_t X, int32_t Y) const {
+  const int32_t y = H_ - 1 - Y;
+  return grid_->Contains(X, y) ? grid_->Cell(X, y).SpeedFactor : 0.0f;
+}
+
+void TWater::SetDripMode(bool on) {
+  dripMode_ = on;
+  if (!on) return;
+  for (const iXMLNode& child : ChildList(*this)) {
+    if (auto* control = As<TBaseControl>(child)) control->SetActiveTool(false);
+  }
+}
+
+void TWater::MouseDown(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) {
+  captured_ = false;
+  sourceDrag_ = false;
+  capturedObject_ = nullptr;
+  if (dripMode_) {
+    const TRef<TBaseExciter> source = GetExciter();
+    if (!source) return;
+    sourceDrag_ = true;
+    capturedObject_ = source;
+    source->StartDrip(X, Y, button == TMouseButton::Right);
+    return;
+  }
+  const std::vector<iXMLNode> children = ChildList(*this);
+  for (const iXMLNode& child : children) {
+    if (captured_) break;
+    if (!IsSelectedTool(child)) continue;
+    capturedObject_ = As<TBaseWaterObject>(child);
+    capturedObject_->MouseDown(button, shift, captured_, X, Y);
+  }
+  for (const iXMLNode& child : children) {
+    if (captured_) break;
+    auto* object = As<TBaseWaterObject>(child);
+    if (!object || IsSelectedTool(child)) continue;
+    capturedObject_ = object;
+    object->MouseDown(button, shift, captured_, X, Y);
+  }
+  if (captured_) return;
+  capturedObject_ = nullptr;
+  // A press on a slower medium that nothing took selects the medium object.
+  const int32_t y = H_ - 1 - Y;
+  if (grid_->Contains(X, y) && grid_->Cell(X, y).SpeedFactor < kOpenSpeedFactor) {
+    if (const TRef<TBaseRIMap> medium = GetRIMap()) medium->Activate();
+  }
+}
+
+void TWater::MouseMove(TShiftState shift, int32_t X, int32_t Y) {
+  if (captured_ && capturedObject_) {
+    capturedObject_->MouseMove(shift, X, Y);
+    return;
+  }
+  if (sourceDrag_) {
+    if (auto* source = dynamic_cast<TBaseExciter*>(capturedObject_.Get())) source->MoveDrip(X, Y);
+    return;
+  }
+  const std::vector<iXMLNode> children = ChildList(*this);
+  for (const iXMLNode& child : children) {
+    if (IsSelectedTool(child)) As<TBaseWaterObject>(child)->MouseMove(shift, X, Y);
+  }
+  for (const iXMLNode& child : children) {
+    auto* object = As<TBaseWaterObject>(child);
+    if (object && !IsSelectedTool(child)) object->MouseMove(shift, X, Y);
+  }
+}
+
+void TWater::MouseUp(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) {
+  if (captured_ && capturedObject_) {
+    capturedObject_->MouseUp(button, shift, X, Y);
+  } else if (sourceDrag_) {
+    if (auto* source = dynamic_cast<TBaseExciter*>(capturedObject_.Get())) source->StopDrip();
+    sourceDrag_ = false;
+  }
+  capturedObject_ = nullptr;
+  captured_ = false;
+}
+
+TRef<TBaseWaterObject> TWater::CapturedObject() const {
+  return captured_ ? capturedObject_ : nullptr;
+}
+
+bool TWater::FrozenByDrag() const {
+  const TRef<TBaseWaterObject> held = CapturedObject();
+  return held && held->FreezesFieldWhileDragged(*this);
+}
+
+std::unique_ptr<TControlPanelModel> TWater::CreateRIMapControlPanel() const {
+  const TRef<TBaseRIMap> medium = GetRIMap();
+  return medium ? medium->CreateControlPanel() : nullptr;
+}
+
+std::unique_ptr<TControlPanelModel> TWater::CreateExciterControlPanel() {
+  const TRef<TBaseExciter> source = GetExciter();
+  return source ? source->CreateControlPanel() : nullptr;
+}
+
+int32_t TWater::RIMapUniqueID() const {
+  const TRef<TBaseRIMap> medium = GetRIMap();
+  return medium ? medium->GetUniqueID() : 0;
+}
+
+int32_t TWater::ExciterUniqueID() const {
+  // Asking for the source's identifier must not create a source in a const tank.
+  for (int i = GetChildCount() - 1; i >= 0; --i) {
+    if (auto* source = As<TBaseExciter>(GetChildren(i))) return source->GetUniqueID();
+  }
+  return 0;
+}
+
+}  // namespace wavora

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/node_files.h"
+#include "model/stream.h"
+#include "sim/map_holder.h"
+#include "sim_test_objects.h"
+
+namespace wavora::test {
+namespace {
+
+std::string Text(const TBasicXMLNode& node) {
+  TStream stream;
+  node.SaveToStream(stream, true, 0);
+  return stream.Data();
+}
+
+iXMLNode Reload(const std::string& text) {
+  TStream stream(text);
+  return ReadNodeFromStream(stream);
+}
+
+// A slide holding every class of this layer: the tank, a medium in use, the holder with the media
+// used before, a source, a line and a tool.
+TRef<TWater> FullSlide() {
+  const TRef<TWater> tank = MakeTank(401, 401);
+  tank->SetRIMapClass(TTestWall::StaticClassInfo());
+  tank->SetRIMapClass(TTestBlock::StaticClassInfo());
+  RefCast<TTestBlock>(tank->GetRIMap())->SetN(0.75f);
+  RefCast<TTestBlock>(tank->GetRIMap())->SetX1Percent(20);
+  tank->GetExciter();
+  const TRef<TTestLine> line = MakeNode<TTestLine>();
+  line->SetSnapToGrid(false);  // a snapped line is laid out on the grid lines again when reloaded
+  tank->add(line);
+  line->SetX2Percent(70);
+  tank->add(MakeNode<TTestTool>());
+  tank->SetExposure(1.25f);
+  tank->SetDescription("Waves slow down in the block.");
+  return tank;
+}
+
+TEST(Persistence, EveryClassSurvivesSaveAndReload) {
+  const TRef<TWater> tank = FullSlide();
+  const std::string saved = Text(*tank);
+  const TRef<TWater> loaded = RefCast<TWater>(Reload(saved));
+  ASSERT_TRUE(loaded);
+  loaded->SetSize(401, 401);  // as the document does with every tank it takes
+  EXPECT_EQ(Text(*loaded), saved);
+  EXPECT_EQ(loaded->GetExposure(), 1.25f);
+  EXPECT_EQ(loaded->GetUniqueID(), tank->GetUniqueID());
+  EXPECT_EQ(loaded->GetDescription(), "Waves slow down in the block.");
+  const TRef<TTestBlock> block = RefCast<TTestBlock>(loaded->GetRIMap());
+  ASSERT_TRUE(block);
+  EXPECT_EQ(block->GetN(), 0.75f);
+}
+
+TEST(Persistence, ReloadedSlideRemapsOnceSized) {
+  const TRef<TWater> loaded = RefCast<TWater>(Reload(Text(*FullSlide())));
+  loaded->SetSize(401, 401);
+  EXPECT_EQ(loaded->Grid()->Cell(200, 200).SpeedFactor, 0.375f);
+}
+
+TEST(Persistence, DerivedNameStillFollowsTheMediumAfterReload) {
+  const TRef<TWater> tank = MakeTank(101, 101);
+  const std::string saved = Text(*tank);
+  EXPECT_NE(saved.find("Name=\"Empty Tank\""), std::string::npos);
+  const TRef<TWater> loaded = RefCast<TWater>(Reload(saved));
+  loaded->SetRIMapClass(TTestBlock::StaticClassInfo());
+  EXPECT_EQ(loaded->GetName(), "Test Block");
+}
+
+}  // namespace
+}  // namespace wavora::test
