@@ -10,4 +10,8 @@ const TClassInfo& TBaseTool::StaticClassInfo() {
   return info;
 }
 
+TColour TBaseTool::HandleColour() const {
+  return GetActiveTool() ? RGB(210, 210, 254) : RGB(56, 70, 150);
+}
+
 }  // namespace wavora

@@ -10,6 +10,9 @@ class TBaseTool : public TBaseControl {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
+  // Tools draw their outline and handles in a dark blue, a pale lilac while selected.
+  TColour HandleColour() const override;
+
   // Called once after every time step of the tank, after the source was applied.
   virtual void AfterStep() {}
 };

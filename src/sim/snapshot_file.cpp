@@ -1,0 +1,19 @@
+#include "sim/snapshot_file.h"
+
+#include "model/property_text.h"
+#include "sim/bmp_file.h"
+#include "sim/jpeg_file.h"
+
+namespace wavora {
+
+void SaveSnapshotFile(const TFastDIB& image, const std::string& fileName) {
+  const bool bitmap =
+      fileName.size() >= 4 && SameText(std::string_view(fileName).substr(fileName.size() - 4), ".bmp");
+  if (bitmap) {
+    WriteBmpFile(image, fileName);
+  } else {
+    WriteJpegFile(image, fileName);
+  }
+}
+
+}  // namespace wavora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include "sim/control_panel_model.h"
+#include "sim/fast_dib.h"
+#include "sim/pointer.h"
+
+namespace wavora {
+
+class TControlPanelTool;
+
+// The model of a measuring tool's panel: the off-screen image its tool draws into, the box the view
+// shows it in, and the mouse over that box. It refers to its tool without owning it; the window
+// destroys panels before their tank.
+class TBaseCPFrame : public TControlPanelModel {
+ public:
+  // Size of a panel at design time; most panels fill the area the window gives them.
+  static constexpr int kDesignWidth = 417;
+  static constexpr int kDesignHeight = 167;
+
+  explicit TBaseCPFrame(TControlPanelTool& tool) : tool_(tool) {}
+
+  TControlPanelTool& Tool() const { return tool_; }
+
+  // The view's box; the image takes this size when next used.
+  void SetBoxSize(int width, int height);
+  int BoxWidth() const { return boxWidth_; }
+  int BoxHeight() const { return boxHeight_; }
+
+  // The off-screen image, created at the box size on first use.
+  virtual TFastDIB* SnapshotImage();
+  // Brings the image up to date when the tool is not the active panel tool (whose panel the frame
+  // loop updates anyway), before the window draws it elsewhere.
+  virtual void RefreshPanel();
+
+  virtual void BoxMouseDown(int x, int y) { lastMouse_ = {x, y}; }
+  virtual void BoxMouseUp(int x, int y) { lastMouse_ = {x, y}; }
+  virtual void BoxMouseMove(int x, int y) { lastMouse_ = {x, y}; }
+  TPoint LastMouse() const { return lastMouse_; }
+
+  // The picture for saving or copying: panels that draw a cursor redraw without it first.
+  const TFastDIB& SnapshotPicture();
+  // Saves SnapshotPicture as BMP or JPEG by the name's extension.
+  void SaveSnapshot(const std::string& fileName);
+
+ protected:
+  // Redraws the image without the panel's cursor; panels without one need not override.
+  virtual void HideCursor() {}
+
+ private:
+  TControlPanelTool& tool_;
+  TFastDIB image_;
+  int boxWidth_ = kDesignWidth;
+  int boxHeight_ = kDesignHeight;
+  TPoint lastMouse_;
+};
+
+}  // namespace wavora
