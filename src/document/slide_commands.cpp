@@ -1,0 +1,29 @@
+#include "document/slide_commands.h"
+
+#include <stdexcept>
+
+#include "sim/exciter.h"
+#include "sim/ri_map.h"
+
+namespace wavora {
+
+TRef<TWater> AddNewSlide(TWaterCollection& slideshow) {
+  if (MapClassCount() == 0) throw std::logic_error("RIMapList is empty!?!?");
+  if (ExciterClassCount() != 1)
+    throw std::logic_error("ExciterList is assumed to contain one and only one type");
+  const TRef<TWater> water = MakeNode<TWater>();
+  water->add(MapClass(0)->Create());
+  water->add(ExciterClass(0)->Create());
+  slideshow.add(water);
+  slideshow.ActiveID = water->GetUniqueID();
+  return water;
+}
+
+TRef<TSlideshow> NewSlideshow(int32_t tankWidth, int32_t tankHeight) {
+  const TRef<TSlideshow> slideshow = MakeNode<TSlideshow>();
+  slideshow->SetTankSize(tankWidth, tankHeight);
+  AddNewSlide(*slideshow);
+  return slideshow;
+}
+
+}  // namespace wavora

@@ -1,0 +1,37 @@
+#include "sim/field_file.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#include "sim/water_grid.h"
+
+namespace wavora {
+
+namespace {
+
+void AppendLittleEndian(std::string& out, uint32_t value) {
+  for (int i = 0; i < 4; ++i)
+    out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+std::string EncodeFieldFile(const TWaterGrid& grid) {
+  std::string out = "WVFIELD1";
+  out.reserve(16 + grid.CellCount() * sizeof(TWaterCell));
+  AppendLittleEndian(out, static_cast<uint32_t>(grid.Width()));
+  AppendLittleEndian(out, static_cast<uint32_t>(grid.Height()));
+  for (int32_t x = 0; x < grid.Width(); ++x) {
+    const TWaterCell* column = grid.Column(x);
+    for (int32_t y = 0; y < grid.Height(); ++y) {
+      for (float value :
+           {column[y].Displacement, column[y].Velocity, column[y].SpeedFactor, column[y].Damping}) {
+        AppendLittleEndian(out, std::bit_cast<uint32_t>(value));
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace wavora

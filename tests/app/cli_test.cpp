@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+
+#include "app/cli_commands.h"
+#include "model/node_files.h"
+
+namespace wavora {
+namespace {
+
+struct TCliResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+TCliResult Cli(const std::vector<std::string>& arguments) {
+  std::ostringstream out, err;
+  const int status = RunCli(arguments, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string TempPath(const std::string& name) {
+  return ::testing::TempDir() + "wavora_cli_" + name;
+}
+
+const char kTwoSlides[] =
+    "<TSlideshow ActiveID=\"22\" Version=\"0.5\">\r\n"
+    "  <TWater UniqueID=\"11\" Name=\"First\">\r\n    <TNoneRIMap UniqueID=\"12\" />\r\n  </TWater>\r\n"
+    "  <TWater UniqueID=\"22\" Name=\"Second\" Description=\"Look closely\">\r\n"
+    "    <TNoneRIMap UniqueID=\"23\" />\r\n  </TWater>\r\n"
+    "</TSlideshow>\r\n";
+
+TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                    {"dance"},
+                                                    {"run", "--size", "10"},
+                                                    {"run", "--size", "2x100"},
+                                                    {"run", "--frames", "-1"},
+                                                    {"run", "--frames"},
+                                                    {"run", "--bogus"},
+                                                    {"run", "a.wvr", "b.wvr"},
+                                                    {"info"}}) {
+    const TCliResult result = Cli(arguments);
+    EXPECT_EQ(result.status, 2) << result.err;
+    EXPECT_EQ(result.err.rfind("wavora-cli: ", 0), 0u);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  EXPECT_EQ(Cli({"--help"}).status, 0);
+}
+
+TEST(Cli, InfoListsTheSlidesOrSaysWhyTheFileDidNotOpen) {
+  const std::string path = TempPath("two.wvr");
+  WriteFileText(path, kTwoSlides);
+  const TCliResult info = Cli({"info", path});
+  EXPECT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("2 slides"), std::string::npos);
+  EXPECT_NE(info.out.find("1. First\n"), std::string::npos);
+  EXPECT_NE(
+      info.out.find("2. Second  (active)\n   Description: Look closely\n   Medium: Empty Tank (TNoneRIMap)"),
+      std::string::npos)
+      << info.out;
+
+  const std::string water = TempPath("water.wvr");
+  WriteFileText(water, "<TWater />");
+  const TCliResult refused = Cli({"info", water});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "File did not contain a slideshow\n");
+  EXPECT_EQ(Cli({"run", TempPath("missing.wvr")}).status, 1);
+  EXPECT_EQ(Cli({"run", path, "--slide", "3"}).status, 2);
+}
+
+TEST(Cli, RunWritesTheFieldOfTheChosenSlideAndItsPicture) {
+  const std::string path = TempPath("run.wvr");
+  WriteFileText(path, kTwoSlides);
+  const std::string field = TempPath("field.bin");
+  const std::string image = TempPath("tank.bmp");
+  const TCliResult run = Cli(
+      {"run", path, "--slide", "1", "--size", "40x30", "--frames", "3", "--field", field, "--image", image});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Ran slide 1 \"First\" for 3 frames (3 steps) at 40x30.\n");
+
+  const std::string bytes = ReadFileText(field);
+  ASSERT_EQ(bytes.size(), 16u + 40 * 30 * 16);
+  EXPECT_EQ(bytes.substr(0, 8), "WVFIELD1");
+  EXPECT_EQ(bytes.substr(8, 8), std::string("\x28\0\0\0\x1E\0\0\0", 8));
+  // Cell [0][0]: no field, open medium, 0.999 damping on the outer ring.
+  float cell[4];
+  std::memcpy(cell, bytes.data() + 16, sizeof cell);
+  EXPECT_EQ(cell[0], 0.0f);
+  EXPECT_EQ(cell[2], 0.5f);
+  EXPECT_EQ(cell[3], 0.999f);
+  EXPECT_EQ(ReadFileText(image).substr(0, 2), "BM");
+
+  const TCliResult unwritable =
+      Cli({"run", path, "--size", "40x30", "--frames", "1", "--image", "/nonexistent/x.jpg"});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("/nonexistent/x.jpg"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace wavora
