@@ -6,13 +6,13 @@
 
 #include "model/node.h"
 #include "sim/pointer.h"
+#include "sim/scene_object.h"
 #include "sim/water_grid.h"
 
 namespace wavora {
 
 class TBaseExciter;
 class TBaseRIMap;
-class TBaseWaterObject;
 class TControlPanelModel;
 class TFastDIB;
 class TMapHolder;
