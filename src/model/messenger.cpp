@@ -11,14 +11,8 @@ namespace wavora {
 TXNMessenger::TXNMessenger() : actions_(MakeNode<TXMLNode>()), undoRecord_(MakeNode<TXNUndoRecord>()) {}
 
 bool TXNMessenger::IsDeadEnd(const iXMLNode& node) const {
-  bool hasForbids = false;
-  bool forbidden = false;
-  bool hasAllows = false;
-  bool allowed = false;
-  for (const TRef<iXNFilter>& filter : filters_) {
-    filter->IsNodeDeadEnd(node, hasForbids, forbidden, hasAllows, allowed);
-  }
-  return forbidden || (hasAllows && !allowed);
+  const TFilterVerdict verdict = JudgeNode(filters_, node);
+  return verdict.forbidden || (verdict.hasAllows && !verdict.allowed);
 }
 
 void TXNMessenger::Process(const iXMLNode& node) {

@@ -15,14 +15,8 @@ void TXNBasicAction::AddFilter(const TRef<iXNFilter>& newFilter) {
 }
 
 bool TXNBasicAction::DoYouWantMe(const iXMLNode& node) {
-  bool hasForbids = false;
-  bool forbidden = false;
-  bool hasAllows = false;
-  bool allowed = false;
-  for (const TRef<iXNFilter>& filter : filters_) {
-    filter->IsNodeDeadEnd(node, hasForbids, forbidden, hasAllows, allowed);
-  }
-  return allowed && !forbidden;
+  const TFilterVerdict verdict = JudgeNode(filters_, node);
+  return verdict.allowed && !verdict.forbidden;
 }
 
 void TXNBasicAction::PerformAction(const iXMLNode&, const TRef<iXNMessenger>&) {

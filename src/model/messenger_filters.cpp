@@ -26,4 +26,12 @@ bool TXNNoBranchingFilter::Matches(const iXMLNode&) const {
   return true;
 }
 
+TFilterVerdict JudgeNode(const std::vector<TRef<iXNFilter>>& filters, const iXMLNode& node) {
+  TFilterVerdict verdict;
+  for (const TRef<iXNFilter>& filter : filters) {
+    filter->IsNodeDeadEnd(node, verdict.hasForbids, verdict.forbidden, verdict.hasAllows, verdict.allowed);
+  }
+  return verdict;
+}
+
 }  // namespace wavora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "model/node.h"
 
 namespace wavora {
@@ -13,6 +15,15 @@ class iXNFilter : public virtual TRefCounted {
   virtual void IsNodeDeadEnd(const iXMLNode& node, bool& hasForbids, bool& forbidden, bool& hasAllows,
                              bool& allowed) = 0;
 };
+
+// The verdicts of a list of filters on one node.
+struct TFilterVerdict {
+  bool hasForbids = false;
+  bool forbidden = false;
+  bool hasAllows = false;
+  bool allowed = false;
+};
+TFilterVerdict JudgeNode(const std::vector<TRef<iXNFilter>>& filters, const iXMLNode& node);
 
 // A filter that matches nothing; descendants say which nodes they match.
 class TXNBasicFilter : public iXNFilter {
