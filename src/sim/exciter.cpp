@@ -1,7 +1,6 @@
 #include "sim/exciter.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "sim/ri_map.h"
 #include "sim/water.h"
@@ -68,28 +67,6 @@ void TBaseExciter::ApplyDrip() {
       cell.Velocity = 0;
     }
   }
-}
-
-namespace {
-
-std::vector<const TClassInfo*>& ExciterClasses() {
-  static std::vector<const TClassInfo*> classes;
-  return classes;
-}
-
-}  // namespace
-
-void RegisterExciterClass(const TClassInfo& exciterClass) {
-  ExciterClasses().push_back(&exciterClass);
-}
-
-int ExciterClassCount() {
-  return static_cast<int>(ExciterClasses().size());
-}
-
-const TClassInfo* ExciterClass(int index) {
-  if (index < 0 || index >= ExciterClassCount()) return nullptr;
-  return ExciterClasses()[index];
 }
 
 }  // namespace wavora

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "sim/base_control.h"
+#include "sim/class_list.h"
 
 namespace wavora {
 
@@ -44,9 +45,15 @@ class TBaseExciter : public TBaseControl {
 };
 
 // The source classes, filled once at start-up; a tank without a source creates one of the first.
-void RegisterExciterClass(const TClassInfo& exciterClass);
-int ExciterClassCount();
+inline void RegisterExciterClass(const TClassInfo& exciterClass) {
+  ExciterClasses().Register(exciterClass);
+}
+inline int ExciterClassCount() {
+  return ExciterClasses().Count();
+}
 // The class at index, or none outside 0 .. count - 1.
-const TClassInfo* ExciterClass(int index);
+inline const TClassInfo* ExciterClass(int index) {
+  return ExciterClasses().Class(index);
+}
 
 }  // namespace wavora

@@ -1,6 +1,5 @@
 #include "sim/ri_map.h"
 
-#include <vector>
 
 #include "sim/refractive_index_cp.h"
 #include "sim/resource_strings.h"
@@ -73,35 +72,6 @@ const TClassInfo& TNoneRIMap::StaticClassInfo() {
 
 std::unique_ptr<TControlPanelModel> TNoneRIMap::CreateControlPanel() {
   return std::make_unique<TSimpleMessageCP>(std::string());
-}
-
-namespace {
-
-std::vector<const TClassInfo*>& MapClasses() {
-  static std::vector<const TClassInfo*> classes;
-  return classes;
-}
-
-}  // namespace
-
-void RegisterMapClass(const TClassInfo& mapClass) {
-  MapClasses().push_back(&mapClass);
-}
-
-int MapClassCount() {
-  return static_cast<int>(MapClasses().size());
-}
-
-const TClassInfo* MapClass(int index) {
-  if (index < 0 || index >= MapClassCount()) return nullptr;
-  return MapClasses()[index];
-}
-
-int MapClassIndexOf(std::string_view name) {
-  for (int i = MapClassCount() - 1; i >= 0; --i) {
-    if (MapClasses()[i]->ClassName() == name) return i;
-  }
-  return -1;
 }
 
 }  // namespace wavora

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "sim/base_control.h"
+#include "sim/class_list.h"
 
 namespace wavora {
 
@@ -57,11 +58,19 @@ class TNoneRIMap : public TBaseRIMap {
 };
 
 // The medium classes offered to the user, filled once at start-up (the empty tank first).
-void RegisterMapClass(const TClassInfo& mapClass);
-int MapClassCount();
+inline void RegisterMapClass(const TClassInfo& mapClass) {
+  MediumClasses().Register(mapClass);
+}
+inline int MapClassCount() {
+  return MediumClasses().Count();
+}
 // The class at index, or none outside 0 .. count - 1.
-const TClassInfo* MapClass(int index);
+inline const TClassInfo* MapClass(int index) {
+  return MediumClasses().Class(index);
+}
 // The last index whose class name equals name exactly, or -1.
-int MapClassIndexOf(std::string_view name);
+inline int MapClassIndexOf(std::string_view name) {
+  return MediumClasses().LastIndexOfName(name);
+}
 
 }  // namespace wavora

@@ -1,18 +1,24 @@
 #pragma once
 
-#include "model/class_info.h"
+#include "sim/class_list.h"
 
 namespace wavora {
 
-// The tool classes offered in the tools menu, each with the index of its picture, filled once at
-// start-up in menu order.
-void RegisterTool(const TClassInfo& toolClass, int imageIndex);
-int ToolCount();
-// The class of entry i, or none outside 0 .. count - 1.
-const TClassInfo* ToolClass(int index);
-// The picture of entry i, or -1 outside the list.
-int ToolImageIndex(int index);
-// The picture of the first entry with that class, or -1.
-int ToolImageIndexOf(const TClassInfo& toolClass);
+// The tool classes offered in the tools menu, each with the index of its picture, in menu order.
+inline void RegisterTool(const TClassInfo& toolClass, int imageIndex) {
+  ToolClasses().Register(toolClass, imageIndex);
+}
+inline int ToolCount() {
+  return ToolClasses().Count();
+}
+inline const TClassInfo* ToolClass(int index) {
+  return ToolClasses().Class(index);
+}
+inline int ToolImageIndex(int index) {
+  return ToolClasses().ImageIndex(index);
+}
+inline int ToolImageIndexOf(const TClassInfo& toolClass) {
+  return ToolClasses().ImageIndexOf(toolClass);
+}
 
 }  // namespace wavora
