@@ -28,6 +28,29 @@ inline constexpr std::string_view Drips = "Drips";
 inline constexpr std::string_view FastForward = "Fast Forward";
 inline constexpr std::string_view SlidePrefix = "Slide ";
 inline constexpr std::string_view VersionPrefix = "Version ";
+inline constexpr std::string_view ShowDebugPanel = "i";
+inline constexpr std::string_view DebugPanelHint =
+    "Show frame rate, CPU usage and read-outs under the pointer";
+inline constexpr std::string_view SlideshowMenuHint = "Open, save, cut, copy or paste slides";
+inline constexpr std::string_view ExperimentHint = "Choose what is in the tank";
+inline constexpr std::string_view HelpHint = "Help, display shape and about";
+inline constexpr std::string_view CopySnapshotHint = "Copy snapshot of water";
+inline constexpr std::string_view SaveSnapshotHint = "Save snapshot of water";
+inline constexpr std::string_view HelpCaption = "Help";
+inline constexpr std::string_view ToolCatalogueEmpty = "Tools for measuring the waves will be offered here.";
+inline constexpr std::string_view SlideNamePlaceholder = "Name of this slide";
+inline constexpr std::string_view SlideDescriptionPlaceholder = "What this slide shows";
+inline constexpr std::string_view AboutTagline = "Waves in a ripple tank, for the classroom";
+inline constexpr std::string_view AboutText =
+    "Sources, mirrors, lenses, slits and measuring tools in a simulated tank of water.";
+inline constexpr std::string_view AboutClose = "Click anywhere to close";
+
+// Refractive-index panel
+inline constexpr std::string_view RefractiveIndex = "Refractive Index";
+inline constexpr std::string_view Air = "Air";
+inline constexpr std::string_view Water = "Water";
+inline constexpr std::string_view Glass = "Glass";
+inline constexpr std::string_view Diamond = "Diamond";
 
 // Hints
 inline constexpr std::string_view ClearTheWater = "Clear the water";
@@ -55,6 +78,10 @@ inline constexpr std::string_view SlideshowFilter = "Wavora File (*.wvr)|*.wvr";
 inline constexpr std::string_view SlideshowExtension = "wvr";
 inline constexpr std::string_view SnapshotDialogTitle = "Save Snap shot to file";
 inline constexpr std::string_view SnapshotFilter = "JPEG (*.JPG)|*.jpg|Bitmap (*.bmp)|*.bmp";
+inline constexpr std::string_view SnapshotExtension = "jpg";
+inline constexpr std::string_view CouldNotSaveSnapshot = "The snapshot could not be saved.";
+inline constexpr std::string_view CouldNotSave = "The slideshow could not be saved.";
+inline constexpr std::string_view HelpNotOpened = "The help page could not be opened:";
 
 // Opening a slideshow
 inline constexpr std::string_view CouldNotLoad = "Even after trying to ignore errors, this file could not be loaded.";

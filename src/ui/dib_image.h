@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include "sim/fast_dib.h"
+
+class QPainter;
+
+namespace wavora {
+
+// The image's buffer seen as a QImage without copying. Rows are stored bottom-up, so the QImage shows
+// the picture upside down: paint it with PaintDib, or take an upright copy with DibToImage.
+inline QImage WrapDib(const TFastDIB& image) {
+  return QImage(image.Bits(), image.Width(), image.Height(), image.BytesPerRow(), QImage::Format_BGR888);
+}
+
+// Paints the image the right way up, scaled into target.
+void PaintDib(QPainter& painter, const QRect& target, const TFastDIB& image);
+
+// An upright copy of the image.
+QImage DibToImage(const TFastDIB& image);
+
+}  // namespace wavora

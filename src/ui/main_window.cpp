@@ -1,0 +1,955 @@
+#include "ui/main_window.h"
+
+#include <QActionGroup>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QThread>
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+#include "document/slide_commands.h"
+#include "model/node_files.h"
+#include "sim/control_panel_tool.h"
+#include "sim/exciter.h"
+#include "sim/resource_strings.h"
+#include "sim/ri_map.h"
+#include "sim/snapshot_file.h"
+#include "sim/tool_panel.h"
+#include "ui/about_box.h"
+#include "ui/dib_image.h"
+#include "ui/help_page.h"
+#include "ui/panel_views.h"
+#include "ui/slide_item.h"
+#include "ui/tank_box.h"
+#include "widgets/custom_bit_btn.h"
+#include "widgets/custom_speed_button.h"
+#include "widgets/custom_track_bar.h"
+#include "widgets/icons.h"
+#include "widgets/qt_text.h"
+#include "widgets/scroller_list.h"
+#include "widgets/widget_palette.h"
+
+namespace wavora {
+
+namespace {
+
+// The clipboard format a copied slide travels under.
+const QString kSlideClipboardFormat = QStringLiteral("WavoraWater");
+
+constexpr int kMarqueeMs = 150;
+constexpr int kExperimentImageSize = 28;
+// Preview tanks are four times the picture's width, run a little so their waves show.
+constexpr int kPreviewTankSize = 4 * kExperimentImageSize;
+constexpr int kPreviewSteps = 60;
+
+// A rounded area of the window: light panels for controls, a dark one behind the tank.
+class TPanelFrame : public QFrame {
+ public:
+  TPanelFrame(QWidget* parent, const char* name, const QRect& geometry,
+              QColor fill = QColor(palette::kListBackground), QColor border = QColor(palette::kBorder))
+      : QFrame(parent), fill_(fill), border_(border) {
+    setObjectName(QLatin1String(name));
+    setGeometry(geometry);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(border_, 1));
+    painter.setBrush(fill_);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+  }
+
+ private:
+  QColor fill_;
+  QColor border_;
+};
+
+// A flat button; with a group index it latches, and AllowAllUp lets it come up again.
+TCustomSpeedButton* SpeedButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& glyph,
+                                std::string_view hint, int groupIndex = 0) {
+  auto* button = new TCustomSpeedButton(parent);
+  button->setObjectName(QLatin1String(name));
+  button->setGeometry(geometry);
+  button->SetGlyph(glyph);
+  button->SetHint(QtText(hint));
+  if (groupIndex > 0) {
+    button->SetGroupIndex(groupIndex);
+    button->SetAllowAllUp(true);
+  }
+  return button;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const QRect& geometry, bool bold = true) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QLatin1String(name));
+  label->setGeometry(geometry);
+  QFont font = label->font();
+  font.setBold(bold);
+  label->setFont(font);
+  return label;
+}
+
+// "Name (*.x)|*.x|..." as the file dialogs want it: "Name (*.x);;...".
+QString QtFilter(std::string_view filter) {
+  const QStringList parts = QtText(filter).split(QLatin1Char('|'));
+  QStringList names;
+  for (int i = 0; i < parts.size(); i += 2)
+    names << parts[i];
+  return names.join(QStringLiteral(";;"));
+}
+
+std::string LocalPath(const QString& fileName) {
+  return QFile::encodeName(fileName).toStdString();
+}
+
+bool IsDebugSwitch(const QString& argument) {
+  return (argument.startsWith(QLatin1Char('-')) || argument.startsWith(QLatin1Char('/'))) &&
+         argument.mid(1).compare(QLatin1String("debug"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const QStringList& arguments, std::unique_ptr<IMessageSink> sink)
+    : messages_(sink ? std::move(sink) : std::make_unique<TMessageBoxSink>(this)) {
+  setObjectName(QStringLiteral("TMainForm"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFixedSize(kClientWidth, kClientHeight);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, QColor(palette::kWindow));
+  colours.setColor(QPalette::WindowText, QColor(palette::kText));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  CreateControls();
+  CreateMenus();
+  SetupMainWindow(arguments);
+}
+
+TMainForm::~TMainForm() {
+  frameTimer_.stop();
+  // Panels refer to objects of the document: they go before it.
+  toolPanels_.clear();
+  mediumPanel_ = {};
+  exciterPanel_ = {};
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Controls
+
+void TMainForm::CreateControls() {
+  TankBack =
+      new TPanelFrame(this, "TankBack", QRect(208, 18, 417, 417), QColor(46, 52, 62), QColor(30, 34, 40));
+  Box = new TTankBox(tankImage_, this);
+  Box->setObjectName(QStringLiteral("Box"));
+  Box->setGeometry(216, 26, 401, 401);
+  connect(Box, &TTankBox::BoxMouseDown, this, &TMainForm::BoxMouseDown);
+  connect(Box, &TTankBox::BoxMouseMove, this, &TMainForm::BoxMouseMove);
+  connect(Box, &TTankBox::BoxMouseUp, this, &TMainForm::BoxMouseUp);
+
+  Panel2 = new TPanelFrame(this, "Panel2", QRect(17, 18, 175, 50));
+  ResetBtn =
+      SpeedButton(Panel2, "ResetBtn", QRect(6, 5, 80, 40), WavoraIcon(TIcon::ClearWater), rs::ClearTheWater);
+  PauseButton = SpeedButton(Panel2, "PauseButton", QRect(89, 5, 80, 40), WavoraIcon(TIcon::Freeze),
+                            rs::FreezeTheWater, 1);
+  connect(ResetBtn, &QAbstractButton::clicked, this, [this] {
+    if (const TRef<TWater> tank = GetCurrentWater()) tank->ClearField();
+  });
+  connect(PauseButton, &QAbstractButton::toggled, this, [this](bool down) { frameLoop_.paused = down; });
+
+  CreateLeftColumn();
+  CreateRightColumn();
+  CreateInfoSheet();
+  CreateDebugPanel();
+}
+
+void TMainForm::CreateLeftColumn() {
+  SlideshowHeader = new QFrame(this);
+  SlideshowHeader->setObjectName(QStringLiteral("SlideshowHeader"));
+  SlideshowHeader->setGeometry(17, 88, 178, 38);
+  ToolsTabButton =
+      SpeedButton(SlideshowHeader, "ToolsTabButton", QRect(0, 0, 88, 34), WavoraIcon(TIcon::ToolsTab), {}, 1);
+  MenuButton =
+      SpeedButton(SlideshowHeader, "MenuButton", QRect(90, 0, 88, 34), WavoraIcon(TIcon::SlidesTab), {}, 1);
+  ToolsTabButton->SetDown(true);
+  connect(ToolsTabButton, &QAbstractButton::clicked, this, &TMainForm::MenuButtonClick);
+  connect(MenuButton, &QAbstractButton::clicked, this, &TMainForm::MenuButtonClick);
+
+  const QRect column(17, 125, 178, 494);
+  ToolBoxPanel = new TPanelFrame(this, "ToolBoxPanel", column);
+  auto* catalogue = new QLabel(QtText(rs::ToolCatalogueEmpty), ToolBoxPanel);
+  catalogue->setObjectName(QStringLiteral("ObjectList"));
+  catalogue->setGeometry(16, 16, column.width() - 32, 80);
+  catalogue->setWordWrap(true);
+  catalogue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  QPalette quiet = catalogue->palette();
+  quiet.setColor(QPalette::WindowText, QColor(palette::kTextDisabled));
+  catalogue->setPalette(quiet);
+
+  SlideShowPanel = new TPanelFrame(this, "SlideShowPanel", column);
+  SlideShowPanel->hide();
+  SlideShowModeBtn = new TCustomBitBtn(SlideShowPanel);
+  SlideShowModeBtn->setObjectName(QStringLiteral("SlideShowModeBtn"));
+  SlideShowModeBtn->setGeometry(6, 6, 58, 34);
+  SlideShowModeBtn->SetGlyph(WavoraIcon(TIcon::SlideshowMenu));
+  SlideShowModeBtn->SetMenuArrow(true);
+  SlideShowModeBtn->SetHint(QtText(rs::SlideshowMenuHint));
+  NewSlideBtn = SpeedButton(SlideShowPanel, "NewSlideBtn", QRect(70, 6, 50, 34), WavoraIcon(TIcon::NewSlide),
+                            rs::NewSlide);
+  DeleteSlideBtn = SpeedButton(SlideShowPanel, "DeleteSlideBtn", QRect(122, 6, 50, 34),
+                               WavoraIcon(TIcon::DeleteSlide), rs::DeleteSlide);
+  connect(SlideShowModeBtn, &QAbstractButton::clicked, this, [this] {
+    UpdateSlideshowMenu();
+    SlideshowMenu->popup(SlideShowModeBtn->mapToGlobal(QPoint(0, SlideShowModeBtn->height())));
+  });
+  connect(NewSlideBtn, &QAbstractButton::clicked, this, &TMainForm::NewSlideBtnClick);
+  connect(DeleteSlideBtn, &QAbstractButton::clicked, this, &TMainForm::RemoveMapButtonClick);
+
+  SlideList = new TScrollerList(SlideShowPanel);
+  SlideList->setObjectName(QStringLiteral("SlideList"));
+  SlideList->setGeometry(4, 46, column.width() - 8, column.height() - 50);
+  SlideList->SetItemHeight(kSlideItemHeight);
+  SlideList->SetDragReorder(true);
+  SlideList->SetDrawItem([this](QPainter& painter, int index, const QRect& rect, bool selected) {
+    const QImage thumbnail =
+        index < int(slideThumbnails_.size()) ? slideThumbnails_[size_t(index)] : QImage();
+    DrawSlideItem(painter, index, SlideList->ItemText(index), thumbnail, rect, selected);
+  });
+  connect(SlideList, &TScrollerList::Click, this, [this](int) { SlideListClick(); });
+  connect(SlideList, &TScrollerList::MoveListItem, this, &TMainForm::SlideListMoveListItem);
+}
+
+void TMainForm::CreateRightColumn() {
+  ExciterControlPanel = new TPanelFrame(this, "ExciterControlPanel", QRect(640, 18, 177, 201));
+
+  Panel1 = new TPanelFrame(this, "Panel1", QRect(640, 234, 177, 201));
+  ExperimentBtn = new TCustomBitBtn(Panel1);
+  ExperimentBtn->setObjectName(QStringLiteral("ExperimentBtn"));
+  ExperimentBtn->setGeometry(6, 6, 165, 40);
+  ExperimentBtn->SetMenuArrow(true);
+  ExperimentBtn->SetHint(QtText(rs::ExperimentHint));
+  connect(ExperimentBtn, &QAbstractButton::clicked, this, [this] {
+    if (GetCurrentWater())
+      ExperimentMenu->popup(ExperimentBtn->mapToGlobal(QPoint(0, ExperimentBtn->height())));
+  });
+  ControlPanelHolder = new QWidget(Panel1);
+  ControlPanelHolder->setObjectName(QStringLiteral("ControlPanelHolder"));
+  ControlPanelHolder->setGeometry(1, 50, 175, 150);
+
+  Panel5 = new TPanelFrame(this, "Panel5", QRect(640, 450, 177, 169));
+  Panel5->setFocusPolicy(Qt::ClickFocus);
+  ControlsLabel = Caption(Panel5, "ControlsLabel", QRect(10, 6, 120, 20));
+  ShowDebugPanelBTN =
+      SpeedButton(Panel5, "ShowDebugPanelBTN", QRect(147, 5, 24, 22), QIcon(), rs::DebugPanelHint, 3);
+  ShowDebugPanelBTN->SetCaption(QtText(rs::ShowDebugPanel));
+  ShowDebugPanelBTN->hide();
+  connect(ShowDebugPanelBTN, &QAbstractButton::clicked, this, &TMainForm::ShowDebugPanelBTNClick);
+
+  DripButton =
+      SpeedButton(Panel5, "DripButton", QRect(6, 28, 81, 34), WavoraIcon(TIcon::Drips), rs::MakeDrips, 4);
+  HelpButton =
+      SpeedButton(Panel5, "HelpButton", QRect(90, 28, 81, 34), WavoraIcon(TIcon::Help), rs::HelpHint);
+  CameraClipBtn = SpeedButton(Panel5, "CameraClipBtn", QRect(6, 66, 81, 34), WavoraIcon(TIcon::CameraCopy),
+                              rs::CopySnapshotHint, 5);
+  CameraFileBtn = SpeedButton(Panel5, "CameraFileBtn", QRect(90, 66, 81, 34), WavoraIcon(TIcon::CameraSave),
+                              rs::SaveSnapshotHint);
+  connect(DripButton, &QAbstractButton::toggled, this,
+          [this](bool down) { Box->setCursor(down ? Qt::PointingHandCursor : Qt::ArrowCursor); });
+  connect(HelpButton, &QAbstractButton::clicked, this, [this] {
+    HelpMenu->popup(HelpButton->mapToGlobal(QPoint(HelpButton->width(), HelpButton->height())));
+  });
+  connect(CameraClipBtn, &QAbstractButton::clicked, this, &TMainForm::CameraClipBtnClick);
+  connect(CameraFileBtn, &QAbstractButton::clicked, this, &TMainForm::CameraFileBtnClick);
+  marqueeTimer_.setSingleShot(true);
+  marqueeTimer_.setInterval(kMarqueeMs);
+  connect(&marqueeTimer_, &QTimer::timeout, this, [this] { CameraClipBtn->SetDown(false); });
+
+  ContrastLabel = Caption(Panel5, "ContrastLabel", QRect(10, 106, 120, 20));
+  ExposureSlider = new TCustomTrackBar(Panel5);
+  ExposureSlider->setObjectName(QStringLiteral("ExposureSlider"));
+  ExposureSlider->setOrientation(Qt::Horizontal);
+  ExposureSlider->setGeometry(6, 126, 165, 36);
+  ExposureSlider->SetMin(0);
+  ExposureSlider->SetMax(100);
+  ExposureSlider->SetFrequency(10);
+  ExposureSlider->SetPosition(50);
+  ExposureSlider->SetHint(QtText(rs::AdjustContrast));
+  connect(ExposureSlider, &TCustomTrackBar::Change, this, &TMainForm::ExposureSliderChange);
+}
+
+void TMainForm::CreateInfoSheet() {
+  ToolControlPanel = new TPanelFrame(this, "ToolControlPanel", QRect(208, 450, 417, 169));
+  InfoControlPanel = new QWidget(ToolControlPanel);
+  InfoControlPanel->setObjectName(QStringLiteral("InfoControlPanel"));
+  InfoControlPanel->setGeometry(1, 1, 415, 167);
+  InfoControlPanel->hide();
+
+  InfoSheetName = new QLineEdit(InfoControlPanel);
+  InfoSheetName->setObjectName(QStringLiteral("InfoSheetName"));
+  InfoSheetName->setGeometry(12, 10, 391, 30);
+  InfoSheetName->setFrame(false);
+  InfoSheetName->setMaxLength(100);
+  InfoSheetName->setPlaceholderText(QtText(rs::SlideNamePlaceholder));
+  QFont title = InfoSheetName->font();
+  title.setPointSizeF(title.pointSizeF() * 1.35);
+  title.setBold(true);
+  InfoSheetName->setFont(title);
+
+  InfoSheetDescription = new QPlainTextEdit(InfoControlPanel);
+  InfoSheetDescription->setObjectName(QStringLiteral("InfoSheetDescription"));
+  InfoSheetDescription->setGeometry(12, 44, 391, 116);
+  InfoSheetDescription->setFrameShape(QFrame::NoFrame);
+  InfoSheetDescription->setPlaceholderText(QtText(rs::SlideDescriptionPlaceholder));
+  for (QWidget* edit : {static_cast<QWidget*>(InfoSheetName), static_cast<QWidget*>(InfoSheetDescription)}) {
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Base, QColor(palette::kListBackground));
+    edit->setPalette(colours);
+    edit->installEventFilter(this);
+  }
+
+  SlideNumberLbl = new QLabel(InfoControlPanel);
+  SlideNumberLbl->setObjectName(QStringLiteral("SlideNumberLbl"));
+  SlideNumberLbl->hide();
+
+  connect(InfoSheetName, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (const TRef<TWater> tank = GetCurrentWater()) tank->SetName(text.toStdString());
+  });
+  connect(InfoSheetName, &QLineEdit::returnPressed, this, &TMainForm::InfoSheetNameExit);
+  connect(InfoSheetDescription, &QPlainTextEdit::textChanged, this, [this] {
+    constexpr int kMaxDescription = 1000;
+    QString text = InfoSheetDescription->toPlainText();
+    if (text.size() > kMaxDescription) {
+      text.truncate(kMaxDescription);
+      const QSignalBlocker quiet(InfoSheetDescription);
+      InfoSheetDescription->setPlainText(text);
+      InfoSheetDescription->moveCursor(QTextCursor::End);
+    }
+    if (const TRef<TWater> tank = GetCurrentWater()) tank->SetDescription(text.toStdString());
+  });
+}
+
+void TMainForm::CreateDebugPanel() {
+  DebugPanel = new TPanelFrame(this, "DebugPanel", QRect(22, 288, 168, 265), QColor(255, 255, 255));
+  DebugPanel->hide();
+  DebugPanel->installEventFilter(this);
+  DataList = new QTableWidget(0, 2, DebugPanel);
+  DataList->setObjectName(QStringLiteral("DataList"));
+  DataList->setGeometry(5, 5, 158, 218);
+  DataList->horizontalHeader()->hide();
+  DataList->verticalHeader()->hide();
+  DataList->horizontalHeader()->setStretchLastSection(true);
+  DataList->setColumnWidth(0, 84);
+  DataList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  DataList->setSelectionMode(QAbstractItemView::NoSelection);
+  DataList->setFocusPolicy(Qt::NoFocus);
+  DataList->viewport()->installEventFilter(this);
+  SetDebugRows({{"Draw rate", "-"}, {"CPU Usage", "-"}, {"Displacement", "-"}, {"Speed", "-"}, {"n", "-"}});
+
+  Button1 = SpeedButton(DebugPanel, "Button1", QRect(5, 227, 158, 32), QIcon(), {}, 6);
+  Button1->SetCaption(QtText(rs::FastForward));
+  connect(Button1, &QAbstractButton::clicked, this, [this] { frameLoop_.fast = !frameLoop_.fast; });
+}
+
+void TMainForm::CreateMenus() {
+  SlideshowMenu = new QMenu(this);
+  SlideshowMenu->setObjectName(QStringLiteral("SlideshowMenu"));
+  OpenSlideshow1 = SlideshowMenu->addAction(QString(), this, &TMainForm::OpenSlideshow1Click);
+  SaveSlideshow1 = SlideshowMenu->addAction(QString(), this, &TMainForm::SaveSlideshow1Click);
+  SaveSlideshow1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  SlideshowMenu->addSeparator();
+  // Copying and pasting slides are still to come; the entries are there and follow their rules.
+  Cut1 = SlideshowMenu->addAction(QString());
+  Cut1->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+  Copy1 = SlideshowMenu->addAction(QString());
+  Copy1->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+  Paste1 = SlideshowMenu->addAction(QString());
+  Paste1->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
+  addActions({SaveSlideshow1, Cut1, Copy1, Paste1});
+
+  HelpMenu = new QMenu(this);
+  HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+  HelpMenu->addAction(QtText(rs::WavoraHelp), this, &TMainForm::WavoraHelp1Click);
+  HelpMenu->addSeparator();
+  QMenu* shapes = HelpMenu->addMenu(QString());
+  shapes->setObjectName(QStringLiteral("DisplayShape1"));
+  DisplayShapes = new QActionGroup(this);
+  for (int tag = 0; tag < 4; ++tag) {
+    QAction* entry = shapes->addAction(QString(), this, [this, tag] { SetDisplayShape(tag); });
+    entry->setData(tag);
+    entry->setCheckable(true);
+    entry->setChecked(tag == 0);
+    DisplayShapes->addAction(entry);
+  }
+  HelpMenu->addSeparator();
+  HelpMenu->addAction(QString(), this, &TMainForm::AboutWavora1Click)
+      ->setObjectName(QStringLiteral("AboutWavora1"));
+  HelpMenu->addSeparator();
+  HelpMenu->addAction(QString(), this, &QWidget::close)->setObjectName(QStringLiteral("exit1"));
+
+  ExperimentMenu = new QMenu(this);
+  ExperimentMenu->setObjectName(QStringLiteral("ExperimentMenu"));
+  ExperimentMenu->setToolTipsVisible(true);
+}
+
+void TMainForm::SetupMainWindow(const QStringList& arguments) {
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  document_ = MakeNode<TSlideshow>();
+  document_->SetTankSize(Box->width(), Box->height());
+  NewSlideBtnClick();
+  tankImage_.SetSize(Box->width(), Box->height());
+  BuildExperimentMenu();
+  RebuildSlideList();
+  SlideListClick();
+
+  frameTimer_.setTimerType(Qt::PreciseTimer);
+  frameTimer_.setInterval(TFrameLoop::kTimerIntervalMs);
+  connect(&frameTimer_, &QTimer::timeout, this, &TMainForm::RunFrame);
+  QThread::currentThread()->setPriority(QThread::HighPriority);
+
+  InfoControlPanel->show();
+  RunFrame();
+  frameTimer_.start();
+  ApplyCaptions();
+
+  ShowDebugPanelBTN->setVisible(std::any_of(arguments.begin(), arguments.end(), IsDebugSwitch));
+  for (const QString& argument : arguments) {
+    if (!IsDebugSwitch(argument) && QFileInfo(argument).isFile()) {
+      OpenSlideshowFile(argument);
+      break;
+    }
+  }
+}
+
+void TMainForm::ApplyCaptions() {
+  setWindowTitle(QtText(rs::AppTitle));
+  ControlsLabel->setText(QtText(rs::Controls));
+  ContrastLabel->setText(QtText(rs::Contrast));
+  ToolsTabButton->SetCaption(QtText(rs::ToolsTab));
+  MenuButton->SetCaption(QtText(rs::SlidesTab));
+  DripButton->SetCaption(QtText(rs::Drips));
+  HelpButton->SetCaption(QtText(rs::HelpCaption));
+  CameraClipBtn->SetCaption(QtText(rs::CopyCaption));
+  CameraFileBtn->SetCaption(QtText(rs::SaveCaption));
+  OpenSlideshow1->setText(QtText(rs::OpenSlideshow));
+  SaveSlideshow1->setText(QtText(rs::SaveSlideshow));
+  Cut1->setText(QtText(rs::CutSlide));
+  Copy1->setText(QtText(rs::CopySlide));
+  Paste1->setText(QtText(rs::PasteSlide));
+  const std::string_view shapeNames[] = {rs::ShapeNormal, rs::ShapeSmall, rs::ShapeLongAndThin,
+                                         rs::ShapeTallAndNarrow};
+  for (QAction* entry : DisplayShapes->actions())
+    entry->setText(QtText(shapeNames[entry->data().toInt()]));
+  HelpMenu->findChild<QMenu*>(QStringLiteral("DisplayShape1"))->setTitle(QtText(rs::DisplayShape));
+  HelpMenu->findChild<QAction*>(QStringLiteral("AboutWavora1"))->setText(QtText(rs::AboutWavora));
+  HelpMenu->findChild<QAction*>(QStringLiteral("exit1"))->setText(QtText(rs::Exit));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Frames
+
+void TMainForm::RunFrame() {
+  const TRef<TWater> tank = GetCurrentWater();
+  frameLoop_.mouseIsDown = mouseIsDown_;
+  const TFrameOutcome outcome = frameLoop_.RunFrame(tank.Get(), tankImage_, DebugPanel->isVisible());
+  if (outcome.imageChanged) Box->update();
+
+  if (outcome.activePanelTool) {
+    ShowToolPanel(outcome.activePanelTool->GetUniqueID());
+    for (THeldPanel& panel : toolPanels_) {
+      if (panel.tag != outcome.activePanelTool->GetUniqueID()) continue;
+      outcome.activePanelTool->UpdateControlPanel(static_cast<TBaseCPFrame&>(*panel.model));
+      if (panel.view) panel.view->update();
+    }
+  } else {
+    ShowToolPanel(0);
+  }
+
+  const int selected = SlideList->SelectedIndex();
+  if (selected >= 0 && MenuButton->Down()) {
+    UpdateSlideThumbnail(selected);
+    SlideList->RedrawItem(selected);
+  }
+  if (!outcome.statistics.empty()) SetDebugRows(outcome.statistics);
+}
+
+void TMainForm::SetDisplayShape(int tag) {
+  const TDisplayShape shape = DisplayShapeOfTag(tag);
+  Box->resize(shape.width, shape.height);
+  document_->SetTankSize(shape.width, shape.height);
+  tankImage_.SetSize(shape.width, shape.height);
+  const TBoxPlacement place = CentreOnTankFrame(shape);
+  Box->move(place.left, place.top);
+  for (QAction* entry : DisplayShapes->actions())
+    entry->setChecked(entry->data().toInt() == tag);
+  RebuildThumbnails();
+  Box->update();
+}
+
+void TMainForm::ExposureSliderChange(int position) {
+  if (settingExposure_) return;
+  if (const TRef<TWater> tank = GetCurrentWater()) tank->SetExposure(ExposureFromSliderPosition(position));
+}
+
+void TMainForm::BoxMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (const TRef<TWater> tank = GetCurrentWater()) {
+    tank->SetDripMode(DripButton->Down());
+    tank->MouseDown(button, shift, x, y);
+    tank->SetDripMode(false);
+  }
+  mouseIsDown_ = true;
+  Panel5->setFocus();
+}
+
+void TMainForm::BoxMouseMove(TShiftState shift, int x, int y) {
+  const TRef<TWater> tank = GetCurrentWater();
+  if (!tank) return;
+  tank->MouseMove(shift, x, y);
+  if (DebugPanel->isVisible() && !mouseIsDown_)
+    SetDebugRows(PointerReadouts(*tank, x, y, frameLoop_.FrameRate()));
+}
+
+void TMainForm::BoxMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (const TRef<TWater> tank = GetCurrentWater()) tank->MouseUp(button, shift, x, y);
+  mouseIsDown_ = false;
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event) {
+  Panel5->setFocus();
+  QWidget::mousePressEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  const bool infoSheet = watched == InfoSheetName || watched == InfoSheetDescription;
+  if (infoSheet && event->type() == QEvent::FocusOut) {
+    InfoSheetNameExit();
+  } else if (watched == InfoSheetDescription && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) InfoSheetNameExit();
+  } else if ((watched == DebugPanel || watched == DataList->viewport()) &&
+             event->type() == QEvent::MouseButtonPress) {
+    DataListClick();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Debug panel
+
+void TMainForm::ShowDebugPanelBTNClick() {
+  DebugPanel->setVisible(ShowDebugPanelBTN->Down());
+  if (DebugPanel->isVisible()) DebugPanel->raise();
+}
+
+void TMainForm::DataListClick() {
+  DebugPanel->setVisible(!ShowDebugPanelBTN->Down());
+  ShowDebugPanelBTN->SetDown(DebugPanel->isVisible());
+}
+
+void TMainForm::SetDebugRows(const std::vector<TDebugRow>& rows) {
+  for (const TDebugRow& row : rows) {
+    const QString name = QtText(row.name);
+    int index = 0;
+    while (index < DataList->rowCount() &&
+           DataList->item(index, 0)->text().compare(name, Qt::CaseInsensitive) != 0) {
+      ++index;
+    }
+    if (index == DataList->rowCount()) {
+      DataList->insertRow(index);
+      DataList->setRowHeight(index, 20);
+      DataList->setItem(index, 0, new QTableWidgetItem(name));
+      DataList->setItem(index, 1, new QTableWidgetItem);
+    }
+    DataList->item(index, 1)->setText(QtText(row.value));
+  }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Slides
+
+void TMainForm::NewSlideBtnClick() {
+  try {
+    AddNewSlide(*document_);
+  } catch (const std::exception& e) {
+    messages_->ShowMessage(TMessageBox::mbError, QString::fromUtf8(e.what()));
+    return;
+  }
+  RebuildSlideList();
+  SlideList->SetSelectedIndex(SlideList->Count() - 1);
+  SlideListClick();
+}
+
+void TMainForm::RemoveMapButtonClick() {
+  const TRef<TWater> tank = GetCurrentWater();
+  const int index = SlideList->SelectedIndex();
+  const int count = SlideList->Count();
+  if (!tank || count <= 1 || index < 0 || index >= count) return;
+  // The neighbour after the deleted slide becomes active, or the one before when it was the last.
+  document_->ActiveID = SlideList->ItemId(index == count - 1 ? index - 1 : index + 1);
+  tank->SetParentNode({});
+  RebuildSlideList();
+  SlideListClick();
+  // The tank, and with it the panels' objects, goes only now that the panels show the new slide.
+}
+
+void TMainForm::SlideListMoveListItem(int fromIndex, int toIndex) {
+  if (fromIndex < 0 || fromIndex >= document_->GetChildCount()) return;
+  document_->Move(document_->GetChildren(fromIndex), toIndex);
+  RebuildThumbnails();
+  SlideListClick();
+  SlideList->update();
+}
+
+void TMainForm::SlideListClick() {
+  const int selected = SlideList->SelectedIndex();
+  const int previous = SlideList->IndexOfId(previousActiveID_);
+  for (int i = 0; i < document_->GetChildCount(); ++i) {
+    const TRef<TWater> tank = document_->GetWater(i);
+    if (tank && tank->GetUniqueID() == previousActiveID_) DeactivateTools(tank.Get());
+  }
+  if (previous >= 0) UpdateSlideThumbnail(previous);
+
+  document_->ActiveID = selected >= 0 ? SlideList->ItemId(selected) : 0;
+  previousActiveID_ = document_->ActiveID;
+  const TRef<TWater> tank = GetCurrentWater();
+
+  ShowPanel(
+      mediumPanel_, tank ? tank->RIMapUniqueID() : 0, [&tank] { return tank->CreateRIMapControlPanel(); },
+      ControlPanelHolder, true);
+  ShowPanel(
+      exciterPanel_, tank ? tank->ExciterUniqueID() : 0,
+      [&tank] { return tank->CreateExciterControlPanel(); }, ExciterControlPanel, false);
+  UpdateDeleteButton();
+  {
+    const QSignalBlocker quiet(ExposureSlider);
+    settingExposure_ = true;
+    ExposureSlider->SetPosition(tank ? SliderPositionFromExposure(tank->GetExposure()) : 50);
+    settingExposure_ = false;
+  }
+  ExposureSlider->update();
+  SyncToolPanels();
+  UpdateExperimentButton();
+  ShowInfoSheet();
+  UpdateSlideshowMenu();
+  if (selected >= 0) UpdateSlideThumbnail(selected);
+  SlideList->update();
+}
+
+void TMainForm::RebuildSlideList() {
+  SlideList->Clear();
+  int active = 0;
+  for (int i = 0; i < document_->SlideCount(); ++i) {
+    SlideList->AddItem(SlideItemText(QtText(document_->SlideName(i)), QtText(document_->SlideDescription(i))),
+                       document_->SlideUniqueID(i));
+    if (document_->SlideUniqueID(i) == document_->ActiveID) active = i;
+  }
+  if (SlideList->Count() > 0) SlideList->SetSelectedIndex(active);
+  RebuildThumbnails();
+}
+
+void TMainForm::RebuildThumbnails() {
+  slideThumbnails_.assign(size_t(document_->SlideCount()), QImage());
+  for (int i = 0; i < document_->SlideCount(); ++i)
+    UpdateSlideThumbnail(i);
+}
+
+void TMainForm::UpdateSlideThumbnail(int index) {
+  if (index < 0 || index >= document_->SlideCount()) return;
+  if (index >= int(slideThumbnails_.size())) slideThumbnails_.resize(size_t(index) + 1);
+  const TRef<TWater> tank = document_->GetWater(index);
+  // The running slide's picture is the tank image of the last frame; others are drawn afresh.
+  const bool running = tank && tank == GetCurrentWater() && tankImage_.Width() == Box->width() &&
+                       tankImage_.Height() == Box->height() && frameTimer_.isActive();
+  if (running) {
+    slideThumbnails_[size_t(index)] = SlideThumbnail(tankImage_);
+    return;
+  }
+  if (thumbnailImage_.Width() != Box->width() || thumbnailImage_.Height() != Box->height())
+    thumbnailImage_.SetSize(Box->width(), Box->height());
+  document_->DrawSlide(index, thumbnailImage_);
+  slideThumbnails_[size_t(index)] = SlideThumbnail(thumbnailImage_);
+}
+
+void TMainForm::DeactivateTools(TWater* tank) {
+  if (!tank) return;
+  for (int i = 0; i < tank->GetChildCount(); ++i) {
+    const iXMLNode child = tank->GetChildren(i);
+    if (const TRef<TBaseTool> tool = RefCast<TBaseTool>(child)) tool->SetActiveTool(false);
+    if (const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(child)) tool->SetActiveCPTool(false);
+  }
+  ShowToolPanel(0);
+}
+
+void TMainForm::ShowPanel(THeldPanel& panel, int32_t kind,
+                          const std::function<std::unique_ptr<TControlPanelModel>()>& create, QWidget* holder,
+                          bool centreVertically) {
+  if (panel.tag == kind && (kind == 0 || panel.model)) return;
+  panel.view.reset();
+  panel.model.reset();
+  panel.tag = kind;
+  if (kind == 0) return;
+  panel.model = create();
+  if (!panel.model) return;
+  panel.view = CreatePanelView(*panel.model, holder);
+  if (!panel.view) return;
+  const QSize size = panel.view->size();
+  panel.view->move((holder->width() - size.width()) / 2,
+                   centreVertically ? (holder->height() - size.height()) / 2 : 0);
+  panel.view->show();
+}
+
+void TMainForm::SyncToolPanels() {
+  const TRef<TWater> tank = GetCurrentWater();
+  std::vector<TControlPanelTool*> tools;
+  if (tank) {
+    for (int i = 0; i < tank->GetChildCount(); ++i) {
+      if (const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(tank->GetChildren(i)))
+        tools.push_back(tool.Get());
+    }
+  }
+  const int32_t tankID = tank ? tank->GetUniqueID() : 0;
+  bool inStep = toolPanelsTag_ == tankID && toolPanels_.size() == tools.size();
+  for (size_t i = 0; inStep && i < tools.size(); ++i)
+    inStep = toolPanels_[i].tag == tools[i]->GetUniqueID();
+  if (inStep) return;
+
+  toolPanels_.clear();
+  for (TControlPanelTool* tool : tools) {
+    std::unique_ptr<TControlPanelModel> model = tool->CreateControlPanel();
+    if (!dynamic_cast<TBaseCPFrame*>(model.get())) continue;
+    THeldPanel panel;
+    panel.tag = tool->GetUniqueID();
+    panel.model = std::move(model);
+    panel.view = CreatePanelView(*panel.model, ToolControlPanel);
+    if (panel.view) panel.view->setVisible(tool->GetActiveCPTool());
+    toolPanels_.push_back(std::move(panel));
+  }
+  toolPanelsTag_ = tankID;
+}
+
+void TMainForm::ShowToolPanel(int32_t toolID) {
+  bool shown = false;
+  for (THeldPanel& panel : toolPanels_) {
+    if (!panel.view) continue;
+    const bool visible = panel.tag == toolID;
+    if (panel.view->isVisible() != visible) panel.view->setVisible(visible);
+    if (visible) {
+      panel.view->raise();
+      shown = true;
+    }
+  }
+  if (InfoControlPanel->isVisible() == shown) InfoControlPanel->setVisible(!shown);
+}
+
+void TMainForm::UpdateDeleteButton() {
+  DeleteSlideBtn->setEnabled(SlideList->SelectedIndex() >= 0 && SlideList->Count() > 1);
+}
+
+void TMainForm::UpdateExperimentButton() {
+  const TRef<TWater> tank = GetCurrentWater();
+  const TRef<TBaseRIMap> medium = tank ? tank->GetRIMap() : TRef<TBaseRIMap>();
+  const int index = medium ? MapClassIndexOf(medium->ClassInfo().ClassName()) : -1;
+  if (index >= 0 && index < int(experimentImages_.size())) {
+    ExperimentBtn->SetGlyph(experimentImages_[size_t(index)]);
+    ExperimentBtn->SetCaption(QtText(MapClass(index)->TypeName()));
+  } else {
+    ExperimentBtn->SetGlyph(WavoraIcon(TIcon::Experiment));
+    ExperimentBtn->SetCaption(QtText(rs::Experiment));
+  }
+}
+
+void TMainForm::UpdateSlideshowMenu() {
+  const bool slide = bool(GetCurrentWater());
+  Cut1->setEnabled(slide);
+  SaveSlideshow1->setEnabled(slide);
+  Copy1->setEnabled(slide);
+  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+  Paste1->setEnabled(clipboard && clipboard->hasFormat(kSlideClipboardFormat));
+}
+
+void TMainForm::ShowInfoSheet() {
+  const TRef<TWater> tank = GetCurrentWater();
+  const QSignalBlocker quietName(InfoSheetName);
+  const QSignalBlocker quietDescription(InfoSheetDescription);
+  if (tank) {
+    InfoSheetName->setText(QtText(tank->GetName()));
+    InfoSheetDescription->setPlainText(QtText(tank->GetDescription()));
+    SlideNumberLbl->setText(QtText(rs::SlidePrefix) + QString::number(SlideList->SelectedIndex() + 1));
+  } else {
+    InfoSheetName->clear();
+    InfoSheetDescription->clear();
+    SlideNumberLbl->clear();
+  }
+}
+
+void TMainForm::InfoSheetNameExit() {
+  const TRef<TWater> tank = GetCurrentWater();
+  if (!tank) return;
+  tank->SetName(InfoSheetName->text().toStdString());
+  tank->SetDescription(InfoSheetDescription->toPlainText().toStdString());
+  RefreshSlideItem(*tank);
+}
+
+void TMainForm::RefreshSlideItem(const TWater& tank) {
+  const int item = SlideList->IndexOfId(tank.GetUniqueID());
+  const int slide = tank.GetPosition();
+  if (item < 0 || slide < 0) return;
+  SlideList->SetItemText(
+      item, SlideItemText(QtText(document_->SlideName(slide)), QtText(document_->SlideDescription(slide))));
+  SlideList->RedrawItem(item);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Menus and commands
+
+void TMainForm::MenuButtonClick() {
+  SlideShowPanel->setVisible(MenuButton->Down());
+  ToolBoxPanel->setVisible(ToolsTabButton->Down());
+  if (MenuButton->Down()) {
+    const int selected = SlideList->SelectedIndex();
+    if (selected >= 0) SlideList->MakeVisible(selected);
+  }
+}
+
+void TMainForm::BuildExperimentMenu() {
+  ExperimentMenu->clear();
+  experimentImages_.clear();
+  const TRef<TSlideshow> previews = MakeNode<TSlideshow>();
+  previews->SetTankSize(kPreviewTankSize, kPreviewTankSize);
+  TFastDIB picture(kPreviewTankSize, kPreviewTankSize);
+  for (int i = 0; i < MapClassCount(); ++i) {
+    const TRef<TWater> tank = MakeNode<TWater>();
+    if (const TClassInfo* source = ExciterClass(0)) tank->add(source->Create());
+    tank->add(MapClass(i)->Create());
+    previews->add(tank);
+    for (int step = 0; step < kPreviewSteps; ++step)
+      tank->Step();
+    previews->DrawSlide(previews->GetChildCount() - 1, picture);
+    const QImage image = DibToImage(picture).scaled(kExperimentImageSize, kExperimentImageSize,
+                                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    experimentImages_.push_back(QIcon(QPixmap::fromImage(image)));
+    QAction* entry = ExperimentMenu->addAction(experimentImages_.back(),
+                                               QStringLiteral("  ") + QtText(MapClass(i)->TypeName()), this,
+                                               [this, i] { ChooseExperiment(i); });
+    entry->setToolTip(QtText(MapClass(i)->TypeDescription()));
+    entry->setData(i);
+  }
+}
+
+void TMainForm::ChooseExperiment(int classIndex) {
+  const TRef<TWater> tank = GetCurrentWater();
+  const TClassInfo* mapClass = MapClass(classIndex);
+  if (!tank || !mapClass) return;
+  tank->SetRIMapClass(*mapClass);
+  SlideListClick();
+  RefreshSlideItem(*tank);
+}
+
+void TMainForm::OpenSlideshow1Click() {
+  QFileDialog dialog(this, QtText(rs::OpenSlideshow), QString(), QtFilter(rs::SlideshowFilter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(QtText(rs::SlideshowExtension));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    OpenSlideshowFile(dialog.selectedFiles().constFirst());
+}
+
+void TMainForm::SaveSlideshow1Click() {
+  if (!GetCurrentWater()) return;
+  QFileDialog dialog(this, QtText(rs::SaveSlideshow), QString(), QtFilter(rs::SlideshowFilter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QtText(rs::SlideshowExtension));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    SaveSlideshowFile(dialog.selectedFiles().constFirst());
+}
+
+void TMainForm::OpenSlideshowFile(const QString& fileName) {
+  TOpenedSlideshow opened = wavora::OpenSlideshowFile(LocalPath(fileName), Box->width(), Box->height());
+  if (opened.message.kind != TMessageBox::mbNone)
+    messages_->ShowMessage(opened.message.kind, QString::fromStdString(opened.message.text));
+  const TRef<TSlideshow> slideshow = RefCast<TSlideshow>(opened.document);
+  if (!slideshow) return;
+
+  // The panels refer to objects of the old document, which goes now.
+  toolPanels_.clear();
+  toolPanelsTag_ = -1;
+  mediumPanel_ = {};
+  exciterPanel_ = {};
+  previousActiveID_ = 0;
+  document_ = slideshow;
+  document_->SetTankSize(Box->width(), Box->height());
+  RebuildSlideList();
+  SlideListClick();
+  ShowFileTitle(fileName);
+  MenuButton->SetDown(true);
+  MenuButtonClick();
+}
+
+bool TMainForm::SaveSlideshowFile(const QString& fileName) {
+  try {
+    SaveToFile(*document_, LocalPath(fileName));
+  } catch (const std::exception& e) {
+    messages_->ShowMessage(TMessageBox::mbError,
+                           QtText(rs::CouldNotSave) + QStringLiteral("\n\n") + QString::fromUtf8(e.what()));
+    return false;
+  }
+  ShowFileTitle(fileName);
+  return true;
+}
+
+void TMainForm::ShowFileTitle(const QString& fileName) {
+  setWindowTitle(QString::fromStdString(FileTitle(fileName.toStdString())));
+}
+
+void TMainForm::CameraClipBtnClick() {
+  if (!CameraClipBtn->Down()) return;
+  QGuiApplication::clipboard()->setImage(DibToImage(tankImage_));
+  marqueeTimer_.start();
+}
+
+void TMainForm::CameraFileBtnClick() {
+  const TFastDIB snapshot = tankImage_;
+  QFileDialog dialog(this, QtText(rs::SnapshotDialogTitle), QString(), QtFilter(rs::SnapshotFilter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QtText(rs::SnapshotExtension));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  try {
+    SaveSnapshotFile(snapshot, LocalPath(dialog.selectedFiles().constFirst()));
+  } catch (const std::exception& e) {
+    messages_->ShowMessage(TMessageBox::mbError, QtText(rs::CouldNotSaveSnapshot) + QStringLiteral("\n\n") +
+                                                     QString::fromUtf8(e.what()));
+  }
+}
+
+void TMainForm::WavoraHelp1Click() {
+  QString error;
+  const QUrl page = ExtractHelpPage(&error);
+  if (page.isEmpty() || !QDesktopServices::openUrl(page)) {
+    messages_->ShowMessage(TMessageBox::mbError, QtText(rs::HelpNotOpened) + QStringLiteral("\n\n") +
+                                                     (page.isEmpty() ? error : page.toString()));
+  }
+}
+
+void TMainForm::AboutWavora1Click() {
+  TAboutBox about(this);
+  about.exec();
+}
+
+}  // namespace wavora

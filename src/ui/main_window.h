@@ -1,0 +1,195 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "document/water_collection.h"
+#include "sim/fast_dib.h"
+#include "sim/frame_loop.h"
+#include "ui/message_sink.h"
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace wavora {
+
+class TControlPanelModel;
+class TCustomBitBtn;
+class TCustomSpeedButton;
+class TCustomTrackBar;
+class TScrollerList;
+class TTankBox;
+
+// The one window: the tank in the middle, the slides or the catalogue on the left, the panels of the
+// source and the medium on the right, the info sheet or the active tool's panel below the tank. It owns
+// the document and translates the user's gestures into commands on it; a 16 ms timer runs the frames.
+// Controls carry the names the rest of the program and the tests know them by (objectName).
+class TMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 833;
+  static constexpr int kClientHeight = 633;
+
+  // arguments: the command line after the program's name. Message boxes go to sink (on screen when
+  // none is given).
+  explicit TMainForm(const QStringList& arguments, std::unique_ptr<IMessageSink> sink = nullptr);
+  ~TMainForm() override;
+
+  TSlideshow& Document() const { return *document_; }
+  TRef<TWater> GetCurrentWater() const { return document_->GetActiveWater(); }
+  const TFastDIB& TankImage() const { return tankImage_; }
+  bool FrameTimerActive() const { return frameTimer_.isActive(); }
+
+  // Commands behind the buttons and menus; the menu entries ask for file names first.
+  void NewSlideBtnClick();
+  void RemoveMapButtonClick();
+  void SlideListMoveListItem(int fromIndex, int toIndex);
+  void SlideListClick();
+  // Opens the file as the new document; the message the opening brings is shown, and the document
+  // stays when the file cannot be used.
+  void OpenSlideshowFile(const QString& fileName);
+  // Writes the document; a failure is shown and changes nothing. Returns whether it was written.
+  bool SaveSlideshowFile(const QString& fileName);
+  // One of the four display shapes, by its tag 0 ... 3.
+  void SetDisplayShape(int tag);
+  // One frame of the simulation and the views that follow it.
+  void RunFrame();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  // A panel model and its view; the view goes first, as it refers to the model.
+  struct THeldPanel {
+    int32_t tag = 0;
+    std::unique_ptr<TControlPanelModel> model;
+    std::unique_ptr<QWidget> view;
+  };
+
+  void CreateControls();
+  void CreateLeftColumn();
+  void CreateRightColumn();
+  void CreateInfoSheet();
+  void CreateDebugPanel();
+  void CreateMenus();
+  void SetupMainWindow(const QStringList& arguments);
+  void ApplyCaptions();
+
+  void RebuildSlideList();
+  void RebuildThumbnails();
+  void UpdateSlideThumbnail(int index);
+  void SelectSlideItem(int index);
+  void DeactivateTools(TWater* tank);
+  // Replaces the panel in the holder when the object it shows (kind: its UniqueID, 0 for none) changed.
+  void ShowPanel(THeldPanel& panel, int32_t kind,
+                 const std::function<std::unique_ptr<TControlPanelModel>()>& create, QWidget* holder,
+                 bool centreVertically);
+  void SyncToolPanels();
+  void ShowToolPanel(int32_t toolID);
+  void UpdateDeleteButton();
+  void UpdateExperimentButton();
+  void UpdateSlideshowMenu();
+  void ShowInfoSheet();
+  void InfoSheetNameExit();
+  void RefreshSlideItem(const TWater& tank);
+
+  void BuildExperimentMenu();
+  void ChooseExperiment(int classIndex);
+  void MenuButtonClick();
+  void OpenSlideshow1Click();
+  void SaveSlideshow1Click();
+  void CameraClipBtnClick();
+  void CameraFileBtnClick();
+  void WavoraHelp1Click();
+  void AboutWavora1Click();
+  void ShowDebugPanelBTNClick();
+  void DataListClick();
+  void SetDebugRows(const std::vector<TDebugRow>& rows);
+  void ExposureSliderChange(int position);
+  void ShowFileTitle(const QString& fileName);
+
+  void BoxMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void BoxMouseMove(TShiftState shift, int x, int y);
+  void BoxMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  std::unique_ptr<IMessageSink> messages_;
+  TRef<TSlideshow> document_;
+  TFastDIB tankImage_;
+  TFastDIB thumbnailImage_;  // scratch image for drawing slides
+  std::vector<QImage> slideThumbnails_;
+  std::vector<QIcon> experimentImages_;
+  TFrameLoop frameLoop_;
+  QTimer frameTimer_;
+  QTimer marqueeTimer_;
+  bool settingExposure_ = false;
+  bool mouseIsDown_ = false;
+  int32_t previousActiveID_ = 0;
+
+  // Panels refer to objects of the document, so they are declared after it and go first.
+  THeldPanel mediumPanel_;
+  THeldPanel exciterPanel_;
+  std::vector<THeldPanel> toolPanels_;
+  int32_t toolPanelsTag_ = -1;
+
+  QFrame* TankBack = nullptr;
+  TTankBox* Box = nullptr;
+  QFrame* Panel2 = nullptr;
+  TCustomSpeedButton* ResetBtn = nullptr;
+  TCustomSpeedButton* PauseButton = nullptr;
+  QFrame* SlideshowHeader = nullptr;
+  TCustomSpeedButton* ToolsTabButton = nullptr;
+  TCustomSpeedButton* MenuButton = nullptr;
+  QFrame* ToolBoxPanel = nullptr;
+  QFrame* SlideShowPanel = nullptr;
+  TCustomBitBtn* SlideShowModeBtn = nullptr;
+  TCustomSpeedButton* NewSlideBtn = nullptr;
+  TCustomSpeedButton* DeleteSlideBtn = nullptr;
+  TScrollerList* SlideList = nullptr;
+  QFrame* ExciterControlPanel = nullptr;
+  QFrame* Panel1 = nullptr;
+  TCustomBitBtn* ExperimentBtn = nullptr;
+  QWidget* ControlPanelHolder = nullptr;
+  QFrame* ToolControlPanel = nullptr;
+  QWidget* InfoControlPanel = nullptr;
+  QLineEdit* InfoSheetName = nullptr;
+  QPlainTextEdit* InfoSheetDescription = nullptr;
+  QLabel* SlideNumberLbl = nullptr;
+  QFrame* Panel5 = nullptr;
+  QLabel* ControlsLabel = nullptr;
+  QLabel* ContrastLabel = nullptr;
+  TCustomSpeedButton* DripButton = nullptr;
+  TCustomSpeedButton* CameraClipBtn = nullptr;
+  TCustomSpeedButton* CameraFileBtn = nullptr;
+  TCustomSpeedButton* HelpButton = nullptr;
+  TCustomSpeedButton* ShowDebugPanelBTN = nullptr;
+  TCustomTrackBar* ExposureSlider = nullptr;
+  QFrame* DebugPanel = nullptr;
+  QTableWidget* DataList = nullptr;
+  TCustomSpeedButton* Button1 = nullptr;
+
+  QMenu* SlideshowMenu = nullptr;
+  QMenu* HelpMenu = nullptr;
+  QMenu* ExperimentMenu = nullptr;
+  QAction* OpenSlideshow1 = nullptr;
+  QAction* SaveSlideshow1 = nullptr;
+  QAction* Cut1 = nullptr;
+  QAction* Copy1 = nullptr;
+  QAction* Paste1 = nullptr;
+  QActionGroup* DisplayShapes = nullptr;
+};
+
+}  // namespace wavora

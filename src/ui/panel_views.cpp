@@ -1,0 +1,48 @@
+#include "ui/panel_views.h"
+
+#include <vector>
+
+#include "sim/refractive_index_cp.h"
+#include "sim/simple_message_cp.h"
+#include "sim/tool_panel.h"
+#include "ui/refractive_index_view.h"
+#include "ui/simple_message_view.h"
+#include "ui/tool_panel_view.h"
+
+namespace wavora {
+
+namespace {
+
+struct TPanelViewEntry {
+  bool (*matches)(TControlPanelModel& model);
+  std::unique_ptr<QWidget> (*create)(TControlPanelModel& model, QWidget* parent);
+};
+
+template <class TModel, class TView>
+TPanelViewEntry ViewOf() {
+  return {[](TControlPanelModel& model) { return dynamic_cast<TModel*>(&model) != nullptr; },
+          [](TControlPanelModel& model, QWidget* parent) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TView>(static_cast<TModel&>(model), parent);
+          }};
+}
+
+// A panel model derived from another comes before it, so it gets its own view.
+const std::vector<TPanelViewEntry>& PanelViews() {
+  static const std::vector<TPanelViewEntry> table = {
+      ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
+      ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
+      ViewOf<TBaseCPFrame, TToolPanelView>(),
+  };
+  return table;
+}
+
+}  // namespace
+
+std::unique_ptr<QWidget> CreatePanelView(TControlPanelModel& model, QWidget* parent) {
+  for (const TPanelViewEntry& entry : PanelViews()) {
+    if (entry.matches(model)) return entry.create(model, parent);
+  }
+  return nullptr;
+}
+
+}  // namespace wavora

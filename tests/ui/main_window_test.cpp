@@ -1,0 +1,237 @@
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "../widgets/mouse.h"
+#include "document/water_collection.h"
+#include "sim/resource_strings.h"
+#include "ui/main_window.h"
+#include "ui/slide_item.h"
+#include "widgets/custom_speed_button.h"
+#include "widgets/qt_text.h"
+#include "widgets/scroller_list.h"
+
+namespace wavora {
+
+namespace {
+
+struct TShownMessage {
+  TMessageBox::TKind kind;
+  QString text;
+};
+
+// Keeps the messages the window would have shown, so no box blocks a test.
+class TMessageRecorder : public IMessageSink {
+ public:
+  explicit TMessageRecorder(std::vector<TShownMessage>& messages) : messages_(messages) {}
+  void ShowMessage(TMessageBox::TKind kind, const QString& text) override {
+    messages_.push_back({kind, text});
+  }
+
+ private:
+  std::vector<TShownMessage>& messages_;
+};
+
+QString ItemName(const TScrollerList& list, int index) {
+  return list.ItemText(index).section(kSlideTextSeparator, 0, 0);
+}
+
+void WriteFile(const QString& fileName, const std::string& text) {
+  std::ofstream(fileName.toStdString(), std::ios::binary) << text;
+}
+
+}  // namespace
+
+class TMainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::vector<TShownMessage> messages_;
+  std::unique_ptr<TMainForm> window_;
+  TScrollerList* list_ = nullptr;
+
+  template <class T>
+  T* Control(const char* name) const {
+    T* control = window_->findChild<T*>(QLatin1String(name));
+    Q_ASSERT(control);
+    return control;
+  }
+  void Click(const char* button) const { QTest::mouseClick(Control<QWidget>(button), Qt::LeftButton); }
+  void SelectSlide(int index) const {
+    list_->SetSelectedIndex(index);
+    window_->SlideListClick();
+  }
+  // Three slides named "A", "B" and "C", the last one active.
+  void MakeThreeNamedSlides() const {
+    Click("NewSlideBtn");
+    Click("NewSlideBtn");
+    for (int i = 0; i < 3; ++i)
+      window_->Document().GetWater(i)->SetName(std::string(1, char('A' + i)));
+  }
+  QStringList SlideNames() const {
+    QStringList names;
+    for (int i = 0; i < window_->Document().SlideCount(); ++i)
+      names << QtText(window_->Document().SlideName(i));
+    return names;
+  }
+  QString ActiveName() const {
+    const TRef<TWater> tank = window_->GetCurrentWater();
+    return tank ? QtText(tank->GetName()) : QString();
+  }
+
+ private slots:
+  void init() {
+    messages_.clear();
+    window_ = std::make_unique<TMainForm>(QStringList(), std::make_unique<TMessageRecorder>(messages_));
+    window_->show();
+    list_ = Control<TScrollerList>("SlideList");
+    Click("MenuButton");
+  }
+  void cleanup() { window_.reset(); }
+
+  void StartsWithOneEmptyTankSelected() {
+    QCOMPARE(window_->size(), QSize(833, 633));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora"));
+    QCOMPARE(Control<QWidget>("Box")->geometry(), QRect(216, 26, 401, 401));
+    QVERIFY(window_->FrameTimerActive());
+    QCOMPARE(list_->Count(), 1);
+    QCOMPARE(ItemName(*list_, 0), QStringLiteral("Empty Tank"));
+    QCOMPARE(list_->SelectedIndex(), 0);
+    QCOMPARE(list_->ItemId(0), window_->Document().ActiveID);
+    QVERIFY(!Control<QWidget>("DeleteSlideBtn")->isEnabled());
+    QVERIFY(!Control<QWidget>("ShowDebugPanelBTN")->isVisibleTo(window_.get()));
+    QCOMPARE(Control<QLineEdit>("InfoSheetName")->text(), QStringLiteral("Empty Tank"));
+  }
+
+  void DeletingASlideActivatesTheDescribedNeighbour() {
+    MakeThreeNamedSlides();
+    QCOMPARE(list_->SelectedIndex(), 2);
+    QVERIFY(Control<QWidget>("DeleteSlideBtn")->isEnabled());
+
+    SelectSlide(1);
+    Click("DeleteSlideBtn");
+    QCOMPARE(SlideNames(), QStringList({"A", "C"}));
+    QCOMPARE(ActiveName(), QStringLiteral("C"));
+    QCOMPARE(list_->SelectedIndex(), 1);
+
+    Click("NewSlideBtn");
+    Click("DeleteSlideBtn");  // the last of three: the one before it
+    QCOMPARE(SlideNames(), QStringList({"A", "C"}));
+    QCOMPARE(ActiveName(), QStringLiteral("C"));
+
+    Click("DeleteSlideBtn");
+    QVERIFY(!Control<QWidget>("DeleteSlideBtn")->isEnabled());
+    Click("DeleteSlideBtn");  // the last slide stays
+    QCOMPARE(SlideNames(), QStringList({"A"}));
+  }
+
+  void DraggingASlideReordersTheDocument() {
+    MakeThreeNamedSlides();
+    window_->SlideListClick();  // the list shows the names
+    QTest::qWait(1);
+    const auto centre = [this](int index) { return list_->ItemRect(index).center(); };
+    Press(list_, centre(2));
+    MoveHeld(list_, centre(2) + QPoint(0, -12));
+    MoveHeld(list_, centre(0));
+    Release(list_, centre(0));
+    QCOMPARE(SlideNames(), QStringList({"C", "A", "B"}));
+    QCOMPARE(ActiveName(), QStringLiteral("C"));
+    QCOMPARE(list_->ItemId(0), window_->Document().ActiveID);
+  }
+
+  void RenamingWritesAtOnceAndShowsInTheListOnEnter() {
+    auto* name = Control<QLineEdit>("InfoSheetName");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Ripples"));
+    QCOMPARE(ActiveName(), QStringLiteral("Ripples"));
+    QCOMPARE(ItemName(*list_, 0), QStringLiteral("Empty Tank"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(ItemName(*list_, 0), QStringLiteral("Ripples"));
+  }
+
+  void DisplayShapeResizesEveryTankAndClearsItsWaves() {
+    Click("NewSlideBtn");
+    // Drips make waves on the running slide.
+    Click("DripButton");
+    auto* box = Control<QWidget>("Box");
+    Press(box, QPoint(200, 200));
+    QTest::qWait(100);
+    Release(box, QPoint(200, 200));
+    const TRef<TWater> tank = window_->GetCurrentWater();
+    QVERIFY(tank->DisplacementAt(200, 200) != 0.0f);
+
+    window_->SetDisplayShape(3);
+    QCOMPARE(box->geometry(), QRect(291, 26, 250, 401));  // halving truncates toward zero
+    QCOMPARE(window_->TankImage().Width(), 250);
+    QCOMPARE(window_->TankImage().Height(), 401);
+    for (int i = 0; i < 2; ++i) {
+      const TRef<TWater> slide = window_->Document().GetWater(i);
+      QCOMPARE(slide->W(), 250);
+      QCOMPARE(slide->H(), 401);
+    }
+    QCOMPARE(tank->DisplacementAt(200, 200), 0.0f);
+    window_->SetDisplayShape(0);
+    QCOMPARE(box->geometry(), QRect(216, 26, 401, 401));
+  }
+
+  void FilesThatCannotBeOpenedShowTheirMessageAndKeepTheDocument() {
+    QTemporaryDir folder;
+    const QString cutOff = folder.filePath("cut.wvr");
+    const QString tank = folder.filePath("tank.wvr");
+    WriteFile(cutOff, "<TSlideshow Version=\"0.5\"><TWater Name=\"x\"><TNoneRIMap");
+    WriteFile(tank, "<TWater Name=\"x\"></TWater>");
+    TSlideshow* before = &window_->Document();
+
+    window_->OpenSlideshowFile(cutOff);
+    window_->OpenSlideshowFile(tank);
+    window_->OpenSlideshowFile(folder.filePath("missing.wvr"));
+    QCOMPARE(int(messages_.size()), 3);
+    for (const TShownMessage& message : messages_)
+      QCOMPARE(message.kind, TMessageBox::mbError);
+    QVERIFY(messages_[0].text.startsWith(QtText(rs::CouldNotLoad) + "\n\n" + QtText(rs::ProblemReported) +
+                                         "\n\n"));
+    QCOMPARE(messages_[1].text, QtText(rs::NoSlideshowInFile));
+    QVERIFY(messages_[2].text.contains("missing.wvr"));
+    QCOMPARE(&window_->Document(), before);
+    QCOMPARE(list_->Count(), 1);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora"));
+  }
+
+  void SavingAndReopeningGivesTheSameSlides() {
+    MakeThreeNamedSlides();
+    SelectSlide(1);
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("demo.wvr");
+    QVERIFY(window_->SaveSlideshowFile(fileName));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora - demo"));
+
+    // A failed save says so and keeps the file that was there.
+    QVERIFY(!window_->SaveSlideshowFile(folder.filePath("no/such/folder/demo.wvr")));
+    QCOMPARE(int(messages_.size()), 1);
+    QVERIFY(messages_[0].text.startsWith(QtText(rs::CouldNotSave)));
+
+    const TMainForm started(QStringList({"-Debug", folder.filePath("missing.wvr"), fileName}),
+                            std::make_unique<TMessageRecorder>(messages_));
+    QVERIFY(started.findChild<QWidget*>("ShowDebugPanelBTN")->isVisibleTo(&started));
+    QCOMPARE(int(messages_.size()), 1);
+    QCOMPARE(started.Document().SlideCount(), 3);
+    QCOMPARE(QtText(started.Document().SlideName(2)), QStringLiteral("C"));
+    QCOMPARE(QtText(started.GetCurrentWater()->GetName()), QStringLiteral("B"));
+    QCOMPARE(started.windowTitle(), QStringLiteral("Wavora - demo"));
+    const auto* startedList = started.findChild<TScrollerList*>("SlideList");
+    QCOMPARE(startedList->SelectedIndex(), 1);
+    QVERIFY(started.findChild<TCustomSpeedButton*>("MenuButton")->Down());
+  }
+};
+
+int RunMainWindowTests(int argc, char** argv) {
+  TMainWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace wavora
+
+#include "main_window_test.moc"

@@ -1,0 +1,53 @@
+#include <QLabel>
+#include <QTest>
+
+#include "sim/control_panel_model.h"
+#include "sim/refractive_index_cp.h"
+#include "sim/simple_message_cp.h"
+#include "ui/panel_views.h"
+#include "widgets/custom_track_bar.h"
+
+namespace wavora {
+
+class TPanelViewsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EachPanelModelGetsItsOwnView() {
+    QWidget holder;
+    holder.resize(175, 150);
+    TRefractiveIndexCP refractiveIndex;
+    TSimpleMessageCP message("Choose an object");
+    TControlPanelModel unknown;
+
+    const std::unique_ptr<QWidget> indexView = CreatePanelView(refractiveIndex, &holder);
+    const std::unique_ptr<QWidget> messageView = CreatePanelView(message, &holder);
+    QVERIFY(indexView && messageView);
+    QCOMPARE(indexView->objectName(), QStringLiteral("TRefractiveIndexCP"));
+    QCOMPARE(indexView->size(), QSize(177, 90));
+    QCOMPARE(qobject_cast<QLabel*>(messageView.get())->text(), QStringLiteral("Choose an object"));
+    QCOMPARE(messageView->size(), holder.size());
+    QVERIFY(!CreatePanelView(unknown, &holder));
+  }
+
+  void TheRefractiveIndexSliderDrivesTheModelAndItsLabel() {
+    TRefractiveIndexCP model;
+    const std::unique_ptr<QWidget> view = CreatePanelView(model, nullptr);
+    auto* slider = view->findChild<TCustomTrackBar*>("RfIndex");
+    auto* value = view->findChild<QLabel*>("RefractiveIndexLabel");
+    slider->SetPosition(5);
+    QCOMPARE(model.Position(), 5);
+    QCOMPARE(value->text(), QStringLiteral("1.35"));
+    slider->SetPosition(10);
+    QCOMPARE(value->text(), QStringLiteral("3.32"));
+  }
+};
+
+int RunPanelViewTests(int argc, char** argv) {
+  TPanelViewsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace wavora
+
+#include "panel_views_test.moc"

@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "document/class_registration.h"
+
+namespace wavora {
+int RunMainWindowTests(int argc, char** argv);
+int RunPanelViewTests(int argc, char** argv);
+}  // namespace wavora
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  wavora::RegisterClasses();
+  int failed = 0;
+  failed += wavora::RunMainWindowTests(argc, argv);
+  failed += wavora::RunPanelViewTests(argc, argv);
+  return failed == 0 ? 0 : 1;
+}
