@@ -91,6 +91,29 @@ inline constexpr std::string_view NewerVersionLoaded = "File is from a newer ver
 inline constexpr std::string_view ObjectsLost =
     "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been loaded.";
 
+// Wave source and its panel
+inline constexpr std::string_view WaveSource = "Wave Source";
+inline constexpr std::string_view WaveSourceDescription = "Can make different widths of wave ";
+inline constexpr std::string_view PointSource = "Point Source";
+inline constexpr std::string_view BeamSource = "Beam Source";
+inline constexpr std::string_view LineSource = "Line Source";
+inline constexpr std::string_view DoubleSource = "Double Source";
+inline constexpr std::string_view DopplerSource = "Doppler Source";
+inline constexpr std::string_view Continuous = "Continuous";
+inline constexpr std::string_view Pulse = "Pulse";
+inline constexpr std::string_view WavelengthCaption = "Wavelength";
+inline constexpr std::string_view FrequencyCaption = "Frequency";
+inline constexpr std::string_view DetuneCaption = "Detune";
+inline constexpr std::string_view MachPrefix = "Mach ";
+inline constexpr std::string_view HarmonicsCaption = "Harmonics";
+inline constexpr std::string_view Millimetres = "mm";
+inline constexpr std::string_view Hertz = "Hz";
+inline constexpr std::string_view TimesSuffix = "x";
+inline constexpr std::string_view SourceShapeHint = "Choose the kind of source";
+inline constexpr std::string_view DopplerResetHint = "Start the moving source again from the left";
+inline constexpr std::string_view HarmonicsHint = "Let the moving source sound with harmonics";
+inline constexpr std::string_view FrequencyToggleHint = "Set the frequency instead of the wavelength";
+
 }  // namespace rs
 
 }  // namespace wavora

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "sim/fast_dib.h"
+#include "sim/general_exciter.h"
+#include "sim_test_objects.h"
+
+namespace wavora::test {
+namespace {
+
+// FNV-1a, 64 bits.
+uint64_t Digest(const void* data, size_t size) {
+  uint64_t hash = 14695981039346656037ull;
+  const auto* bytes = static_cast<const uint8_t*>(data);
+  for (size_t i = 0; i < size; ++i) {
+    hash ^= bytes[i];
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+struct TReferenceTank {
+  const char* name;
+  int32_t shape;
+  bool medium;
+  uint64_t gridDigest;
+  uint64_t imageDigest;
+};
+
+void PrintTo(const TReferenceTank& tank, std::ostream* out) {
+  *out << tank.name;
+}
+
+class SourceDeterminism : public testing::TestWithParam<TReferenceTank> {};
+
+// Each source shape in a 120 x 120 tank, in open water or beside a block of slower medium, stepped
+// 300 times with the image drawn every step. The digests were recorded from one build; every build
+// (optimised or not, sanitised or not) must give the same field and the same picture to the bit.
+TEST_P(SourceDeterminism, SteppedTankGivesTheRecordedFieldAndImage) {
+  const TReferenceTank& reference = GetParam();
+  const TRef<TWater> tank = MakeTank(120, 120);
+  if (reference.medium) {
+    tank->SetRIMapClass(TTestBlock::StaticClassInfo());
+    RefCast<TTestBlock>(tank->GetRIMap())->SetN(0.5f);
+  }
+  const TRef<TGeneralExciter> source = MakeNode<TGeneralExciter>();
+  tank->add(source);
+  source->SetBeamType(reference.shape);
+  if (reference.shape == TGeneralExciter::kDouble) source->SetDetune(1.5f);
+  if (reference.shape == TGeneralExciter::kDoppler) {
+    source->SetDopplerSpeed(0.6f);
+    source->DopplerRestart();
+  }
+  TFastDIB image(120, 120);
+  for (int step = 0; step < 300; ++step)
+    tank->StepAndDraw(image);
+
+  const TWaterGrid& grid = *tank->Grid();
+  const uint64_t gridDigest = Digest(&grid.Cell(0, 0), grid.CellCount() * sizeof(TWaterCell));
+  const uint64_t imageDigest = Digest(image.Bits(), size_t(image.BytesPerRow()) * image.Height());
+  char text[80];
+  std::snprintf(text, sizeof text, "0x%016llxull, 0x%016llxull", static_cast<unsigned long long>(gridDigest),
+                static_cast<unsigned long long>(imageDigest));
+  EXPECT_EQ(gridDigest, reference.gridDigest) << text;
+  EXPECT_EQ(imageDigest, reference.imageDigest) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReferenceTanks, SourceDeterminism,
+    testing::Values(
+        TReferenceTank{"Point", TGeneralExciter::kPoint, false, 0x811c7e548589845full, 0x56ddaf8f5d5e556aull},
+        TReferenceTank{"Beam", TGeneralExciter::kBeam, false, 0x2f5d082a998e8360ull, 0x9324575f088d0019ull},
+        TReferenceTank{"Line", TGeneralExciter::kLine, false, 0xa87554e9741768bdull, 0xcb9a837ccf54ad5dull},
+        TReferenceTank{"Double", TGeneralExciter::kDouble, false, 0xa15a7400520243d2ull,
+                       0xc759157ae5c53c00ull},
+        TReferenceTank{"Doppler", TGeneralExciter::kDoppler, false, 0xbf5c8f1894ee37b5ull,
+                       0x2d75e5caaaf98e8eull},
+        TReferenceTank{"PointInMedium", TGeneralExciter::kPoint, true, 0x536a87302e8ba276ull,
+                       0x365c7c7f4f0169f2ull},
+        TReferenceTank{"BeamInMedium", TGeneralExciter::kBeam, true, 0xc1524eef5113387full,
+                       0x07e9e8eb18aa9960ull},
+        TReferenceTank{"LineInMedium", TGeneralExciter::kLine, true, 0x4f35194793aeb1f1ull,
+                       0x660d33b006cca529ull},
+        TReferenceTank{"DoubleInMedium", TGeneralExciter::kDouble, true, 0xf7073a46ca1a21faull,
+                       0xa5443120068af644ull},
+        TReferenceTank{"DopplerInMedium", TGeneralExciter::kDoppler, true, 0x8288807eed61d66aull,
+                       0x7aaee9f63bae5ca3ull}),
+    [](const testing::TestParamInfo<TReferenceTank>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace wavora::test
