@@ -2,6 +2,7 @@
 
 #include "document/water_collection.h"
 #include "model/node_registry.h"
+#include "sim/general_exciter.h"
 #include "sim/map_holder.h"
 #include "sim/ri_map.h"
 #include "sim/water.h"
@@ -11,11 +12,13 @@ namespace wavora {
 void RegisterClasses() {
   static const bool registered = [] {
     RegisterMapClass(TNoneRIMap::StaticClassInfo());
+    RegisterExciterClass(TGeneralExciter::StaticClassInfo());
 
     for (const TClassInfo* nodeClass : {&TWater::StaticClassInfo(), &TSlideshow::StaticClassInfo(),
                                         &TMapHolder::StaticClassInfo(), &TNoneRIMap::StaticClassInfo()}) {
       NodeRegistry().RegisterNode(nodeClass);
     }
+    NodeRegistry().RegisterNode(&TGeneralExciter::StaticClassInfo());
     return true;
   }();
   (void)registered;
