@@ -387,6 +387,19 @@ TEST(SourceLayout, PercentagesAndSourceRowAfterResize) {
   EXPECT_EQ(tank->SourceRow, source->Point1().y);
 }
 
+TEST(SourceLayout, MovingSourceLaidOutAgainStartsOnItsTarget) {
+  const TRef<TWater> tank = MakeTank(401, 401);
+  const TRef<TGeneralExciter> source = SourceIn(tank);
+  source->SetBeamType(TGeneralExciter::kDoppler);
+  source->DopplerRestart();
+  for (int i = 0; i < 10; ++i)
+    tank->Step();
+  ASSERT_LT(source->DopplerX(), 100.0f);
+  tank->SetSize(250, 250);  // a position on the old grid means nothing on the new one
+  EXPECT_EQ(source->DopplerX(), float(source->Point1().x));
+  EXPECT_EQ(source->DopplerY(), float(source->Point1().y));
+}
+
 TEST(SourceClass, TextsAndNames) {
   EXPECT_EQ(TGeneralExciter::StaticClassInfo().TypeName(), "Wave Source");
   EXPECT_EQ(TGeneralExciter::StaticClassInfo().TypeDescription(), "Can make different widths of wave ");
