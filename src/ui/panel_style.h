@@ -1,19 +1,11 @@
 #pragma once
 
 #include <QColor>
-#include <QWidget>
 
 namespace wavora {
 
-// Panels of objects and tools sit on the light grey the core paints their images with.
+// Panels of objects and tools sit on the light grey the core paints their images with; the window's
+// panel areas have the same colour, so views of panels need no background of their own.
 inline const QColor kPanelBackground(247, 247, 247);
-
-// Gives a panel view its opaque background.
-inline void SetPanelBackground(QWidget& panel) {
-  QPalette colours = panel.palette();
-  colours.setColor(QPalette::Window, kPanelBackground);
-  panel.setPalette(colours);
-  panel.setAutoFillBackground(true);
-}
 
 }  // namespace wavora

@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
+#include "ui/general_exciter_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/tool_panel_view.h"
@@ -29,6 +31,7 @@ TPanelViewEntry ViewOf() {
 // A panel model derived from another comes before it, so it gets its own view.
 const std::vector<TPanelViewEntry>& PanelViews() {
   static const std::vector<TPanelViewEntry> table = {
+      ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
       ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),

@@ -4,7 +4,6 @@
 
 #include "sim/refractive_index_cp.h"
 #include "sim/resource_strings.h"
-#include "ui/panel_style.h"
 #include "widgets/custom_track_bar.h"
 #include "widgets/qt_text.h"
 
@@ -14,7 +13,6 @@ TRefractiveIndexView::TRefractiveIndexView(TRefractiveIndexCP& model, QWidget* p
     : QWidget(parent), model_(model) {
   setObjectName(QStringLiteral("TRefractiveIndexCP"));
   setFixedSize(TRefractiveIndexCP::kWidth, TRefractiveIndexCP::kHeight);
-  SetPanelBackground(*this);
 
   auto* caption = new QLabel(QtText(rs::RefractiveIndex), this);
   caption->setGeometry(8, 6, 120, 20);

@@ -1,7 +1,6 @@
 #include "ui/simple_message_view.h"
 
 #include "sim/simple_message_cp.h"
-#include "ui/panel_style.h"
 #include "widgets/qt_text.h"
 
 namespace wavora {
@@ -12,7 +11,6 @@ TSimpleMessageView::TSimpleMessageView(TSimpleMessageCP& model, QWidget* parent)
   setAlignment(Qt::AlignCenter);
   setWordWrap(true);
   setMargin(8);
-  SetPanelBackground(*this);
   // Fills the area it is shown in.
   if (parent) resize(parent->size());
 }

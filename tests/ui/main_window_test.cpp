@@ -152,6 +152,28 @@ class TMainWindowTest : public QObject {
     QCOMPARE(ItemName(*list_, 0), QStringLiteral("Ripples"));
   }
 
+  void TheTankDisplayShowsTheImageTheRightWayUp() {
+    // A drip near the top edge makes the only waves; the display must show them at the top.
+    Click("DripButton");
+    QVERIFY(Control<QWidget>("Box")->cursor().shape() == Qt::PointingHandCursor);
+    auto* box = Control<QWidget>("Box");
+    Press(box, QPoint(100, 40));
+    QTest::qWait(80);
+    Release(box, QPoint(100, 40));
+    QTest::qWait(80);
+    Click("PauseButton");
+    QTest::qWait(80);  // a frozen frame redraws the image from the field
+    const QImage shown = box->grab().toImage();
+    const TFastDIB& image = window_->TankImage();
+    bool symmetric = true;
+    for (int y = 0; y < 401; ++y) {
+      const TColour expected = image.Pixel(100, y);
+      QCOMPARE(shown.pixel(100, y), qRgb(expected.red, expected.green, expected.blue));
+      symmetric = symmetric && expected.red == image.Pixel(100, 400 - y).red;
+    }
+    QVERIFY(!symmetric);
+  }
+
   void DisplayShapeResizesEveryTankAndClearsItsWaves() {
     Click("NewSlideBtn");
     // Drips make waves on the running slide.

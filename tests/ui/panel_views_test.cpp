@@ -2,9 +2,11 @@
 #include <QTest>
 
 #include "sim/control_panel_model.h"
+#include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "ui/panel_views.h"
+#include "widgets/custom_speed_button.h"
 #include "widgets/custom_track_bar.h"
 
 namespace wavora {
@@ -40,6 +42,26 @@ class TPanelViewsTest : public QObject {
     QCOMPARE(value->text(), QStringLiteral("1.35"));
     slider->SetPosition(10);
     QCOMPARE(value->text(), QStringLiteral("3.32"));
+  }
+
+  void TheSourcePanelFollowsItsModel() {
+    TGeneralExciterCP model;
+    model.SetFromSource();
+    const std::unique_ptr<QWidget> view = CreatePanelView(model, nullptr);
+    QCOMPARE(view->objectName(), QStringLiteral("TGeneralExciterCP"));
+    auto* pulse = view->findChild<TCustomSpeedButton*>("OneWave");
+    QTest::mouseClick(pulse, Qt::LeftButton);
+    QVERIFY(model.OneWaveDown());
+    QVERIFY(pulse->Down());
+    QVERIFY(!view->findChild<TCustomSpeedButton*>("PowerButton")->Down());
+
+    view->findChild<TCustomTrackBar*>("WavelengthBar")->SetPosition(20);
+    QCOMPARE(view->findChild<QLabel*>("FrequencyLabel")->text(), QStringLiteral("2.21Hz"));
+    // Only the double source shows the detune controls.
+    QVERIFY(!view->findChild<QWidget*>("DetuneSlider")->isVisibleTo(view.get()));
+    model.ShapeMenuClick(3);
+    QTest::qWait(250);  // the 200 ms poll shows the new shape
+    QVERIFY(view->findChild<QWidget*>("DetuneSlider")->isVisibleTo(view.get()));
   }
 };
 
