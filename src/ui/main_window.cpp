@@ -148,8 +148,8 @@ TMainForm::~TMainForm() {
   frameTimer_.stop();
   // Panels refer to objects of the document: they go before it.
   toolPanels_.clear();
-  mediumPanel_ = {};
-  exciterPanel_ = {};
+  mediumPanel_.Release();
+  exciterPanel_.Release();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -701,8 +701,7 @@ void TMainForm::ShowPanel(THeldPanel& panel, int32_t kind,
                           const std::function<std::unique_ptr<TControlPanelModel>()>& create, QWidget* holder,
                           bool centreVertically) {
   if (panel.tag == kind && (kind == 0 || panel.model)) return;
-  panel.view.reset();
-  panel.model.reset();
+  panel.Release();
   panel.tag = kind;
   if (kind == 0) return;
   panel.model = create();
@@ -890,8 +889,8 @@ void TMainForm::OpenSlideshowFile(const QString& fileName) {
   // The panels refer to objects of the old document, which goes now.
   toolPanels_.clear();
   toolPanelsTag_ = -1;
-  mediumPanel_ = {};
-  exciterPanel_ = {};
+  mediumPanel_.Release();
+  exciterPanel_.Release();
   previousActiveID_ = 0;
   document_ = slideshow;
   document_->SetTankSize(Box->width(), Box->height());

@@ -76,6 +76,11 @@ class TMainForm : public QWidget {
     int32_t tag = 0;
     std::unique_ptr<TControlPanelModel> model;
     std::unique_ptr<QWidget> view;
+    void Release() {
+      view.reset();
+      model.reset();
+      tag = 0;
+    }
   };
 
   void CreateControls();
