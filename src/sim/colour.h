@@ -12,6 +12,8 @@ struct TColour {
   friend bool operator==(const TColour&, const TColour&) = default;
 };
 
-constexpr TColour RGB(uint8_t red, uint8_t green, uint8_t blue) { return TColour{blue, green, red}; }
+constexpr TColour RGB(uint8_t red, uint8_t green, uint8_t blue) {
+  return TColour{blue, green, red};
+}
 
 }  // namespace wavora

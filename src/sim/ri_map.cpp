@@ -1,6 +1,5 @@
 #include "sim/ri_map.h"
 
-
 #include "sim/refractive_index_cp.h"
 #include "sim/resource_strings.h"
 #include "sim/simple_message_cp.h"
