@@ -244,9 +244,7 @@ TEST_F(Routing, DripModePressNeverReachesTheObjects) {
 TEST(SourceDrag, FreezesOnlyOverAMediumThatAsksForIt) {
   const TRef<TWater> tank = MakeTank(401, 401);
   const TRef<TTestSource> source = RefCast<TTestSource>(tank->GetExciter());
-  EXPECT_FALSE(source->GetActiveTool());
   EXPECT_FALSE(source->FreezesFieldWhileDragged(*tank));
-  EXPECT_FALSE(source->CanBeDeleted());
   tank->SetRIMapClass(TTestWall::StaticClassInfo());
   EXPECT_TRUE(source->FreezesFieldWhileDragged(*tank));
 }

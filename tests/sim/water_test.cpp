@@ -115,7 +115,6 @@ TEST(TankStep, SourceAndToolsRunOncePerStep) {
   const TRef<TTestSource> source = RefCast<TTestSource>(tank->GetExciter());
   ASSERT_TRUE(source);
   EXPECT_EQ(source->applyCount, 2);
-  EXPECT_EQ(tank->GetExciter(), RefCast<TBaseExciter>(source));  // created once
 }
 
 TEST(TankField, ClearFieldKeepsTheMedium) {
@@ -157,7 +156,6 @@ TEST(TankSize, SetSizeAttachesEveryObjectAndRemapsTheMedium) {
   EXPECT_EQ(line->geometryCount, geometryBefore + 1);
   EXPECT_GT(block->mapCount, mapsBefore);
   EXPECT_EQ(tank->Grid()->Cell(125, 100).SpeedFactor, 0.2727f);
-  EXPECT_EQ(tank->MemoryUsage(), 250 * 200 * 16);
 }
 
 // Grids without interior: nothing may step, draw or look outside the cells.
