@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sim/fast_dib.h"
+#include "sim/rounding.h"
 #include "sim/scene_drawing.h"
 
 namespace wavora {
@@ -14,10 +15,6 @@ namespace {
 constexpr int32_t kSnapSpacing = 16;
 constexpr int32_t kPlainSnapOffset = 5;
 constexpr int32_t kBodyMargin = 5;
-
-int32_t RoundHalfEven(double v) {
-  return static_cast<int32_t>(std::nearbyint(v));
-}
 
 int64_t Distance2(int32_t x, int32_t y, TPoint p) {
   const int64_t dx = static_cast<int64_t>(x) - p.x;

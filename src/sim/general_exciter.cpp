@@ -6,6 +6,7 @@
 #include "sim/fast_dib.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/resource_strings.h"
+#include "sim/rounding.h"
 #include "sim/scene_drawing.h"
 #include "sim/water.h"
 
@@ -17,10 +18,6 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr double kPi = 3.141592653589793;
 // Within this distance the moving source snaps onto its target.
 constexpr double kDopplerSnap = 0.3;
-
-int32_t RoundHalfEven(double v) {
-  return static_cast<int32_t>(std::nearbyint(v));
-}
 
 // A finite value, or the fallback for anything a computation could not use.
 float Finite(float value, float fallback) {

@@ -4,17 +4,14 @@
 #include <cmath>
 
 #include "sim/fast_dib.h"
+#include "sim/rounding.h"
 
 namespace wavora {
 
 namespace {
 
-int32_t Round(double v) {
-  return static_cast<int32_t>(std::nearbyint(v));
-}
-
 uint8_t Channel(double v) {
-  return static_cast<uint8_t>(std::min(255, Round(v)));
+  return static_cast<uint8_t>(std::min(255, RoundHalfEven(v)));
 }
 
 struct TVector {
@@ -27,7 +24,7 @@ TVector ImagePoint(const TFastDIB& image, TPoint p) {
 }
 
 void LineTo(TFastDIB& image, TVector from, TVector to, TColour colour) {
-  image.Line(Round(from.x), Round(from.y), Round(to.x), Round(to.y), colour);
+  image.Line(RoundHalfEven(from.x), RoundHalfEven(from.y), RoundHalfEven(to.x), RoundHalfEven(to.y), colour);
 }
 
 // u: unit vector from the tip towards the tail in image coordinates; n = (u.y, -u.x) across it.
@@ -136,8 +133,8 @@ std::optional<TLabelBox> LabelRect(const TFastDIB& image, std::string_view text,
   const double kx = mx + 0.65 * w * dy / length;
   const double ky = my - 0.65 * h * dx / length;
   TLabelBox box;
-  box.left = Round(kx) - w / 2;
-  box.top = H - 1 - (Round(ky) + h / 2);
+  box.left = RoundHalfEven(kx) - w / 2;
+  box.top = H - 1 - (RoundHalfEven(ky) + h / 2);
   box.right = box.left + w;
   box.bottom = box.top + h;
   if (box.left < 1) {

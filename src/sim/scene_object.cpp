@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "sim/rounding.h"
 #include "sim/unique_id.h"
 #include "sim/water.h"
 
@@ -90,8 +91,7 @@ bool TBaseWaterObject::NearSegment(int32_t x, int32_t y, TPoint a, TPoint b) {
   // t is kept in single precision and not limited to the segment: the box test above does that.
   const float t = static_cast<float>(
       ((x - static_cast<double>(a.x)) * dx + (y - static_cast<double>(a.y)) * dy) / length2);
-  const TPoint foot{static_cast<int32_t>(std::nearbyint(a.x + dx * t)),
-                    static_cast<int32_t>(std::nearbyint(a.y + dy * t))};
+  const TPoint foot{RoundHalfEven(a.x + dx * t), RoundHalfEven(a.y + dy * t)};
   return NearPoint(x, y, foot);
 }
 
