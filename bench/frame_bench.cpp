@@ -2,7 +2,7 @@
 
 #include "document/class_registration.h"
 #include "document/slide_commands.h"
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
 #include "sim/sampling_tool.h"

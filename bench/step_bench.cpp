@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/water.h"
 
 namespace wavora {

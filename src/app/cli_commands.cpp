@@ -8,12 +8,12 @@
 #include "document/class_registration.h"
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
+#include "image/fast_dib.h"
+#include "image/snapshot_file.h"
 #include "model/node_files.h"
-#include "sim/fast_dib.h"
 #include "sim/field_file.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
-#include "sim/snapshot_file.h"
 #include "sim/unique_id.h"
 
 namespace wavora {

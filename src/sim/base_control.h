@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "sim/colour.h"
+#include "image/colour.h"
 #include "sim/scene_object.h"
 
 namespace wavora {

@@ -1,6 +1,6 @@
 #include "sim/control_panel_tool.h"
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 
 namespace wavora {
 

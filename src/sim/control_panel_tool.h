@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "sim/colour.h"
+#include "image/colour.h"
 #include "sim/tool.h"
 
 namespace wavora {

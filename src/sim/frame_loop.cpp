@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "image/fast_dib.h"
 #include "sim/control_panel_tool.h"
-#include "sim/fast_dib.h"
 #include "sim/water.h"
 
 namespace wavora {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/colour.h"
+#include "image/colour.h"
 #include "sim/control_panel_model.h"
 
 namespace wavora {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/scene_drawing.h"
 
 namespace wavora {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/rounding.h"
 
 namespace wavora {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "sim/colour.h"
+#include "image/colour.h"
 #include "sim/pointer.h"
 
 namespace wavora {

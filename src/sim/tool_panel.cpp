@@ -1,7 +1,7 @@
 #include "sim/tool_panel.h"
 
+#include "image/snapshot_file.h"
 #include "sim/control_panel_tool.h"
-#include "sim/snapshot_file.h"
 
 namespace wavora {
 

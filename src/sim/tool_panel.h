@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "image/fast_dib.h"
 #include "sim/control_panel_model.h"
-#include "sim/fast_dib.h"
 #include "sim/pointer.h"
 
 namespace wavora {

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "image/fast_dib.h"
 #include "sim/base_control.h"
 #include "sim/exciter.h"
-#include "sim/fast_dib.h"
 #include "sim/field_colour.h"
 #include "sim/map_holder.h"
 #include "sim/resource_strings.h"

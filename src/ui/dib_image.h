@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 
 class QPainter;
 

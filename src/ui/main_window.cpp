@@ -22,12 +22,12 @@
 #include <ctime>
 
 #include "document/slide_commands.h"
+#include "image/snapshot_file.h"
 #include "model/node_files.h"
 #include "sim/control_panel_tool.h"
 #include "sim/exciter.h"
 #include "sim/resource_strings.h"
 #include "sim/ri_map.h"
-#include "sim/snapshot_file.h"
 #include "sim/tool_panel.h"
 #include "ui/about_box.h"
 #include "ui/dib_image.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "document/water_collection.h"
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/frame_loop.h"
 #include "ui/message_sink.h"
 

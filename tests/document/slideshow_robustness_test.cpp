@@ -5,11 +5,11 @@
 #include "document/class_registration.h"
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
+#include "image/fast_dib.h"
 #include "model/node_files.h"
 #include "model/property_text.h"
 #include "model/stream.h"
 #include "sim/exciter.h"
-#include "sim/fast_dib.h"
 #include "sim/frame_loop.h"
 
 namespace wavora {

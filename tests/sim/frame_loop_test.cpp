@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/frame_loop.h"
 #include "sim_test_objects.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/general_exciter.h"
 #include "sim/general_exciter_cp.h"
 #include "sim_test_objects.h"

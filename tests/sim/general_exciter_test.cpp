@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "image/fast_dib.h"
 #include "model/node_files.h"
 #include "model/node_registry.h"
 #include "model/property_text.h"
 #include "model/stream.h"
-#include "sim/fast_dib.h"
 #include "sim/general_exciter.h"
 #include "sim/general_exciter_cp.h"
 #include "sim_test_objects.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/general_exciter.h"
 #include "sim_test_objects.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 #include "sim/field_colour.h"
 #include "sim/scene_drawing.h"
 #include "sim_test_objects.h"

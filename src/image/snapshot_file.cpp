@@ -1,8 +1,8 @@
-#include "sim/snapshot_file.h"
+#include "image/snapshot_file.h"
 
+#include "image/bmp_file.h"
+#include "image/jpeg_file.h"
 #include "model/property_text.h"
-#include "sim/bmp_file.h"
-#include "sim/jpeg_file.h"
 
 namespace wavora {
 

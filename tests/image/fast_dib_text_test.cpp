@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 
 namespace wavora {
 namespace {

@@ -1,4 +1,4 @@
-#include "sim/bmp_file.h"
+#include "image/bmp_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "model/node_files.h"
+#include "model/file_text.h"
 
 namespace wavora {
 namespace {

@@ -1,10 +1,10 @@
-#include "sim/bmp_file.h"
+#include "image/bmp_file.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "model/node_files.h"
+#include "model/file_text.h"
 
 namespace wavora {
 

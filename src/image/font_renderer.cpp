@@ -1,4 +1,4 @@
-#include "sim/font_renderer.h"
+#include "image/font_renderer.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

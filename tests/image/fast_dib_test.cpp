@@ -1,4 +1,4 @@
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/fast_dib.h"
+#include "image/fast_dib.h"
 
 namespace wavora {
 

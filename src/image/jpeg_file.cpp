@@ -1,4 +1,4 @@
-#include "sim/jpeg_file.h"
+#include "image/jpeg_file.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -9,7 +9,7 @@
 
 #include <jpeglib.h>
 
-#include "model/node_files.h"
+#include "model/file_text.h"
 
 namespace wavora {
 

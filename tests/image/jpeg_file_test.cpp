@@ -1,4 +1,4 @@
-#include "sim/jpeg_file.h"
+#include "image/jpeg_file.h"
 
 #include <gtest/gtest.h>
 #include <jpeglib.h>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "model/node_files.h"
+#include "model/file_text.h"
 
 namespace wavora {
 namespace {

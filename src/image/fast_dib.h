@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/colour.h"
-#include "sim/font_renderer.h"
+#include "image/colour.h"
+#include "image/font_renderer.h"
 
 namespace wavora {
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace wavora {
+
+// Whole files as text. Files are read whole into memory (bounded in size) and written to a temporary
+// file beside the target that replaces it only when complete, so a failed save never destroys the
+// previous file. File errors raise TFileError naming the file and the reason.
+class TFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::string ReadFileText(const std::string& fileName);
+void WriteFileText(const std::string& fileName, const std::string& text);
+
+}  // namespace wavora
