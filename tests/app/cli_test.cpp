@@ -67,6 +67,12 @@ TEST(Cli, InfoListsTheSlidesOrSaysWhyTheFileDidNotOpen) {
   const TCliResult refused = Cli({"info", water});
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.err, "File did not contain a slideshow\n");
+  const std::string cut = TempPath("cut.wvr");
+  WriteFileText(cut,
+                std::string(kTwoSlides).substr(0, std::string(kTwoSlides).find("  <TWater UniqueID=\"22\"")));
+  const TCliResult cutResult = Cli({"info", cut});
+  EXPECT_EQ(cutResult.status, 1);
+  EXPECT_EQ(cutResult.err.rfind("Even after trying to ignore errors, this file could not be loaded.", 0), 0u);
   EXPECT_EQ(Cli({"run", TempPath("missing.wvr")}).status, 1);
   EXPECT_EQ(Cli({"run", path, "--slide", "3"}).status, 2);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/node_errors.h"
 #include "model/node_files.h"
 #include "model/property_text.h"
@@ -183,6 +185,13 @@ TEST_F(XmlFormat, MalformedTextsGiveTheReaderMessagesWithPositions) {
   EXPECT_EQ(ParsingError(" <"), "End of stream reached before end of tag: <");
   EXPECT_EQ(ParsingError("<TTestLeaf Label=\"x\""), "End of stream reached before end of tag: TTestLeaf");
   EXPECT_EQ(ParsingError("<TTestLeaf>"), "End of stream reached before tag is closed: TTestLeaf");
+  // An element the text opened must be closed, however the text is cut off after its start tag.
+  for (const bool skip : {false, true}) {
+    for (const char* cut : {"<TTestLeaf><TTestLeaf/>\r\n", "<TTestLeaf><TTestLeaf/></TTestLeaf",
+                            "<TTestLeaf><!-- note -->\r\n", "<TTestNode>\r\n  <Caption>x</Caption>\r\n"}) {
+      EXPECT_EQ(ParsingError(cut, skip).rfind("End of stream reached before end tag: </TTest", 0), 0u) << cut;
+    }
+  }
   EXPECT_EQ(ParsingError("<TTestNode><Numbers><D>1,x</D></Numbers></TTestNode>"),
             "Array element has incorrect integer data item in an array [1] \"x\"");
   EXPECT_EQ(ParsingError("<TTestNode><Numbers><E>1</E></Numbers></TTestNode>"),
@@ -217,13 +226,35 @@ TEST_F(XmlFormat, PropertyByNameServiceConvertsEveryKind) {
   }
 }
 
-TEST_F(XmlFormat, RefusesToWritePropertiesNamedLikeXml) {
-  try {
-    Write(MakeNode<testing::TTestXmlNamed>());
-    ADD_FAILURE();
-  } catch (const TXMLNodeError& e) {
-    EXPECT_EQ(std::string(e.what()), "Published param: XmlValue begins with \"XML\" which is not allowed.");
-  }
+TEST_F(XmlFormat, RefusesToWriteWhatTheReaderWouldRefuse) {
+  const auto refusal = [](const iXMLNode& node) -> std::string {
+    try {
+      Write(node);
+    } catch (const TXMLNodeError& e) {
+      return e.what();
+    }
+    return "(written)";
+  };
+  EXPECT_EQ(refusal(MakeNode<testing::TTestXmlNamed>()),
+            "Published param: XmlValue begins with \"XML\" which is not allowed.");
+
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  const auto withGain = [](float gain) {
+    const TRef<TTestNode> node = MakeNode<TTestNode>();
+    node->gain = gain;
+    return node;
+  };
+  const auto withPrecise = [](double precise) {
+    const TRef<TTestNode> node = MakeNode<TTestNode>();
+    node->precise = precise;
+    return node;
+  };
+  const char kGain[] = "Cannot save TTestNode.Gain: its value is not a finite number.";
+  const char kPrecise[] = "Cannot save TTestNode.Precise: its value is not a finite number.";
+  EXPECT_EQ(refusal(withGain(std::numeric_limits<float>::quiet_NaN())), kGain);
+  EXPECT_EQ(refusal(withGain(-std::numeric_limits<float>::infinity())), kGain);
+  EXPECT_EQ(refusal(withPrecise(kInfinity)), kPrecise);
+  EXPECT_EQ(refusal(withPrecise(std::numeric_limits<double>::max())), "(written)");
 }
 
 }  // namespace
