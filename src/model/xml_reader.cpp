@@ -61,7 +61,7 @@ class TBodyReader {
   void Read() {
     while (true) {
       // A last single character is passed over, as it always was, unless it begins a tag cut off.
-      char last;
+      char last = 0;
       if (stream_.Position() + 1 >= stream_.Size() && !(stream_.PeekChar(last) && last == '<')) {
         return EndOfText();
       }
