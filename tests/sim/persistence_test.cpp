@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "model/node_files.h"
 #include "model/stream.h"
@@ -98,6 +100,25 @@ TEST(Persistence, ParkedMediumKeepsItsPlaceThroughSaveAndReload) {
                             back->GetY2Percent()};
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(restored[i], placed[i]) << i;
+}
+
+void CollectIDs(const TBasicXMLNode& node, std::vector<int32_t>& ids) {
+  for (int i = 0; i < node.GetChildCount(); ++i) {
+    const iXMLNode child = node.GetChildren(i);
+    if (auto* object = dynamic_cast<TBaseWaterObject*>(child.Get())) ids.push_back(object->GetUniqueID());
+    CollectIDs(*child, ids);
+  }
+}
+
+TEST(Persistence, CopiedAndRenewedSlideSharesNoIdentifier) {
+  const TRef<TWater> original = FullSlide();
+  const TRef<TWater> copy = RefCast<TWater>(Reload(Text(*original)));
+  copy->RenewUniqueIDs();
+  std::vector<int32_t> ids = {original->GetUniqueID(), copy->GetUniqueID()};
+  CollectIDs(*original, ids);
+  CollectIDs(*copy, ids);
+  EXPECT_EQ(ids.size(), 14u) << "tank, medium, source, line, tool and two parked media, twice";
+  EXPECT_EQ(std::set<int32_t>(ids.begin(), ids.end()).size(), ids.size());
 }
 
 }  // namespace
