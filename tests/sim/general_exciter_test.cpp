@@ -266,7 +266,8 @@ TEST_P(DopplerLanding, SourceTravelsToItsTargetLandsOnItAndStays) {
   source->DopplerRestart();
   const TPoint target = source->Point1();
   EXPECT_EQ(target, (TPoint{TBaseControl::CellFromPercent(95, 120), 60}));
-  // It lands once the way left is no longer than a step or the 0.3-cell snap distance.
+  // It lands about when the way left is no longer than a step: at once within the 0.3-cell snap
+  // distance or when the step would carry it farther past, else after passing it by at most that much.
   const double step = 0.7071 * GetParam();
   const double start = target.x - source->DopplerX();
   const int expectedSteps = static_cast<int>(std::ceil((start - std::max(step, 0.3)) / step)) + 1;
