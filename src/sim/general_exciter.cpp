@@ -99,9 +99,10 @@ void TGeneralExciter::GeometryChanged() {
   TBaseExciter::GeometryChanged();
   beamColumn_ = RoundHalfEven(static_cast<double>(W()) * 10 * 0.01);
   X3 = beamColumn_;
-  // A moving source laid out again (after loading or a resize) starts on its target rather than at a
-  // position left over from another grid.
-  if (beamType_ == kDoppler) PlaceDopplerOnTarget();
+  // A moving source laid out anew (opened, pasted, resized) starts again where the panel's restart
+  // puts it and travels towards its target, so a saved lesson replays; a position left over from
+  // another grid would mean nothing on this one.
+  if (beamType_ == kDoppler) StartDopplerFromTheLeft();
   SetSourceRow(Y1);
 }
 
@@ -328,11 +329,15 @@ void TGeneralExciter::PlaceDopplerOnTarget() {
   dopplerY_ = static_cast<float>(Y1);
 }
 
+void TGeneralExciter::StartDopplerFromTheLeft() {
+  dopplerX_ = static_cast<float>(CellFromPercent(5, W()));
+  dopplerY_ = static_cast<float>(Y1);
+}
+
 void TGeneralExciter::DopplerRestart() {
   SetX1Percent(95);
   SetY1Percent(50);
-  dopplerX_ = static_cast<float>(CellFromPercent(5, W()));
-  dopplerY_ = static_cast<float>(Y1);
+  StartDopplerFromTheLeft();
 }
 
 TPoint TGeneralExciter::InteriorCell(int32_t x, int32_t y) const {
