@@ -1,7 +1,6 @@
 #include "app/cli_commands.h"
 
 #include <charconv>
-#include <chrono>
 #include <optional>
 #include <ostream>
 
@@ -14,7 +13,6 @@
 #include "sim/field_file.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
-#include "sim/unique_id.h"
 
 namespace wavora {
 
@@ -176,7 +174,6 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   RegisterClasses();
-  SeedUniqueIDs(static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   try {
     if (arguments.empty()) throw TUsageError{"a command is needed: run or info (see --help)"};
     const std::string& command = arguments[0];

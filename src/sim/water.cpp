@@ -57,11 +57,22 @@ void TWater::Init() {
   RenewUniqueIDs();
 }
 
+namespace {
+
+// Every scene object anywhere below node, the media parked in the map holder included, so that a
+// copied or reloaded tank shares no identifier with the rest of the document.
+void RenewUniqueIDsBelow(const TBasicXMLNode& node) {
+  for (const iXMLNode& child : ChildList(node)) {
+    if (auto* object = As<TBaseWaterObject>(child)) object->SetUniqueID(NewUniqueID());
+    RenewUniqueIDsBelow(*child);
+  }
+}
+
+}  // namespace
+
 void TWater::RenewUniqueIDs() {
   uniqueID_ = NewUniqueID();
-  for (const iXMLNode& child : ChildList(*this)) {
-    if (auto* object = As<TBaseWaterObject>(child)) object->SetUniqueID(NewUniqueID());
-  }
+  RenewUniqueIDsBelow(*this);
 }
 
 int TWater::add(const iXMLNode& node) {

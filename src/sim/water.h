@@ -71,7 +71,7 @@ class TWater : public TXMLNode {
 
   int32_t GetUniqueID() const { return uniqueID_; }
   void SetUniqueID(int32_t value) { uniqueID_ = value; }
-  // New identifiers for the tank and every scene object in it.
+  // New identifiers for the tank and every scene object in it, at any depth.
   void RenewUniqueIDs();
   // Half the displacement range mapped to the full grey scale of the image.
   float GetExposure() const { return exposure_; }

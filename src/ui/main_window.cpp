@@ -18,8 +18,7 @@
 #include <QTableWidget>
 #include <QThread>
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
+#include <chrono>
 
 #include "document/slide_commands.h"
 #include "image/snapshot_file.h"
@@ -29,6 +28,7 @@
 #include "sim/resource_strings.h"
 #include "sim/ri_map.h"
 #include "sim/tool_panel.h"
+#include "sim/unique_id.h"
 #include "ui/about_box.h"
 #include "ui/dib_image.h"
 #include "ui/help_page.h"
@@ -410,7 +410,9 @@ void TMainForm::CreateMenus() {
 }
 
 void TMainForm::SetupMainWindow(const QStringList& arguments) {
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  // Identifiers differ from one start of the window to the next (the command-line runner keeps the
+  // fixed sequence so that its output repeats).
+  SeedUniqueIDs(static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   document_ = MakeNode<TSlideshow>();
   document_->SetTankSize(Box->width(), Box->height());
   NewSlideBtnClick();
