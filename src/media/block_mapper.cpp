@@ -185,8 +185,8 @@ void TBlockRIMapper::MouseDown(TMouseButton button, TShiftState shift, bool& han
   TBaseRIControlRIMapper::MouseDown(button, shift, handled, X, Y);
   held_ = false;
   for (int i = 0; i < 4; ++i) {
-    const THandlePoint& handle = handles_[static_cast<size_t>(i)];
-    if (NearPoint(X, H() - Y, {RoundHalfEven(handle.x), RoundHalfEven(handle.y)})) {
+    const std::optional<TPoint> cell = HandleCell(i);
+    if (cell && NearPoint(X, H() - Y, *cell)) {
       held_ = true;
       heldIndex_ = i;
     }
@@ -249,13 +249,17 @@ void TBlockRIMapper::MouseUp(TMouseButton, TShiftState, int32_t, int32_t) {
 }
 
 void TBlockRIMapper::Draw(TFastDIB& image) {
-  const TColour colour = HandleColour();
-  for (const THandlePoint& handle : handles_) {
-    const int32_t x = RoundHalfEven(handle.x);
-    const int32_t y = RoundHalfEven(handle.y);
-    // Only values no drag produces put a handle off the tank; it is left out then.
-    if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) DrawHandle(image, x, y, colour);
+  for (int i = 0; i < 4; ++i) {
+    if (const std::optional<TPoint> cell = HandleCell(i)) DrawHandle(image, cell->x, cell->y, HandleColour());
   }
+}
+
+std::optional<TPoint> TBlockRIMapper::HandleCell(int index) const {
+  const THandlePoint& handle = handles_[static_cast<size_t>(index)];
+  const TPoint cell{RoundHalfEven(handle.x), RoundHalfEven(handle.y)};
+  // Only values no drag produces put a handle off the tank: it can then be neither seen nor taken.
+  if (!Grid() || !Grid()->Contains(cell.x, cell.y)) return std::nullopt;
+  return cell;
 }
 
 }  // namespace wavora

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "sim/ri_map.h"
 
@@ -52,6 +53,8 @@ class TBlockRIMapper : public TBaseRIControlRIMapper {
 
  private:
   bool Fits(float cs, float sn, int32_t width, int32_t height) const;
+  // The cell of handle index, or none when it lies off the grid.
+  std::optional<TPoint> HandleCell(int index) const;
 
   float cs_ = 1;
   float sn_ = 0;
