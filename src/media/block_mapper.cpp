@@ -208,6 +208,7 @@ void TBlockRIMapper::MouseMove(TShiftState, int32_t X, int32_t Y) {
   switch (heldIndex_) {
     case 0:
     case 2: {
+      // The left handle lies along -(Cs, Sn) from the centre, the right one along (Cs, Sn).
       const double sign = heldIndex_ == 0 ? -1.0 : 1.0;
       cs = static_cast<float>(sign * dx / r);
       sn = static_cast<float>(-sign * dy / r);
@@ -215,6 +216,7 @@ void TBlockRIMapper::MouseMove(TShiftState, int32_t X, int32_t Y) {
       break;
     }
     default: {
+      // The bottom handle lies along (Sn, -Cs), the top one along (-Sn, Cs).
       const double sign = heldIndex_ == 1 ? 1.0 : -1.0;
       cs = static_cast<float>(sign * dy / r);
       sn = static_cast<float>(sign * dx / r);

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "image/colour.h"
 #include "sim/control_panel_model.h"
 #include "sim/refractive_index_cp.h"
 
@@ -17,12 +16,10 @@ class TLensControlpanel : public TControlPanelModel {
  public:
   static constexpr int32_t kWidth = 177;
   static constexpr int32_t kHeight = 155;
-  static constexpr TColour kBackground = RGB(247, 247, 247);
 
   // Bound to the lens (not owned), showing its type and n.
   explicit TLensControlpanel(TLensMapper* lens);
 
-  TLensMapper* Lens() const { return lens_; }
   const std::string& Label1() const { return label1_; }
   const std::string& Label2() const { return label2_; }
   // The tag of the button that is down: 1 for the concave type, 0 for any other.
