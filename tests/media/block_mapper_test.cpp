@@ -138,12 +138,5 @@ TEST(BlockDrag, ADragThatCannotFitIsDiscarded) {
   EXPECT_EQ(t.medium->HeightCells(), height);
 }
 
-TEST(BlockDrag, APressAwayFromTheHandlesIsNotTaken) {
-  TBlockTank t(401, 401);
-  t.tank->MouseDown(TMouseButton::Left, {}, 200, 200);
-  EXPECT_FALSE(t.medium->HoldsHandle());
-  EXPECT_FALSE(t.tank->CapturedObject());
-}
-
 }  // namespace
 }  // namespace wavora::test

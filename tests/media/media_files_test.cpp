@@ -5,7 +5,6 @@
 #include <string>
 
 #include "image/fast_dib.h"
-#include "media/block_mapper.h"
 #include "media_tank.h"
 #include "model/node_files.h"
 #include "model/stream.h"
@@ -54,24 +53,6 @@ TEST(MediumFiles, EveryMediumSurvivesSaveAndReload) {
     EXPECT_EQ(Text(*loaded), Text(*tank)) << MapClass(i)->ClassName();
     EXPECT_TRUE(SameMedium(*loaded, *tank)) << MapClass(i)->ClassName();
   }
-}
-
-// A drag straight above the centre turns the block by exactly a quarter: Cs = 0, which files leave
-// out for other classes' zeros, must come back as 0 and not as the initial 1.
-TEST(MediumFiles, AQuarterTurnedBlockSurvivesSaveAndReload) {
-  TMediumInTank<TBlockRIMapper> t(401, 401);
-  const TBlockRIMapper::THandlePoint right = t.medium->Handle(2);
-  t.tank->MouseDown(TMouseButton::Left, {}, static_cast<int32_t>(right.x),
-                    401 - static_cast<int32_t>(right.y));
-  t.tank->MouseMove({}, 200, 150);
-  t.tank->MouseUp(TMouseButton::Left, {}, 200, 150);
-  ASSERT_EQ(t.medium->GetCs(), 0.0f);
-  const TRef<TWater> loaded = Reloaded(*t.tank);
-  const TRef<TBlockRIMapper> block = RefCast<TBlockRIMapper>(loaded->GetRIMap());
-  EXPECT_EQ(block->GetCs(), 0.0f);
-  EXPECT_EQ(block->GetSn(), 1.0f);
-  EXPECT_EQ(block->WidthCells(), 100);
-  EXPECT_TRUE(SameMedium(*loaded, *t.tank));
 }
 
 // Values a file or a property edit may hand a medium, far outside what the panels and drags produce.
