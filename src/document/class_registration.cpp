@@ -1,6 +1,8 @@
 #include "document/class_registration.h"
 
 #include "document/water_collection.h"
+#include "media/block_mapper.h"
+#include "media/lens_mapper.h"
 #include "model/node_registry.h"
 #include "sim/general_exciter.h"
 #include "sim/map_holder.h"
@@ -12,12 +14,16 @@ namespace wavora {
 void RegisterClasses() {
   static const bool registered = [] {
     RegisterMapClass(TNoneRIMap::StaticClassInfo());
+    RegisterMapClass(TBlockRIMapper::StaticClassInfo());
+    RegisterMapClass(TLensMapper::StaticClassInfo());
     RegisterExciterClass(TGeneralExciter::StaticClassInfo());
 
     for (const TClassInfo* nodeClass : {&TWater::StaticClassInfo(), &TSlideshow::StaticClassInfo(),
                                         &TMapHolder::StaticClassInfo(), &TNoneRIMap::StaticClassInfo()}) {
       NodeRegistry().RegisterNode(nodeClass);
     }
+    NodeRegistry().RegisterNode(&TBlockRIMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TLensMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TGeneralExciter::StaticClassInfo());
     return true;
   }();

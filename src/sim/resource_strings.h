@@ -91,6 +91,17 @@ inline constexpr std::string_view NewerVersionLoaded = "File is from a newer ver
 inline constexpr std::string_view ObjectsLost =
     "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been loaded.";
 
+// Block
+inline constexpr std::string_view Block = "Block";
+inline constexpr std::string_view BlockDescription = "Rectangular Block";
+
+// Lenses and their panel
+inline constexpr std::string_view Lenses = "Lenses";
+inline constexpr std::string_view LensesDescription =
+    "See how focal length and refractive index affect how waves focus and diverge.";
+inline constexpr std::string_view Convex = "Convex";
+inline constexpr std::string_view Concave = "Concave";
+
 // Wave source and its panel
 inline constexpr std::string_view WaveSource = "Wave Source";
 inline constexpr std::string_view WaveSourceDescription = "Can make different widths of wave ";

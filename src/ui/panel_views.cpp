@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "media/lens_cp.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
 #include "ui/general_exciter_view.h"
+#include "ui/lens_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/tool_panel_view.h"
@@ -32,6 +34,7 @@ TPanelViewEntry ViewOf() {
 const std::vector<TPanelViewEntry>& PanelViews() {
   static const std::vector<TPanelViewEntry> table = {
       ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
+      ViewOf<TLensControlpanel, TLensView>(),
       ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),

@@ -9,7 +9,7 @@ namespace {
 constexpr std::array<const char*, kIconCount> kIconFiles = {
     "clear_water", "freeze",       "drips",          "camera_copy", "camera_save",  "help",
     "new_slide",   "delete_slide", "slideshow_menu", "experiment",  "snap_to_grid", "delete_object",
-    "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",
+    "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",  "lens_convex",  "lens_concave",
 };
 
 }  // namespace

@@ -23,8 +23,10 @@ enum class TIcon {
   ArrowDown,
   ToolsTab,
   SlidesTab,
+  LensConvex,
+  LensConcave,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::SlidesTab) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::LensConcave) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);
