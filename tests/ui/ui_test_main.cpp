@@ -3,6 +3,7 @@
 #include "document/class_registration.h"
 
 namespace wavora {
+int RunLineAndMirrorMediaTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
 }  // namespace wavora
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
   int failed = 0;
   failed += wavora::RunMainWindowTests(argc, argv);
   failed += wavora::RunPanelViewTests(argc, argv);
+  failed += wavora::RunLineAndMirrorMediaTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }
