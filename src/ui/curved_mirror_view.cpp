@@ -7,13 +7,13 @@ namespace wavora {
 
 TCurvedMirrorView::TCurvedMirrorView(TCurvedMirrorCP& model, QWidget* parent)
     : TModeButtonsView(model, parent, "TCurvedMirrorCP", TCurvedMirrorCP::kHeight) {
-  AddHeading("Label1", rs::CircularShape, 4);
-  AddButton("Type0", 0, TIcon::CircularQuick, kPairLefts[0], 24, rs::Quick, "Label2", rs::QuickMirrorHint);
-  AddButton("Type2", 2, TIcon::CircularAccurate, kPairLefts[1], 24, rs::Accurate, "Label3",
+  AddHeading("Label1", rs::CircularShape, 8);
+  AddButton("Type0", 0, TIcon::CircularQuick, kPairLefts[0], 26, rs::Quick, "Label2", rs::QuickMirrorHint);
+  AddButton("Type2", 2, TIcon::CircularAccurate, kPairLefts[1], 26, rs::Accurate, "Label3",
             rs::AccurateMirrorHint);
-  AddHeading("Label4", rs::ParabolicShape, 84);
-  AddButton("Type1", 1, TIcon::ParabolicQuick, kPairLefts[0], 104, rs::Quick, "Label5", rs::QuickMirrorHint);
-  AddButton("Type3", 3, TIcon::ParabolicAccurate, kPairLefts[1], 104, rs::Accurate, "Label6",
+  AddHeading("Label4", rs::ParabolicShape, 82);
+  AddButton("Type1", 1, TIcon::ParabolicQuick, kPairLefts[0], 100, rs::Quick, "Label5", rs::QuickMirrorHint);
+  AddButton("Type3", 3, TIcon::ParabolicAccurate, kPairLefts[1], 100, rs::Accurate, "Label6",
             rs::AccurateMirrorHint);
 }
 

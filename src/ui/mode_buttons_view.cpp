@@ -10,8 +10,8 @@ namespace wavora {
 
 namespace {
 
-constexpr int kButtonSize = 40;
-constexpr int kCaptionHeight = 18;
+constexpr int kButtonSize = 36;
+constexpr int kCaptionHeight = 16;
 constexpr int kGroup = 1;
 
 }  // namespace
@@ -27,7 +27,7 @@ void TModeButtonsView::AddButton(const char* name, int32_t tag, TIcon picture, i
   auto* button = new TCustomSpeedButton(this);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(left, top, kButtonSize, kButtonSize);
-  button->setIconSize(QSize(28, 28));
+  button->setIconSize(QSize(26, 26));
   button->SetGlyph(WavoraIcon(picture));
   button->SetHint(QtText(hint));
   button->SetGroupIndex(kGroup);

@@ -20,8 +20,8 @@ class TModeButtonsView : public QWidget {
 
  protected:
   // Left edges of a row of two and of three buttons, centred on the panel.
-  static constexpr int kPairLefts[] = {36, 101};
-  static constexpr int kTripleLefts[] = {14, 68, 122};
+  static constexpr int kPairLefts[] = {38, 103};
+  static constexpr int kTripleLefts[] = {16, 70, 124};
 
   // The button of this tag at (left, top), down when it is the model's, with the caption (if any)
   // centred under it.
