@@ -18,9 +18,10 @@ constexpr double kPi = std::numbers::pi;
 // Handles written by the pass are kept 6 cells inside the tank's edges.
 constexpr int32_t kHandleMargin = 5;
 
-// The quick shapes' frame across a tank of width w: the mirror's middle line mid = 9w/16, and its
-// vertex moves towards q = 7w/8 (or as far the other way) as the curve grows. k in 0 ... 1 measures
-// how far handle 3 lies from mid; e = k^2 (q - mid) is how far the vertex moves.
+// The quick shapes' frame across a tank of width w (divisions truncate): mirror points are kept
+// between p = w/8 and q = 7w/8; mid = 9w/16 is where a flat mirror would stand. k in 0 ... 1 is how far
+// handle 3 lies from mid, relative to mid; the vertex moves e = k^2 (q - mid) from mid, right for a
+// concave mirror and left for a convex one, as the curve tightens.
 struct TQuickFrame {
   int32_t mid, p, q;
   double k, e;

@@ -110,7 +110,7 @@ void TBasicFullRotationRIMapper::PlaceEndHandles(double k) {
     SetPoint2(nearFirst ? far : near);
     return;
   }
-  // Half the length 100 along the line (-1, k) / sqrt(k^2 + 1) in each direction.
+  // Half the length 100 each way along the line, whose direction is (-k, 1) / sqrt(k^2 + 1).
   const double length = 2 * std::sqrt(k * k + 1);
   const int32_t u = RoundHalfEven(MinHandleDistanceSquared() * k / length);
   const int32_t v = RoundHalfEven(MinHandleDistanceSquared() / length);
