@@ -52,6 +52,18 @@ inline constexpr std::string_view Water = "Water";
 inline constexpr std::string_view Glass = "Glass";
 inline constexpr std::string_view Diamond = "Diamond";
 
+// Line and curved mirror panels
+inline constexpr std::string_view Mirror = "Mirror";
+inline constexpr std::string_view Quick = "Quick";
+inline constexpr std::string_view Accurate = "Accurate";
+inline constexpr std::string_view CircularShape = "Circular Shape";
+inline constexpr std::string_view ParabolicShape = "Parabolic Shape";
+inline constexpr std::string_view QuickHint = "Turn it with one handle; it always faces the source";
+inline constexpr std::string_view QuickOtherSideHint = "Quick, with the slower medium on the other side";
+inline constexpr std::string_view AccurateHint = "Place both ends with their handles";
+inline constexpr std::string_view QuickMirrorHint = "Set the curve with one handle";
+inline constexpr std::string_view AccurateMirrorHint = "Place the focus and the middle of the mirror";
+
 // Hints
 inline constexpr std::string_view ClearTheWater = "Clear the water";
 inline constexpr std::string_view FreezeTheWater = "Freeze the water";

@@ -2,13 +2,19 @@
 
 #include <vector>
 
+#include "media/curved_mirror_cp.h"
 #include "media/lens_cp.h"
+#include "media/plane_mirror_cp.h"
+#include "media/refraction_cp.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
+#include "ui/curved_mirror_view.h"
 #include "ui/general_exciter_view.h"
 #include "ui/lens_view.h"
+#include "ui/plane_mirror_view.h"
+#include "ui/refraction_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/tool_panel_view.h"
@@ -36,6 +42,9 @@ const std::vector<TPanelViewEntry>& PanelViews() {
       ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
       ViewOf<TLensControlpanel, TLensView>(),
       ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
+      ViewOf<TPlaneMirrorCP, TPlaneMirrorView>(),
+      ViewOf<TRefractionCP, TRefractionView>(),
+      ViewOf<TCurvedMirrorCP, TCurvedMirrorView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),
   };

@@ -25,8 +25,17 @@ enum class TIcon {
   SlidesTab,
   LensConvex,
   LensConcave,
+  MirrorQuick,
+  MirrorAccurate,
+  RefractionQuick,
+  RefractionQuickLeft,
+  RefractionAccurate,
+  CircularQuick,
+  CircularAccurate,
+  ParabolicQuick,
+  ParabolicAccurate,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::LensConcave) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::ParabolicAccurate) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);
