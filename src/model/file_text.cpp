@@ -79,31 +79,28 @@ int WriteAll(int fd, const std::string& text) {
 // Where no temporary file can be made beside the target (a folder the user may not write in), the
 // file itself is overwritten. The room for the new text is reserved first, so that a full disk or
 // quota refuses the save with the old content untouched; a failure after that point is reported as
-// one that may have cut the file short.
+// one that may have cost the old content.
 void WriteInPlace(const std::string& fileName, const std::string& target, const std::string& text,
                   const struct stat* existing) {
   TFileDescriptor file{::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, ModeFor(existing))};
   if (file.fd < 0) ThrowFileError("Cannot create file", fileName, errno);
   const bool regular = !existing || S_ISREG(existing->st_mode);
+  const auto fail = [&](int error, const char* consequence) {
+    if (!existing) ::unlink(target.c_str());  // made here: there is nothing to keep
+    ThrowFileError("Cannot write file", fileName, error, existing && regular ? consequence : "");
+  };
   if (regular && !text.empty()) {
     const int error = ::posix_fallocate(file.fd, 0, static_cast<off_t>(text.size()));
     if (error == ENOSPC || error == EDQUOT || error == EFBIG) {
-      if (existing && ::ftruncate(file.fd, existing->st_size) != 0) {
-        ThrowFileError("Cannot write file", fileName, error, "; its end may now hold zero bytes");
-      }
-      ThrowFileError("Cannot write file", fileName, error, "; the file was left as it was");
+      if (existing && ::ftruncate(file.fd, existing->st_size) != 0) fail(error, "; zero bytes may follow it");
+      fail(error, "; the file was left as it was");
     }
   }
   int error = WriteAll(file.fd, text);
   if (error == 0 && regular && ::ftruncate(file.fd, static_cast<off_t>(text.size())) != 0) error = errno;
   if (error == 0 && regular && ::fsync(file.fd) != 0) error = errno;
   if (error == 0 && ::close(std::exchange(file.fd, -1)) != 0) error = errno;
-  if (error == 0) return;
-  if (!existing) {
-    ::unlink(target.c_str());
-    ThrowFileError("Cannot write file", fileName, error);
-  }
-  ThrowFileError("Cannot write file", fileName, error, "; its previous content may be lost");
+  if (error != 0) fail(error, "; its previous content may be lost");
 }
 
 }  // namespace
@@ -135,9 +132,8 @@ void WriteFileText(const std::string& fileName, const std::string& text) {
   if (existing && !S_ISREG(existing->st_mode)) return WriteInPlace(fileName, fileName, text, existing);
 
   const std::string target = ResolveLinks(fileName);
-  const size_t slash = target.find_last_of('/');
-  std::string temporary = DirectoryOf(target) + "." +
-                          (slash == std::string::npos ? target : target.substr(slash + 1)) + ".XXXXXX";
+  const std::string directory = DirectoryOf(target);
+  std::string temporary = directory + "." + target.substr(directory.size()) + ".XXXXXX";
   TFileDescriptor file{::mkstemp(temporary.data())};
   if (file.fd < 0) return WriteInPlace(fileName, target, text, existing);
   const auto fail = [&](int error) {
