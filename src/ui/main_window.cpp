@@ -569,8 +569,9 @@ void TMainForm::TakeFocusFromInfoSheet(QObject* pressed) {
   if (!widget || (widget != this && !isAncestorOf(widget))) return;
   if (widget == InfoSheetName || widget == InfoSheetDescription || InfoSheetDescription->isAncestorOf(widget))
     return;
-  QWidget* focused = focusWidget();
-  if (focused == InfoSheetName || focused == InfoSheetDescription) Panel5->setFocus();
+  // The window's own background takes the focus from any control, as a click beside a control does.
+  const QWidget* focused = focusWidget();
+  if (widget == this || focused == InfoSheetName || focused == InfoSheetDescription) Panel5->setFocus();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -105,8 +105,8 @@ class TMainForm : public QWidget {
   void UpdateSlideshowMenu();
   void ShowInfoSheet();
   void InfoSheetNameExit();
-  // A press anywhere in the window but on the info sheet's edits moves the keyboard focus to Panel5,
-  // so the edits save their texts and the slide list shows them before the press changes the slide.
+  // A press anywhere in the window but on the info sheet's edits moves the keyboard focus from them to
+  // Panel5, so they save their texts and the slide list shows them before the press changes the slide.
   void TakeFocusFromInfoSheet(QObject* pressed);
   void RefreshSlideItem(const TWater& tank);
 
