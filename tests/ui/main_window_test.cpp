@@ -253,10 +253,9 @@ class TMainWindowTest : public QObject {
     QTemporaryDir folder;
     QTimer::singleShot(0, this, [&folder] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
-      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-      QVERIFY(types);
-      QTest::keyClick(types, Qt::Key_Down);  // "Bitmap (*.bmp)", as the user picks it
+      if (!dialog) return;  // no file is written, which the test reports
+      if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        QTest::keyClick(types, Qt::Key_Down);  // "Bitmap (*.bmp)", as the user picks it
       dialog->selectFile(folder.filePath(QStringLiteral("pic")));
       static_cast<QDialog*>(dialog)->accept();  // as the Save button does
     });
@@ -281,10 +280,10 @@ class TMainWindowTest : public QObject {
   void DebugRowNamesFitTheirColumn() {
     Control<QWidget>("DebugPanel")->show();
     QTest::qWait(1);
-    const QAbstractItemView* rows = Control<QTableWidget>("DataList");
-    const auto* table = static_cast<const QTableView*>(rows);
-    QVERIFY(table->columnWidth(0) >= rows->sizeHintForColumn(0));
-    QVERIFY(table->columnWidth(1) >= rows->sizeHintForColumn(1));
+    const auto* rows = Control<QTableWidget>("DataList");
+    const QAbstractItemView& view = *rows;  // where the width the texts need is public
+    QVERIFY(rows->columnWidth(0) >= view.sizeHintForColumn(0));
+    QVERIFY(rows->columnWidth(1) >= view.sizeHintForColumn(1));
   }
 
   void FilesThatCannotBeOpenedShowTheirMessageAndKeepTheDocument() {
