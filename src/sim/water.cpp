@@ -423,12 +423,4 @@ int32_t TWater::RIMapUniqueID() const {
   return medium ? medium->GetUniqueID() : 0;
 }
 
-int32_t TWater::ExciterUniqueID() const {
-  // Asking for the source's identifier must not create a source in a const tank.
-  for (int i = GetChildCount() - 1; i >= 0; --i) {
-    if (auto* source = As<TBaseExciter>(GetChildren(i))) return source->GetUniqueID();
-  }
-  return 0;
-}
-
 }  // namespace wavora

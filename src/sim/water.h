@@ -118,7 +118,6 @@ class TWater : public TXMLNode {
   std::unique_ptr<TControlPanelModel> CreateRIMapControlPanel() const;
   std::unique_ptr<TControlPanelModel> CreateExciterControlPanel();
   int32_t RIMapUniqueID() const;
-  int32_t ExciterUniqueID() const;
 
  private:
   TRef<TMapHolder> FindMapHolder() const;

@@ -673,8 +673,10 @@ void TMainForm::SlideListClick() {
   ShowPanel(
       mediumPanel_, tank ? tank->RIMapUniqueID() : 0, [&tank] { return tank->CreateRIMapControlPanel(); },
       ControlPanelHolder, true);
+  // A slide read without a source gets its source here, so that the source's panel shows.
+  const TRef<TBaseExciter> source = tank ? tank->GetExciter() : TRef<TBaseExciter>();
   ShowPanel(
-      exciterPanel_, tank ? tank->ExciterUniqueID() : 0,
+      exciterPanel_, source ? source->GetUniqueID() : 0,
       [&tank] { return tank->CreateExciterControlPanel(); }, ExciterControlPanel, false);
   UpdateDeleteButton();
   {

@@ -309,6 +309,15 @@ class TMainWindowTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora"));
   }
 
+  void ASlideReadWithoutASourceShowsTheSourcePanel() {
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("nosource.wvr");
+    WriteFile(fileName, "<TSlideshow Version=\"0.5\"><TWater><TNoneRIMap /></TWater></TSlideshow>");
+    window_->OpenSlideshowFile(fileName);
+    QVERIFY(messages_.empty());
+    QVERIFY(!Control<QWidget>("ExciterControlPanel")->findChildren<QWidget*>().isEmpty());
+  }
+
   void SavingAndReopeningGivesTheSameSlides() {
     MakeThreeNamedSlides();
     SelectSlide(1);
