@@ -114,7 +114,7 @@ class TWater : public TXMLNode {
   // Whether the held object wants the field to stand still while it is dragged.
   bool FrozenByDrag() const;
 
-  // Panels and identifiers of the medium object and the source for the main window.
+  // The panels of the medium object and the source, and the medium's identifier, for the main window.
   std::unique_ptr<TControlPanelModel> CreateRIMapControlPanel() const;
   std::unique_ptr<TControlPanelModel> CreateExciterControlPanel();
   int32_t RIMapUniqueID() const;
