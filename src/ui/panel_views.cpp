@@ -6,7 +6,9 @@
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
+#include "tools/intensity_cp.h"
 #include "ui/general_exciter_view.h"
+#include "ui/intensity_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/tool_panel_view.h"
@@ -31,9 +33,8 @@ TPanelViewEntry ViewOf() {
 // A panel model derived from another comes before it, so it gets its own view.
 const std::vector<TPanelViewEntry>& PanelViews() {
   static const std::vector<TPanelViewEntry> table = {
-      ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
-      ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
-      ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
+      ViewOf<TGeneralExciterCP, TGeneralExciterView>(), ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
+      ViewOf<TSimpleMessageCP, TSimpleMessageView>(),   ViewOf<TIntensityToolFrame, TIntensityView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;
