@@ -5,6 +5,7 @@
 namespace wavora {
 int RunMainWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
+int RunToolPanelImageTests(int argc, char** argv);
 }  // namespace wavora
 
 int main(int argc, char** argv) {
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
   int failed = 0;
   failed += wavora::RunMainWindowTests(argc, argv);
   failed += wavora::RunPanelViewTests(argc, argv);
+  failed += wavora::RunToolPanelImageTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }
