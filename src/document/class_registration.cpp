@@ -11,7 +11,13 @@
 #include "sim/general_exciter.h"
 #include "sim/map_holder.h"
 #include "sim/ri_map.h"
+#include "sim/tool_class_list.h"
 #include "sim/water.h"
+#include "tools/cross_section_tool.h"
+#include "tools/intensity_tool.h"
+#include "tools/protractor.h"
+#include "tools/ruler.h"
+#include "tools/timer_tool.h"
 
 namespace wavora {
 
@@ -26,6 +32,11 @@ void RegisterClasses() {
     RegisterMapClass(TCurvedMirror::StaticClassInfo());
     RegisterMapClass(TBarrierMapper::StaticClassInfo());
     RegisterExciterClass(TGeneralExciter::StaticClassInfo());
+    RegisterTool(TRuler::StaticClassInfo(), 1);
+    RegisterTool(TProtractor::StaticClassInfo(), 2);
+    RegisterTool(TTimerTool::StaticClassInfo(), 7);
+    RegisterTool(TCrossSectionTool::StaticClassInfo(), 3);
+    RegisterTool(TIntensityTool::StaticClassInfo(), 4);
 
     // Every class a file may name, in the order files have always been read with.
     NodeRegistry().RegisterNode(&TWater::StaticClassInfo());
@@ -39,6 +50,11 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TCurvedMirror::StaticClassInfo());
     NodeRegistry().RegisterNode(&TBarrierMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TGeneralExciter::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TRuler::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TProtractor::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TCrossSectionTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TIntensityTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TTimerTool::StaticClassInfo());
     return true;
   }();
   (void)registered;

@@ -84,7 +84,7 @@ void TCurvedMirror::MapQuickArc() {
   const int32_t ox = f.concaveLeft ? RoundHalfEven(f.mid + f.e - r) : RoundHalfEven(f.mid - f.e + r);
   double theta = f.concaveLeft ? -0.6 * kPi : -1.6 * kPi;
   const int32_t count = RoundHalfEven(1.2 * kPi * r) + 1;
-  TMirrorPoints mirror(*Grid(), {f.p - 1, 2, f.q + 1, H() - 2}, !Handle3Held());
+  TMirrorPoints mirror(*Grid(), {f.p - 1, 2, f.q + 1, H() - 2}, !HoldsHandle3());
   for (int32_t i = 0; i < count; ++i) {
     mirror.Mark(RoundHalfEven(r * std::cos(theta)) + ox, RoundHalfEven(r * std::sin(theta)) + Y3);
     theta += 1 / r;
@@ -110,7 +110,7 @@ void TCurvedMirror::MapQuickParabola() {
         f.concaveLeft ? RoundHalfEven(focus_.x + focal - bend) : RoundHalfEven(focus_.x - focal + bend);
     return TPoint{x, Y3 + t};
   };
-  TMirrorPoints mirror(*Grid(), {f.p - 2, 2, f.q + 2, H() - 2}, !Handle3Held());
+  TMirrorPoints mirror(*Grid(), {f.p - 2, 2, f.q + 2, H() - 2}, !HoldsHandle3());
   mirror.MoveTo(point(-m));
   for (int32_t t = 1 - m; t <= m; ++t)
     mirror.LineTo(point(t));

@@ -123,7 +123,7 @@ void TBasicFullRotationRIMapper::PlaceEndHandles(double k) {
 void TBasicFullRotationRIMapper::Draw(TFastDIB& image) {
   if (W() <= 0 || H() <= 0) return;
   TBasicLineRIMapper::Draw(image);
-  if (IsQuick() && Handle3Held()) DrawDot(image, pivot_.x, pivot_.y, RGB(0, 0, 0));
+  if (IsQuick() && HoldsHandle3()) DrawDot(image, pivot_.x, pivot_.y, RGB(0, 0, 0));
   TWater* tank = Tank();
   if (tank && FollowsSourceRow() && tank->SourceRow != pivot_.y) {
     pivot_.y = tank->SourceRow;

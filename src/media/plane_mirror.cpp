@@ -28,7 +28,7 @@ void TPlaneMirror::PaintRow(int32_t x, int32_t row, bool, int32_t previousRow, i
   // Both rows in column 1: the line lies off the left edge here.
   if (x == 1 && previousX == 1) return;
   TWaterGrid& grid = *Grid();
-  const bool clearWave = !Handle3Held();
+  const bool clearWave = !HoldsHandle3();
   const int32_t last = std::max(x, previousX);
   for (int32_t j = std::min(x, previousX); j <= last; ++j) {
     const int32_t right = j < W() - 1 ? j + 1 : j;

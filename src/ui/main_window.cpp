@@ -31,6 +31,7 @@
 #include "sim/unique_id.h"
 #include "ui/about_box.h"
 #include "ui/dib_image.h"
+#include "ui/file_dialogs.h"
 #include "ui/help_page.h"
 #include "ui/panel_views.h"
 #include "ui/slide_item.h"
@@ -119,31 +120,6 @@ QLabel* Caption(QWidget* parent, const char* name, const QRect& geometry, bool b
   font.setBold(bold);
   label->setFont(font);
   return label;
-}
-
-// A file dialog for the string table's "Name (*.x)|*.x|...". A name typed without an extension gets
-// the one of the filter chosen when the dialog closes.
-std::unique_ptr<QFileDialog> FileDialog(QWidget* parent, std::string_view title, std::string_view filter,
-                                        std::string_view defaultSuffix) {
-  auto dialog = std::make_unique<QFileDialog>(parent, QtText(title));
-  const QStringList parts = QtText(filter).split(QLatin1Char('|'));
-  QStringList names;
-  QStringList suffixes;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    names << parts[i];
-    suffixes << QFileInfo(parts[i + 1]).suffix();
-  }
-  dialog->setNameFilters(names);
-  dialog->setDefaultSuffix(QtText(defaultSuffix));
-  QFileDialog* shown = dialog.get();
-  QObject::connect(shown, &QFileDialog::filterSelected, shown, [shown, names, suffixes](const QString& name) {
-    if (const qsizetype index = names.indexOf(name); index >= 0) shown->setDefaultSuffix(suffixes[index]);
-  });
-  return dialog;
-}
-
-std::string LocalPath(const QString& fileName) {
-  return QFile::encodeName(fileName).toStdString();
 }
 
 bool IsDebugSwitch(const QString& argument) {
@@ -964,11 +940,11 @@ void TMainForm::CameraClipBtnClick() {
 
 void TMainForm::CameraFileBtnClick() {
   const TFastDIB snapshot = tankImage_;
-  const auto dialog = FileDialog(this, rs::SnapshotDialogTitle, rs::SnapshotFilter, rs::SnapshotExtension);
-  dialog->setAcceptMode(QFileDialog::AcceptSave);
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+  const QString fileName =
+      AskSaveFileName(this, rs::SnapshotDialogTitle, rs::SnapshotFilter, rs::SnapshotExtension);
+  if (fileName.isEmpty()) return;
   try {
-    SaveSnapshotFile(snapshot, LocalPath(dialog->selectedFiles().constFirst()));
+    SaveSnapshotFile(snapshot, LocalPath(fileName));
   } catch (const std::exception& e) {
     messages_->ShowMessage(TMessageBox::mbError, QtText(rs::CouldNotSaveSnapshot) + QStringLiteral("\n\n") +
                                                      QString::fromUtf8(e.what()));

@@ -10,8 +10,10 @@
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
+#include "tools/intensity_cp.h"
 #include "ui/curved_mirror_view.h"
 #include "ui/general_exciter_view.h"
+#include "ui/intensity_view.h"
 #include "ui/lens_view.h"
 #include "ui/plane_mirror_view.h"
 #include "ui/refraction_view.h"
@@ -46,6 +48,7 @@ const std::vector<TPanelViewEntry>& PanelViews() {
       ViewOf<TRefractionCP, TRefractionView>(),
       ViewOf<TCurvedMirrorCP, TCurvedMirrorView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
+      ViewOf<TIntensityToolFrame, TIntensityView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;

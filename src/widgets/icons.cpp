@@ -12,6 +12,16 @@ constexpr std::array<const char*, kIconCount> kIconFiles = {
     "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",  "lens_convex",  "lens_concave",
     "mirror_quick", "mirror_accurate", "refraction_quick", "refraction_quick_left", "refraction_accurate",
     "circular_quick", "circular_accurate", "parabolic_quick", "parabolic_accurate",
+    "ruler", "protractor", "cross_section", "intensity", "stopwatch",
+};
+
+// Pictures of the tool list's image indices.
+constexpr struct {
+  int imageIndex;
+  TIcon icon;
+} kToolIcons[] = {
+    {1, TIcon::Ruler},     {2, TIcon::Protractor}, {3, TIcon::CrossSection},
+    {4, TIcon::Intensity}, {7, TIcon::Stopwatch},
 };
 
 }  // namespace
@@ -22,6 +32,13 @@ QString IconPath(TIcon icon) {
 
 QIcon WavoraIcon(TIcon icon) {
   return QIcon(IconPath(icon));
+}
+
+QIcon ToolIcon(int imageIndex) {
+  for (const auto& entry : kToolIcons) {
+    if (entry.imageIndex == imageIndex) return WavoraIcon(entry.icon);
+  }
+  return {};
 }
 
 }  // namespace wavora

@@ -124,7 +124,7 @@ TEST(PlaneMirror, HoldingHandle3KeepsTheWaveInTheMirrorUntilRelease) {
   const TRef<TPlaneMirror> mirror = ChooseMedium<TPlaneMirror>(*tank);
   const TPoint h3 = mirror->Point3();
   Press(*tank, h3.x, h3.y);
-  ASSERT_TRUE(mirror->Handle3Held());
+  ASSERT_TRUE(mirror->HoldsHandle3());
   tank->Grid()->Cell(h3.x + 20, 50).Displacement = 1;
   Drag(*tank, h3.x + 20, h3.y);
   EXPECT_TRUE(IsWall(*tank, h3.x + 20, 50));
