@@ -250,8 +250,7 @@ class TMainWindowTest : public QObject {
     TPaintRecorder recorder;
     list_->installEventFilter(&recorder);
     window_->SetDisplayShape(1);
-    QTest::qWait(50);
-    QVERIFY(recorder.painted.contains(list_->ItemRect(0)));
+    QTRY_VERIFY(recorder.painted.contains(list_->ItemRect(0)));
   }
 
   void SnapshotNamesTakeTheExtensionOfTheChosenFilter() {

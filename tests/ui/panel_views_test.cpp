@@ -60,8 +60,8 @@ class TPanelViewsTest : public QObject {
     // Only the double source shows the detune controls.
     QVERIFY(!view->findChild<QWidget*>("DetuneSlider")->isVisibleTo(view.get()));
     model.ShapeMenuClick(3);
-    QTest::qWait(250);  // the 200 ms poll shows the new shape
-    QVERIFY(view->findChild<QWidget*>("DetuneSlider")->isVisibleTo(view.get()));
+    // The 200 ms poll shows the new shape.
+    QTRY_VERIFY(view->findChild<QWidget*>("DetuneSlider")->isVisibleTo(view.get()));
   }
 };
 
