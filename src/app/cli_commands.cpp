@@ -10,9 +10,14 @@
 #include "image/fast_dib.h"
 #include "image/snapshot_file.h"
 #include "model/node_files.h"
+#include "sim/control_panel_tool.h"
 #include "sim/field_file.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
+#include "sim/tool_panel.h"
+#include "sim/unique_id.h"
+#include "tools/tick_clock.h"
+#include "tools/tool_data.h"
 
 namespace wavora {
 
@@ -20,11 +25,15 @@ namespace {
 
 constexpr int kMaxSide = 4096;
 constexpr long kMaxFrames = 10000000;
+// The area below the tank that a tool's panel fills in the window.
+constexpr int kPanelWidth = 417;
+constexpr int kPanelHeight = 169;
 
 const char kUsage[] =
     "Usage:\n"
     "  wavora-cli run [FILE.wvr] [--slide K] [--size WxH] [--frames N] [--fast]\n"
     "                 [--image OUT.jpg|OUT.bmp] [--field OUT.bin]\n"
+    "                 [--panel-image OUT.jpg|OUT.bmp] [--panel-size WxH] [--tool-data OUT.csv]\n"
     "      Runs a slideshow's slide (without FILE: a new slide with an empty tank and the\n"
     "      default source) for N frames (default 300; --fast: five steps a frame) on tanks of\n"
     "      W x H cells (default 401x401), then writes the tank picture and/or the field.\n"
@@ -55,7 +64,21 @@ struct TRunOptions {
   bool fast = false;
   std::string image;
   std::string field;
+  std::string panelImage;
+  int panelWidth = kPanelWidth;
+  int panelHeight = kPanelHeight;
+  std::string toolData;
 };
+
+// WIDTHxHEIGHT with both sides in low ... kMaxSide.
+void ParseSize(const std::string& option, const std::string& size, int low, int& width, int& height) {
+  const std::string what = option + " must be WIDTHxHEIGHT with sides from " + std::to_string(low) + " to " +
+                           std::to_string(kMaxSide);
+  const size_t x = size.find('x');
+  if (x == std::string::npos) throw TUsageError{what};
+  width = WholeNumber<int>(size.substr(0, x), low, kMaxSide, what);
+  height = WholeNumber<int>(size.substr(x + 1), low, kMaxSide, what);
+}
 
 TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
   TRunOptions options;
@@ -68,12 +91,13 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
     if (arg == "--slide") {
       options.slide = WholeNumber<int>(value(), 1, kMaxSlidesPerFile, "--slide must be a slide number");
     } else if (arg == "--size") {
-      const std::string& size = value();
-      const std::string what = "--size must be WIDTHxHEIGHT with sides from 3 to " + std::to_string(kMaxSide);
-      const size_t x = size.find('x');
-      if (x == std::string::npos) throw TUsageError{what};
-      options.width = WholeNumber<int>(size.substr(0, x), 3, kMaxSide, what);
-      options.height = WholeNumber<int>(size.substr(x + 1), 3, kMaxSide, what);
+      ParseSize(arg, value(), 3, options.width, options.height);
+    } else if (arg == "--panel-size") {
+      ParseSize(arg, value(), 1, options.panelWidth, options.panelHeight);
+    } else if (arg == "--panel-image") {
+      options.panelImage = value();
+    } else if (arg == "--tool-data") {
+      options.toolData = value();
     } else if (arg == "--frames") {
       options.frames = WholeNumber<long>(
           value(), 0, kMaxFrames, "--frames must be a whole number from 0 to " + std::to_string(kMaxFrames));
@@ -103,8 +127,59 @@ TRef<TWaterCollection> OpenOrCreate(const std::string& file, int width, int heig
   return RefCast<TWaterCollection>(opened.document);
 }
 
+// The stopwatches' clock for one run: it advances by the frame period each frame, so a stopwatch
+// shows the time the slide would have run in the window.
+class TRunClock {
+ public:
+  TRunClock() { SetStopwatchClock(&clock_); }
+  ~TRunClock() { SetStopwatchClock(nullptr); }
+  TRunClock(const TRunClock&) = delete;
+  TRunClock& operator=(const TRunClock&) = delete;
+  void NextFrame() { clock_.Advance(TFrameLoop::kTimerIntervalMs); }
+
+ private:
+  TManualTickClock clock_;
+};
+
+// The panels of the tank's panel tools, as the window keeps them.
+struct TToolPanel {
+  TControlPanelTool* tool;
+  std::unique_ptr<TBaseCPFrame> panel;
+};
+
+std::vector<TToolPanel> CreateToolPanels(const TWater& water, int width, int height) {
+  std::vector<TToolPanel> panels;
+  for (int i = 0; i < water.GetChildCount(); ++i) {
+    const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(water.GetChildren(i));
+    if (!tool) continue;
+    std::unique_ptr<TControlPanelModel> model = tool->CreateControlPanel();
+    auto* panel = dynamic_cast<TBaseCPFrame*>(model.get());
+    if (!panel) continue;
+    model.release();
+    panel->SetBoxSize(width, height);
+    panels.push_back({tool.Get(), std::unique_ptr<TBaseCPFrame>(panel)});
+  }
+  return panels;
+}
+
+TControlPanelTool* FirstActivePanelTool(const TWater& water) {
+  for (int i = 0; i < water.GetChildCount(); ++i) {
+    const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(water.GetChildren(i));
+    if (tool && tool->GetActiveCPTool()) return tool.Get();
+  }
+  return nullptr;
+}
+
+TBaseCPFrame* PanelOf(const std::vector<TToolPanel>& panels, const TControlPanelTool* tool) {
+  for (const TToolPanel& each : panels) {
+    if (each.tool == tool) return each.panel.get();
+  }
+  return nullptr;
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const TRunOptions options = ParseRunOptions(args);
+  TRunClock clock;
   const TRef<TWaterCollection> slideshow = OpenOrCreate(options.file, options.width, options.height, err);
   if (!slideshow) return 1;
   if (options.slide && *options.slide > slideshow->SlideCount()) {
@@ -127,13 +202,34 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   TFastDIB image(water->W(), water->H());
   TFrameLoop loop;
   loop.fast = options.fast;
-  for (long frame = 0; frame < options.frames; ++frame)
-    loop.RunFrame(water.Get(), image, false);
-  if (options.frames == 0) water->DrawOnly(image);
+  // Every panel is brought up once, so each line tool samples at its panel's width from the start.
+  const std::vector<TToolPanel> panels = CreateToolPanels(*water, options.panelWidth, options.panelHeight);
+  for (const TToolPanel& each : panels)
+    each.panel->RefreshPanel();
+  const auto updateActivePanel = [&](TControlPanelTool* tool) {
+    if (TBaseCPFrame* panel = PanelOf(panels, tool)) tool->UpdateControlPanel(*panel);
+  };
+  for (long frame = 0; frame < options.frames; ++frame) {
+    clock.NextFrame();
+    updateActivePanel(loop.RunFrame(water.Get(), image, false).activePanelTool);
+  }
+  if (options.frames == 0) {
+    water->DrawOnly(image);
+    updateActivePanel(FirstActivePanelTool(*water));
+  }
+  TBaseCPFrame* activePanel = PanelOf(panels, FirstActivePanelTool(*water));
+  if (!options.panelImage.empty() && !activePanel) {
+    err << "The slide has no active tool with a panel to picture.\n";
+    return 1;
+  }
+  for (const TToolPanel& each : panels)
+    each.panel->RefreshPanel();
 
   try {
     if (!options.image.empty()) SaveSnapshotFile(image, options.image);
     if (!options.field.empty()) WriteFileText(options.field, EncodeFieldFile(*water->Grid()));
+    if (!options.panelImage.empty()) SaveSnapshotFile(activePanel->SnapshotPicture(), options.panelImage);
+    if (!options.toolData.empty()) WriteFileText(options.toolData, ToolDataCsv(*water));
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;

@@ -7,7 +7,13 @@
 #include "sim/general_exciter.h"
 #include "sim/map_holder.h"
 #include "sim/ri_map.h"
+#include "sim/tool_class_list.h"
 #include "sim/water.h"
+#include "tools/cross_section_tool.h"
+#include "tools/intensity_tool.h"
+#include "tools/protractor.h"
+#include "tools/ruler.h"
+#include "tools/timer_tool.h"
 
 namespace wavora {
 
@@ -17,6 +23,11 @@ void RegisterClasses() {
     RegisterMapClass(TBlockRIMapper::StaticClassInfo());
     RegisterMapClass(TLensMapper::StaticClassInfo());
     RegisterExciterClass(TGeneralExciter::StaticClassInfo());
+    RegisterTool(TRuler::StaticClassInfo(), 1);
+    RegisterTool(TProtractor::StaticClassInfo(), 2);
+    RegisterTool(TTimerTool::StaticClassInfo(), 7);
+    RegisterTool(TCrossSectionTool::StaticClassInfo(), 3);
+    RegisterTool(TIntensityTool::StaticClassInfo(), 4);
 
     for (const TClassInfo* nodeClass : {&TWater::StaticClassInfo(), &TSlideshow::StaticClassInfo(),
                                         &TMapHolder::StaticClassInfo(), &TNoneRIMap::StaticClassInfo()}) {
@@ -25,6 +36,11 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TBlockRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TLensMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TGeneralExciter::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TRuler::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TProtractor::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TCrossSectionTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TIntensityTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TTimerTool::StaticClassInfo());
     return true;
   }();
   (void)registered;

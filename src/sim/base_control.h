@@ -63,6 +63,9 @@ class TBaseControl : public TBaseWaterObject {
   virtual bool HitBody(int32_t x, int32_t y) const;
   virtual void Activate() { Select(false); }
   bool IsDragging() const { return heldH1_ || heldH2_ || heldH3_ || heldBody_; }
+  // Whether handle 1 or handle 3 alone is being dragged.
+  bool HoldsHandle1() const { return heldH1_; }
+  bool HoldsHandle3() const { return heldH3_; }
   bool HasHandles() const;
   // Whether the tank selects this object when it is added.
   virtual bool ActivatedWhenAdded() const { return true; }

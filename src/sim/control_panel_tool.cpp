@@ -38,7 +38,10 @@ void TControlPanelTool::Select(bool keepOthers) {
 }
 
 void TControlPanelTool::Activate() {
-  if (!activeCPTool_) SetActiveCPTool(true);
+  // A tool read from a file may arrive flagged before it has a tank: claiming again on arrival
+  // clears the flag on the siblings read before it.
+  if (activeCPTool_) ClaimPanel();
+  SetActiveCPTool(true);
   if (!GetActiveTool()) Select(false);
 }
 

@@ -125,6 +125,36 @@ inline constexpr std::string_view DopplerResetHint = "Start the moving source ag
 inline constexpr std::string_view HarmonicsHint = "Let the moving source sound with harmonics";
 inline constexpr std::string_view FrequencyToggleHint = "Set the frequency instead of the wavelength";
 
+// Measuring tools and their panels
+inline constexpr std::string_view Ruler = "Ruler";
+inline constexpr std::string_view RulerDescription = "For measuring lengths";
+inline constexpr std::string_view Protractor = "Protractor";
+inline constexpr std::string_view ProtractorDescription = "For measuring angles";
+inline constexpr std::string_view CrossSection = "Cross-section";
+inline constexpr std::string_view CrossSectionDescription = "Displays the wavesform along a given line";
+inline constexpr std::string_view Intensity = "Intensity";
+inline constexpr std::string_view IntensityDescription = "Displays the intensity of the waves along a line";
+inline constexpr std::string_view Stopwatch = "Stopwatch";
+inline constexpr std::string_view StopwatchDescription = "A Simple stopwatch";
+inline constexpr std::string_view SaveSnapshot = "Save Snapshot";
+inline constexpr std::string_view CopySnapshot = "Copy Snapshot";
+inline constexpr std::string_view SaveData = "Save Data\u2026";
+inline constexpr std::string_view CopyData = "Copy Data";
+inline constexpr std::string_view NoGain = "No Gain";
+inline constexpr std::string_view X2Gain = "x2 Gain";
+inline constexpr std::string_view X4Gain = "x4 Gain";
+inline constexpr std::string_view X8Gain = "x8 Gain";
+inline constexpr std::string_view X16Gain = "x16 Gain";
+inline constexpr std::string_view Normalise = "Normalise";
+inline constexpr std::string_view ImageAndGraph = "Image and Graph";
+inline constexpr std::string_view ImageOnly = "Image only";
+inline constexpr std::string_view GraphOnly = "Graph only";
+inline constexpr std::string_view Calculating = "Calculating...";
+inline constexpr std::string_view DataFilter = "Comma-separated values (*.csv)|*.csv";
+inline constexpr std::string_view DataExtension = "csv";
+inline constexpr std::string_view SaveDataDialogTitle = "Save the tool's readings";
+inline constexpr std::string_view CouldNotSaveData = "The readings could not be saved.";
+
 }  // namespace rs
 
 }  // namespace wavora

@@ -119,8 +119,13 @@ void DrawCross(TFastDIB& image, int32_t x, int32_t y, TColour colour, int32_t r)
 }
 
 std::optional<TLabelBox> LabelRect(const TFastDIB& image, std::string_view text, TPoint a, TPoint b) {
-  const double dx = double(b.x) - a.x;
-  const double dy = double(b.y) - a.y;
+  return LabelRect(image, text, a.x, a.y, b.x, b.y);
+}
+
+std::optional<TLabelBox> LabelRect(const TFastDIB& image, std::string_view text, double ax, double ay,
+                                   double bx, double by) {
+  const double dx = bx - ax;
+  const double dy = by - ay;
   const double length = std::sqrt(dx * dx + dy * dy);
   if (length == 0) return std::nullopt;
   const TTextExtent extent = image.TextExtent(text);
@@ -128,8 +133,8 @@ std::optional<TLabelBox> LabelRect(const TFastDIB& image, std::string_view text,
   const int32_t h = extent.height;
   const int32_t W = image.Width();
   const int32_t H = image.Height();
-  const double mx = a.x + dx / 2;
-  const double my = a.y + dy / 2;
+  const double mx = ax + dx / 2;
+  const double my = ay + dy / 2;
   const double kx = mx + 0.65 * w * dy / length;
   const double ky = my - 0.65 * h * dx / length;
   TLabelBox box;

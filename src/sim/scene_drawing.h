@@ -39,6 +39,9 @@ struct TLabelBox {
 // Where a label of the given text goes beside the segment A-B: off its middle by 0.65 of the text
 // size across the segment, then kept inside the image's inner area. None when A = B.
 std::optional<TLabelBox> LabelRect(const TFastDIB& image, std::string_view text, TPoint a, TPoint b);
+// The same for a segment between points that need not lie on cells.
+std::optional<TLabelBox> LabelRect(const TFastDIB& image, std::string_view text, double ax, double ay,
+                                   double bx, double by);
 
 // The colour moved 30 % towards white, and darkened to 80 %; channels rounded half to even.
 TColour Lighter(TColour colour);

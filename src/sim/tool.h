@@ -1,8 +1,22 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "sim/base_control.h"
 
 namespace wavora {
+
+// One number a tool shows, for export to a spreadsheet: a value, at a position along the tool where
+// the tool shows a series (x empty for a single value).
+struct TToolReading {
+  std::string quantity;
+  std::optional<float> x;
+  std::string xUnit;
+  float value = 0;
+  std::string valueUnit;
+};
 
 // A measuring tool placed in a tank. Tools read only Displacement and never write to the grid.
 class TBaseTool : public TBaseControl {
@@ -15,6 +29,9 @@ class TBaseTool : public TBaseControl {
 
   // Called once after every time step of the tank, after the source was applied.
   virtual void AfterStep() {}
+
+  // What the tool's label or panel shows, as numbers.
+  virtual std::vector<TToolReading> Readings() const { return {}; }
 };
 
 }  // namespace wavora

@@ -2,6 +2,7 @@
 
 #include "image/snapshot_file.h"
 #include "sim/control_panel_tool.h"
+#include "sim/resource_strings.h"
 
 namespace wavora {
 
@@ -17,6 +18,13 @@ TFastDIB* TBaseCPFrame::SnapshotImage() {
 
 void TBaseCPFrame::RefreshPanel() {
   if (!tool_.GetActiveCPTool()) tool_.UpdateControlPanel(*this);
+}
+
+std::vector<TPanelMenuEntry> TBaseCPFrame::PopupMenu1Popup() {
+  return {{"SaveSnapshot1", std::string(rs::SaveSnapshot), 0, false, TPanelCommand::SaveSnapshot},
+          {"CopySnapshot1", std::string(rs::CopySnapshot), 0, false, TPanelCommand::CopySnapshot},
+          {"SaveData1", std::string(rs::SaveData), 0, false, TPanelCommand::SaveData},
+          {"CopyData1", std::string(rs::CopyData), 0, false, TPanelCommand::CopyData}};
 }
 
 const TFastDIB& TBaseCPFrame::SnapshotPicture() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "image/fast_dib.h"
 #include "sim/control_panel_model.h"
@@ -9,6 +10,19 @@
 namespace wavora {
 
 class TControlPanelTool;
+
+// What choosing a popup entry asks for: a setting the panel applies itself, or a command the view
+// carries out with the platform's dialogs and clipboard.
+enum class TPanelCommand { Setting, SaveSnapshot, CopySnapshot, SaveData, CopyData };
+
+// An entry of a tool panel's popup menu as it opens; an entry without a name is a separator.
+struct TPanelMenuEntry {
+  std::string name;
+  std::string caption;
+  int tag = 0;
+  bool checked = false;
+  TPanelCommand command = TPanelCommand::Setting;
+};
 
 // The model of a measuring tool's panel: the off-screen image its tool draws into, the box the view
 // shows it in, and the mouse over that box. It refers to its tool without owning it; the window
@@ -38,6 +52,14 @@ class TBaseCPFrame : public TControlPanelModel {
   virtual void BoxMouseUp(int x, int y) { lastMouse_ = {x, y}; }
   virtual void BoxMouseMove(int x, int y) { lastMouse_ = {x, y}; }
   TPoint LastMouse() const { return lastMouse_; }
+
+  // The popup menu as it opens, captions from the string table and the current settings checked:
+  // the snapshot and data commands, then the panel's own settings.
+  virtual std::vector<TPanelMenuEntry> PopupMenu1Popup();
+  // A setting entry of the popup menu was chosen.
+  virtual void PopupMenuClick(const TPanelMenuEntry&) {}
+  // What the box shows: the image, plus what a panel paints over it without changing the image.
+  virtual const TFastDIB& BoxPicture() { return *SnapshotImage(); }
 
   // The picture for saving or copying: panels that draw a cursor redraw without it first.
   const TFastDIB& SnapshotPicture();
