@@ -41,6 +41,8 @@ class TTimerTool : public TBaseTool {
   // so a wrap of the tick count between its ends is harmless; a stretch that ends before it starts
   // and a negative total count as nothing.
   int64_t ElapsedMs() const;
+  // Where the label was drawn last, image rows from the top.
+  const TLabelBox& LabelBox() const { return label_; }
   // MM:SS.CC, the minutes wrapping at 100.
   static std::string TimeText(int64_t elapsedMs);
 

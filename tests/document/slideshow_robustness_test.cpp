@@ -9,20 +9,26 @@
 #include "model/node_files.h"
 #include "model/property_text.h"
 #include "model/stream.h"
+#include "sim/control_panel_tool.h"
 #include "sim/exciter.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
+#include "sim/tool_class_list.h"
+#include "sim/tool_panel.h"
 
 namespace wavora {
 namespace {
 
-// A saved slideshow with a slide for every source shape and one for every medium class.
+// A saved slideshow with a slide for every source shape, each holding every tool of the tools menu,
+// and one for every medium class.
 std::string SeedSlideshow() {
   const TRef<TSlideshow> slideshow = MakeNode<TSlideshow>();
   slideshow->SetTankSize(60, 40);
   for (int shape = 0; shape < 5; ++shape) {
     const TRef<TWater> water = AddNewSlide(*slideshow);
     SetPropertyFromText(*water->GetExciter(), "BeamType", std::to_string(shape), false);
+    for (int tool = 0; tool < ToolCount(); ++tool)
+      water->add(ToolClass(tool)->Create());
   }
   for (int i = 0; i < MapClassCount(); ++i)
     AddNewSlide(*slideshow)->SetRIMapClass(*MapClass(i));
@@ -34,7 +40,7 @@ std::string SeedSlideshow() {
 // Replaces the value of one attribute with an extreme one, or damages a byte.
 std::string Mutate(std::string text, std::mt19937& random) {
   static const char* const kExtremes[] = {"-1e30",       "1e30",  "0",      "-5",   "3.4e38", "2147483647",
-                                          "-2147483648", "1e-40", "100000", "-0.0", "7"};
+                                          "-2147483648", "1e-40", "100000", "-0.0", "7",      "NaN"};
   for (int edits = 1 + static_cast<int>(random() % 3); edits > 0; --edits) {
     const size_t quote = text.find("=\"", random() % text.size());
     if (quote != std::string::npos && random() % 4 != 0) {
@@ -46,6 +52,18 @@ std::string Mutate(std::string text, std::mt19937& random) {
     }
   }
   return text;
+}
+
+// Panels for the tank's panel tools, as the window makes them, small enough to hold few samples.
+std::vector<std::unique_ptr<TControlPanelModel>> ToolPanels(const TWater& water) {
+  std::vector<std::unique_ptr<TControlPanelModel>> panels;
+  for (int i = 0; i < water.GetChildCount(); ++i) {
+    if (const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(water.GetChildren(i))) {
+      panels.push_back(tool->CreateControlPanel());
+      if (auto* panel = dynamic_cast<TBaseCPFrame*>(panels.back().get())) panel->SetBoxSize(40, 20);
+    }
+  }
+  return panels;
 }
 
 TEST(SlideshowRobustness, HostileValuesOpenAndRunWithoutHarm) {
@@ -69,8 +87,14 @@ TEST(SlideshowRobustness, HostileValuesOpenAndRunWithoutHarm) {
     for (int i = 0; i < slideshow->SlideCount(); ++i) {
       const TRef<TWater> water = slideshow->GetWater(i);
       if (!water) continue;
-      for (int frame = 0; frame < 3; ++frame)
+      const auto panels = ToolPanels(*water);
+      for (int frame = 0; frame < 3; ++frame) {
         loop.RunFrame(water.Get(), image, false);
+        for (const auto& panel : panels) {
+          if (auto* toolPanel = dynamic_cast<TBaseCPFrame*>(panel.get()))
+            toolPanel->Tool().UpdateControlPanel(*toolPanel);
+        }
+      }
       water->DrawOnly(image);
       water->ClearField();
     }

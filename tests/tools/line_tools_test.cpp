@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "image/fast_dib.h"
+#include "sim/water.h"
+#include "tools/cross_section_cp.h"
+#include "tools/cross_section_tool.h"
+#include "tools/intensity_cp.h"
+#include "tools/intensity_tool.h"
+
+namespace wavora {
+namespace {
+
+// A tank of 101 x 101 cells, every cell displaced by the same amount, and a tool with its panel.
+template <class TTool, class TPanel>
+struct TLineToolRig {
+  explicit TLineToolRig(int panelWidth = 100, int panelHeight = 50) {
+    tank->SetSize(101, 101);
+    tank->add(tool);
+    panel = std::unique_ptr<TPanel>(static_cast<TPanel*>(tool->CreateControlPanel().release()));
+    panel->SetBoxSize(panelWidth, panelHeight);
+  }
+  void Displace(float value) {
+    for (int x = 0; x < 101; ++x) {
+      for (int y = 0; y < 101; ++y)
+        tank->Grid()->Cell(x, y).Displacement = value;
+    }
+  }
+  void Update() { tool->UpdateControlPanel(*panel); }
+  TFastDIB& Image() { return *panel->SnapshotImage(); }
+
+  TRef<TWater> tank = MakeNode<TWater>();
+  TRef<TTool> tool = MakeNode<TTool>();
+  std::unique_ptr<TPanel> panel;
+};
+
+using TCrossSectionRig = TLineToolRig<TCrossSectionTool, TScopeToolsFrame>;
+using TIntensityRig = TLineToolRig<TIntensityTool, TIntensityToolFrame>;
+
+constexpr TColour kTrace = RGB(192, 255, 255);
+
+TEST(CrossSection, TraceStaysInsideThePanelAtFullGain) {
+  for (const float displacement : {3.5f, -3.5f}) {
+    TCrossSectionRig rig;
+    rig.tool->SetGain(16);
+    rig.Displace(displacement);
+    rig.Update();
+    // Positive displacement lies below the middle: clamped to row H - 2, negative to row 1.
+    const int row = displacement > 0 ? 48 : 1;
+    EXPECT_EQ(rig.Image().Pixel(50, row), kTrace) << displacement;
+    EXPECT_NE(rig.Image().Pixel(50, 25), kTrace);
+  }
+}
+
+TEST(CrossSection, NarrowPanelDrawsNothing) {
+  TCrossSectionRig rig(9, 50);
+  rig.Displace(1);
+  rig.Update();
+  for (int x = 0; x < 9; ++x)
+    EXPECT_EQ(rig.Image().Pixel(x, 25), RGB(0, 0, 0));
+}
+
+TEST(CrossSection, GainIsKeptInItsRange) {
+  TCrossSectionTool tool;
+  for (const auto& [given, kept] : {std::pair{0, 1}, {-7, 1}, {4, 4}, {1000, 16}}) {
+    tool.SetGain(given);
+    EXPECT_EQ(tool.GetGain(), kept);
+  }
+}
+
+TEST(Intensity, AWindowCollectsThePeakOf15StepsAndAgesWithItsWeight) {
+  TIntensityRig rig;
+  rig.Update();  // takes the panel's width as the sample count and resets
+  rig.Displace(1);
+  for (int step = 0; step < 14; ++step)
+    rig.tool->AfterStep();
+  rig.Update();
+  EXPECT_TRUE(rig.tool->Calculating());
+  EXPECT_TRUE(rig.panel->CalcLabelVisible());
+  rig.tool->AfterStep();  // the 15th step opens the next window
+  rig.Update();
+  EXPECT_FALSE(rig.tool->Calculating());
+  // The completed window weighs 1 - 1/196; the one being filled nothing.
+  EXPECT_FLOAT_EQ(rig.tool->IntensityAt(0), 195.0f / 196.0f);
+}
+
+TEST(Intensity, StillTankNormalisedShowsABlackImageAndTheGraphOnTheBottomRow) {
+  TIntensityRig rig;
+  rig.Update();
+  for (int step = 0; step < 15; ++step)
+    rig.tool->AfterStep();
+  rig.Update();
+  EXPECT_EQ(rig.Image().Pixel(50, 10), RGB(0, 0, 0));
+  EXPECT_EQ(rig.Image().Pixel(50, 48), RGB(200, 220, 225));
+}
+
+TEST(Intensity, FullGainSaturatesTheBand) {
+  for (const auto& [gain, red] : {std::pair{16, 255}, {1, 62}}) {
+    TIntensityRig rig;
+    rig.panel->NoGain1Click(gain);
+    rig.Update();
+    rig.Displace(3.5f);
+    for (int step = 0; step < 30; ++step)
+      rig.tool->AfterStep();
+    rig.Update();
+    // Two complete windows: intensity 3.5 * (195 + 192) / 196; red = round(intensity^2 * gain * 255 / 196).
+    EXPECT_EQ(rig.Image().Pixel(50, 10), RGB(uint8_t(red), 0, 0)) << gain;
+  }
+}
+
+TEST(Intensity, PopupMenuShowsAndChangesTheSettings) {
+  TIntensityRig rig;
+  std::vector<std::string> names, checked;
+  for (const TPanelMenuEntry& entry : rig.panel->PopupMenu1Popup()) {
+    names.push_back(entry.name);
+    if (entry.checked) checked.push_back(entry.name);
+  }
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"SaveSnapshot1", "CopySnapshot1", "SaveData1", "CopyData1", "",
+                                      "ShowLaserandGraph1", "ShowLaseronly1", "ShowGraphonly1", "",
+                                      "Normalise1", "NoGain1", "X2Gain1", "x4Gain1", "x8Gain1", "x16Gain1"}));
+  EXPECT_EQ(checked, (std::vector<std::string>{"ShowLaserandGraph1", "Normalise1"}));
+  for (const TPanelMenuEntry& entry : rig.panel->PopupMenu1Popup()) {
+    if (entry.name == "x4Gain1" || entry.name == "ShowGraphonly1") rig.panel->PopupMenuClick(entry);
+  }
+  EXPECT_EQ(rig.tool->GetGain(), 4);
+  EXPECT_EQ(rig.tool->GetIntensityMode(), 2);
+}
+
+}  // namespace
+}  // namespace wavora

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "document/class_registration.h"
+#include "model/node_files.h"
+#include "model/property_text.h"
+#include "model/stream.h"
+#include "sim/tool_class_list.h"
+#include "sim/water.h"
+#include "tools/ruler.h"
+#include "tools/timer_tool.h"
+#include "tools/tool_data.h"
+
+namespace wavora {
+namespace {
+
+std::string Text(const TBasicXMLNode& node) {
+  TStream stream;
+  node.SaveToStream(stream, true, 0);
+  return stream.Data();
+}
+
+TEST(ToolData, OneCsvRowPerReadingNumberedInTheTanksOrder) {
+  const TRef<TWater> tank = MakeNode<TWater>();
+  tank->SetSize(401, 401);
+  const TRef<TRuler> ruler = MakeNode<TRuler>();
+  const TRef<TTimerTool> stopwatch = MakeNode<TTimerTool>();
+  tank->add(stopwatch);
+  tank->add(ruler);
+  stopwatch->SetAccumulatedTime(1250);
+  ruler->SetX2Percent(50.5f);
+  EXPECT_EQ(ToolDataCsv(*tank),
+            "tool,type,quantity,x,x_unit,value,value_unit\r\n"
+            "1,Stopwatch,elapsed,,,1.25,s\r\n"
+            "2,Ruler,length,,,119,mm\r\n");
+  EXPECT_EQ(ToolDataCsv(*ruler),
+            "tool,type,quantity,x,x_unit,value,value_unit\r\n"
+            "2,Ruler,length,,,119,mm\r\n");
+}
+
+TEST(ToolData, ToolsAreOfferedInMenuOrderAndReadBackWithTheirSettings) {
+  RegisterClasses();
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"TRuler", 1}, {"TProtractor", 2}, {"TTimerTool", 7}, {"TCrossSectionTool", 3}, {"TIntensityTool", 4}};
+  ASSERT_GE(ToolCount(), int(expected.size()));
+  // Settings a user can change, by class, as a file holds them.
+  const std::map<std::string, std::vector<std::pair<std::string, std::string>>> settings = {
+      {"TRuler", {{"X2Percent", "70"}}},
+      {"TProtractor", {{"Snap_to_Grid", "False"}, {"Y1Percent", "80"}}},
+      {"TTimerTool", {{"AccumulatedTime", "4200"}, {"TurnedOff", "False"}}},
+      {"TCrossSectionTool", {{"Gain", "8"}, {"Y2Percent", "60"}}},
+      {"TIntensityTool", {{"Gain", "2"}, {"IntensityMode", "1"}}}};
+  for (size_t i = 0; i < expected.size(); ++i) {
+    const TClassInfo* toolClass = ToolClass(int(i));
+    ASSERT_TRUE(toolClass);
+    EXPECT_EQ(toolClass->ClassName(), expected[i].first);
+    EXPECT_EQ(ToolImageIndex(int(i)), expected[i].second);
+
+    const TRef<TWater> tank = MakeNode<TWater>();
+    tank->SetSize(401, 401);
+    const iXMLNode tool = toolClass->Create();
+    tank->add(tool);
+    for (const auto& [name, value] : settings.at(toolClass->ClassName()))
+      SetPropertyFromText(*tool, name, value, false);
+    TStream stream(Text(*tank));
+    const TRef<TWater> loaded = RefCast<TWater>(ReadNodeFromStream(stream));
+    ASSERT_TRUE(loaded) << toolClass->ClassName();
+    loaded->SetSize(401, 401);
+    const iXMLNode reloaded = loaded->GetChildren(loaded->GetChildCount() - 1);
+    for (const auto& [name, value] : settings.at(toolClass->ClassName()))
+      EXPECT_EQ(PropertyAsText(*reloaded, name), value) << toolClass->ClassName() << "." << name;
+  }
+}
+
+}  // namespace
+}  // namespace wavora
