@@ -13,6 +13,7 @@
 #include "tools/intensity_tool.h"
 #include "tools/protractor.h"
 #include "tools/ruler.h"
+#include "tools/spectrum_tool.h"
 #include "tools/timer_tool.h"
 
 namespace wavora {
@@ -28,6 +29,7 @@ void RegisterClasses() {
     RegisterTool(TTimerTool::StaticClassInfo(), 7);
     RegisterTool(TCrossSectionTool::StaticClassInfo(), 3);
     RegisterTool(TIntensityTool::StaticClassInfo(), 4);
+    RegisterTool(TSpectrumTool::StaticClassInfo(), 8);
 
     for (const TClassInfo* nodeClass : {&TWater::StaticClassInfo(), &TSlideshow::StaticClassInfo(),
                                         &TMapHolder::StaticClassInfo(), &TNoneRIMap::StaticClassInfo()}) {
@@ -41,6 +43,7 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TCrossSectionTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TIntensityTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TTimerTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TSpectrumTool::StaticClassInfo());
     return true;
   }();
   (void)registered;
