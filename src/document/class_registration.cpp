@@ -11,6 +11,7 @@
 #include "sim/water.h"
 #include "tools/cross_section_tool.h"
 #include "tools/intensity_tool.h"
+#include "tools/level_meter_tool.h"
 #include "tools/protractor.h"
 #include "tools/ruler.h"
 #include "tools/spectrum_tool.h"
@@ -29,6 +30,7 @@ void RegisterClasses() {
     RegisterTool(TTimerTool::StaticClassInfo(), 7);
     RegisterTool(TCrossSectionTool::StaticClassInfo(), 3);
     RegisterTool(TIntensityTool::StaticClassInfo(), 4);
+    RegisterTool(TLevelMeterTool::StaticClassInfo(), 6);
     RegisterTool(TSpectrumTool::StaticClassInfo(), 8);
 
     for (const TClassInfo* nodeClass : {&TWater::StaticClassInfo(), &TSlideshow::StaticClassInfo(),
@@ -42,6 +44,7 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TProtractor::StaticClassInfo());
     NodeRegistry().RegisterNode(&TCrossSectionTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TIntensityTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TLevelMeterTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TTimerTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TSpectrumTool::StaticClassInfo());
     return true;
