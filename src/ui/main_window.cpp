@@ -31,6 +31,7 @@
 #include "sim/unique_id.h"
 #include "ui/about_box.h"
 #include "ui/dib_image.h"
+#include "ui/file_dialogs.h"
 #include "ui/help_page.h"
 #include "ui/panel_views.h"
 #include "ui/slide_item.h"
@@ -103,19 +104,6 @@ QLabel* Caption(QWidget* parent, const char* name, const QRect& geometry, bool b
   font.setBold(bold);
   label->setFont(font);
   return label;
-}
-
-// "Name (*.x)|*.x|..." as the file dialogs want it: "Name (*.x);;...".
-QString QtFilter(std::string_view filter) {
-  const QStringList parts = QtText(filter).split(QLatin1Char('|'));
-  QStringList names;
-  for (int i = 0; i < parts.size(); i += 2)
-    names << parts[i];
-  return names.join(QStringLiteral(";;"));
-}
-
-std::string LocalPath(const QString& fileName) {
-  return QFile::encodeName(fileName).toStdString();
 }
 
 bool IsDebugSwitch(const QString& argument) {
@@ -927,12 +915,11 @@ void TMainForm::CameraClipBtnClick() {
 
 void TMainForm::CameraFileBtnClick() {
   const TFastDIB snapshot = tankImage_;
-  QFileDialog dialog(this, QtText(rs::SnapshotDialogTitle), QString(), QtFilter(rs::SnapshotFilter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QtText(rs::SnapshotExtension));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString fileName =
+      AskSaveFileName(this, rs::SnapshotDialogTitle, rs::SnapshotFilter, rs::SnapshotExtension);
+  if (fileName.isEmpty()) return;
   try {
-    SaveSnapshotFile(snapshot, LocalPath(dialog.selectedFiles().constFirst()));
+    SaveSnapshotFile(snapshot, LocalPath(fileName));
   } catch (const std::exception& e) {
     messages_->ShowMessage(TMessageBox::mbError, QtText(rs::CouldNotSaveSnapshot) + QStringLiteral("\n\n") +
                                                      QString::fromUtf8(e.what()));

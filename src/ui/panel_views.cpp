@@ -7,7 +7,9 @@
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
+#include "tools/intensity_cp.h"
 #include "ui/general_exciter_view.h"
+#include "ui/intensity_view.h"
 #include "ui/lens_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
@@ -37,6 +39,7 @@ const std::vector<TPanelViewEntry>& PanelViews() {
       ViewOf<TLensControlpanel, TLensView>(),
       ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
+      ViewOf<TIntensityToolFrame, TIntensityView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;

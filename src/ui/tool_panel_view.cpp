@@ -1,11 +1,23 @@
 #include "ui/tool_panel_view.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "image/snapshot_file.h"
+#include "model/file_text.h"
+#include "sim/control_panel_tool.h"
+#include "sim/resource_strings.h"
 #include "sim/tool_panel.h"
+#include "tools/tool_data.h"
 #include "ui/dib_image.h"
+#include "ui/file_dialogs.h"
 #include "ui/panel_style.h"
+#include "widgets/qt_text.h"
 
 namespace wavora {
 
@@ -19,9 +31,8 @@ TToolPanelView::TToolPanelView(TBaseCPFrame& model, QWidget* parent) : QWidget(p
 void TToolPanelView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), kPanelBackground);
-  if (const TFastDIB* image = model_.SnapshotImage()) {
-    PaintDib(painter, QRect(0, 0, image->Width(), image->Height()), *image);
-  }
+  const TFastDIB& picture = model_.BoxPicture();
+  PaintDib(painter, QRect(0, 0, picture.Width(), picture.Height()), picture);
 }
 
 void TToolPanelView::resizeEvent(QResizeEvent*) {
@@ -43,6 +54,83 @@ void TToolPanelView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   model_.BoxMouseUp(p.x(), p.y());
   update();
+}
+
+void TToolPanelView::leaveEvent(QEvent*) {
+  model_.BoxMouseMove(-1, -1);
+}
+
+void TToolPanelView::mouseDoubleClickEvent(QMouseEvent*) {
+  const TPoint last = model_.LastMouse();
+  PopupMenu1Popup(mapToGlobal(QPoint(last.x, last.y)));
+}
+
+void TToolPanelView::contextMenuEvent(QContextMenuEvent* event) {
+  PopupMenu1Popup(event->globalPos());
+}
+
+void TToolPanelView::PopupMenu1Popup(const QPoint& globalPosition) {
+  auto* menu = new QMenu(this);
+  menu->setObjectName(QStringLiteral("PopupMenu1"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  for (const TPanelMenuEntry& entry : model_.PopupMenu1Popup()) {
+    if (entry.name.empty()) {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* action = menu->addAction(QtText(entry.caption));
+    action->setObjectName(QString::fromStdString(entry.name));
+    if (entry.command == TPanelCommand::Setting) {
+      action->setCheckable(true);
+      action->setChecked(entry.checked);
+    }
+    connect(action, &QAction::triggered, this, [this, entry] { ChooseEntry(entry); });
+  }
+  menu->popup(globalPosition);
+}
+
+void TToolPanelView::ChooseEntry(const TPanelMenuEntry& entry) {
+  switch (entry.command) {
+    case TPanelCommand::Setting:
+      model_.PopupMenuClick(entry);
+      break;
+    case TPanelCommand::CopySnapshot:
+      QGuiApplication::clipboard()->setImage(DibToImage(model_.SnapshotPicture()));
+      break;
+    case TPanelCommand::CopyData:
+      QGuiApplication::clipboard()->setText(QtText(ToolDataCsv(model_.Tool())));
+      break;
+    case TPanelCommand::SaveSnapshot: {
+      const TFastDIB picture = model_.SnapshotPicture();
+      const QString fileName =
+          AskSaveFileName(this, rs::SnapshotDialogTitle, rs::SnapshotFilter, rs::SnapshotExtension);
+      if (fileName.isEmpty()) break;
+      try {
+        SaveSnapshotFile(picture, LocalPath(fileName));
+      } catch (const std::exception& e) {
+        ShowError(rs::CouldNotSaveSnapshot, e);
+      }
+      break;
+    }
+    case TPanelCommand::SaveData: {
+      const std::string data = ToolDataCsv(model_.Tool());
+      const QString fileName =
+          AskSaveFileName(this, rs::SaveDataDialogTitle, rs::DataFilter, rs::DataExtension);
+      if (fileName.isEmpty()) break;
+      try {
+        WriteFileText(LocalPath(fileName), data);
+      } catch (const std::exception& e) {
+        ShowError(rs::CouldNotSaveData, e);
+      }
+      break;
+    }
+  }
+  update();
+}
+
+void TToolPanelView::ShowError(std::string_view what, const std::exception& error) {
+  QMessageBox::warning(this, QtText(rs::AppTitle),
+                       QtText(what) + QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
 }
 
 }  // namespace wavora

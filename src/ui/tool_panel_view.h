@@ -5,13 +5,21 @@
 namespace wavora {
 
 class TBaseCPFrame;
+struct TPanelMenuEntry;
 
-// A measuring tool's panel: shows the image its tool draws and passes the pointer over it on.
+// A measuring tool's panel: shows the picture its model draws, passes the pointer over it on, and
+// opens the model's popup menu on a double click or the context-menu gesture, carrying out the
+// snapshot and data commands with the file dialog and the clipboard.
 class TToolPanelView : public QWidget {
   Q_OBJECT
 
  public:
   TToolPanelView(TBaseCPFrame& model, QWidget* parent);
+
+  // PopupMenu1, built from the model's entries as it opens.
+  void PopupMenu1Popup(const QPoint& globalPosition);
+  // Carries out one entry as if chosen from the menu.
+  void ChooseEntry(const TPanelMenuEntry& entry);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -19,8 +27,13 @@ class TToolPanelView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
+  void ShowError(std::string_view what, const std::exception& error);
+
   TBaseCPFrame& model_;  // owned by the window, outlives the view
 };
 

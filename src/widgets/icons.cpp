@@ -10,6 +10,16 @@ constexpr std::array<const char*, kIconCount> kIconFiles = {
     "clear_water", "freeze",       "drips",          "camera_copy", "camera_save",  "help",
     "new_slide",   "delete_slide", "slideshow_menu", "experiment",  "snap_to_grid", "delete_object",
     "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",  "lens_convex",  "lens_concave",
+    "ruler",       "protractor",   "cross_section",  "intensity",   "stopwatch",
+};
+
+// Pictures of the tool list's image indices.
+constexpr struct {
+  int imageIndex;
+  TIcon icon;
+} kToolIcons[] = {
+    {1, TIcon::Ruler},     {2, TIcon::Protractor}, {3, TIcon::CrossSection},
+    {4, TIcon::Intensity}, {7, TIcon::Stopwatch},
 };
 
 }  // namespace
@@ -20,6 +30,13 @@ QString IconPath(TIcon icon) {
 
 QIcon WavoraIcon(TIcon icon) {
   return QIcon(IconPath(icon));
+}
+
+QIcon ToolIcon(int imageIndex) {
+  for (const auto& entry : kToolIcons) {
+    if (entry.imageIndex == imageIndex) return WavoraIcon(entry.icon);
+  }
+  return {};
 }
 
 }  // namespace wavora

@@ -25,11 +25,19 @@ enum class TIcon {
   SlidesTab,
   LensConvex,
   LensConcave,
+  Ruler,
+  Protractor,
+  CrossSection,
+  Intensity,
+  Stopwatch,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::LensConcave) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::Stopwatch) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);
 QIcon WavoraIcon(TIcon icon);
+// The picture of a tool class by the image index the tool list gives it; none for an index without
+// a picture.
+QIcon ToolIcon(int imageIndex);
 
 }  // namespace wavora

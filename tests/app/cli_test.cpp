@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 
@@ -40,6 +41,8 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
                                                     {"run", "--frames", "-1"},
                                                     {"run", "--frames"},
                                                     {"run", "--bogus"},
+                                                    {"run", "--panel-size", "0x10"},
+                                                    {"run", "--tool-data"},
                                                     {"run", "a.wvr", "b.wvr"},
                                                     {"info"}}) {
     const TCliResult result = Cli(arguments);
@@ -103,6 +106,47 @@ TEST(Cli, RunWritesTheFieldOfTheChosenSlideAndItsPicture) {
       Cli({"run", path, "--size", "40x30", "--frames", "1", "--image", "/nonexistent/x.jpg"});
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("/nonexistent/x.jpg"), std::string::npos);
+}
+
+// The default beam with a cross-section across it and a stopwatch running.
+const char kBeamWithTools[] =
+    "<TSlideshow ActiveID=\"11\" Version=\"0.5\">\r\n  <TWater UniqueID=\"11\" Name=\"Beam\">\r\n"
+    "    <TNoneRIMap UniqueID=\"12\" />\r\n    <TGeneralExciter UniqueID=\"13\" />\r\n"
+    "    <TTimerTool UniqueID=\"14\" TurnedOff=\"False\" />\r\n"
+    "    <TCrossSectionTool UniqueID=\"15\" />\r\n  </TWater>\r\n</TSlideshow>\r\n";
+
+TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
+  const std::string path = TempPath("beam.wvr");
+  WriteFileText(path, kBeamWithTools);
+  const std::string data = TempPath("tools.csv");
+  const TCliResult run = Cli({"run", path, "--frames", "300", "--tool-data", data});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::istringstream lines(ReadFileText(data));
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, "tool,type,quantity,x,x_unit,value,value_unit\r");
+  std::getline(lines, line);
+  EXPECT_EQ(line, "1,Stopwatch,elapsed,,,4.8,s\r") << "300 frames of 16 ms";
+  // Rising zero crossings of the displacement along the line, interpolated between samples.
+  std::vector<double> crossings;
+  double lastX = 0, lastValue = 0;
+  while (std::getline(lines, line)) {
+    ASSERT_EQ(line.rfind("2,Cross-section,displacement,", 0), 0u) << line;
+    double x = 0, value = 0;
+    ASSERT_EQ(std::sscanf(line.c_str(), "2,Cross-section,displacement,%lf,mm,%lf,mm", &x, &value), 2) << line;
+    if (lastValue < 0 && value >= 0)
+      crossings.push_back(lastX + (x - lastX) * -lastValue / (value - lastValue));
+    lastX = x;
+    lastValue = value;
+  }
+  ASSERT_GE(crossings.size(), 4u);
+  const double wavelength = (crossings.back() - crossings.front()) / double(crossings.size() - 1);
+  EXPECT_NEAR(wavelength, 25, 1);
+
+  const TCliResult noPanel =
+      Cli({"run", "--frames", "1", "--size", "40x30", "--panel-image", TempPath("panel.bmp")});
+  EXPECT_EQ(noPanel.status, 1);
+  EXPECT_EQ(noPanel.err, "The slide has no active tool with a panel to picture.\n");
 }
 
 }  // namespace

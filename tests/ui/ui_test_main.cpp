@@ -6,6 +6,7 @@ namespace wavora {
 int RunBlockLensWindowTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
+int RunToolPanelImageTests(int argc, char** argv);
 }  // namespace wavora
 
 int main(int argc, char** argv) {
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
   failed += wavora::RunMainWindowTests(argc, argv);
   failed += wavora::RunPanelViewTests(argc, argv);
   failed += wavora::RunBlockLensWindowTests(argc, argv);
+  failed += wavora::RunToolPanelImageTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

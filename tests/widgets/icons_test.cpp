@@ -26,6 +26,12 @@ class TIconsTest : public QObject {
       QVERIFY2(inked >= 10, qPrintable(path));
     }
   }
+
+  void ToolsHaveTheirPicturesByImageIndex() {
+    for (const int imageIndex : {1, 2, 3, 4, 7})
+      QVERIFY(!ToolIcon(imageIndex).isNull());
+    QVERIFY(ToolIcon(0).isNull());
+  }
 };
 
 }  // namespace wavora

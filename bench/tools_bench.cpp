@@ -1,0 +1,50 @@
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "document/class_registration.h"
+#include "document/slide_commands.h"
+#include "image/fast_dib.h"
+#include "sim/control_panel_tool.h"
+#include "sim/frame_loop.h"
+#include "sim/tool_class_list.h"
+#include "sim/tool_panel.h"
+
+namespace wavora {
+namespace {
+
+// A frame of the default slide at 401 x 401 as the window runs it: the step with the tank image,
+// every object drawn, and the active tool's panel (417 x 169) brought up to date. With tools: the
+// five of the tools menu, the intensity tool holding the panel and the cross-section sampling too.
+void BM_FrameWithTools(benchmark::State& state) {
+  RegisterClasses();
+  const TRef<TSlideshow> slideshow = NewSlideshow(401, 401);
+  const TRef<TWater> tank = slideshow->GetActiveWater();
+  std::vector<std::unique_ptr<TControlPanelModel>> panels;
+  if (state.range(0) != 0) {
+    for (int i = 0; i < ToolCount(); ++i) {
+      const iXMLNode tool = ToolClass(i)->Create();
+      tank->add(tool);
+      if (const TRef<TControlPanelTool> panelTool = RefCast<TControlPanelTool>(tool)) {
+        panels.push_back(panelTool->CreateControlPanel());
+        auto& panel = static_cast<TBaseCPFrame&>(*panels.back());
+        panel.SetBoxSize(417, 169);
+        panel.RefreshPanel();
+      }
+    }
+  }
+  TFastDIB image(401, 401);
+  TFrameLoop loop;
+  for (auto _ : state) {
+    const TFrameOutcome outcome = loop.RunFrame(tank.Get(), image, false);
+    for (const auto& panel : panels) {
+      auto& frame = static_cast<TBaseCPFrame&>(*panel);
+      if (&frame.Tool() == outcome.activePanelTool) outcome.activePanelTool->UpdateControlPanel(frame);
+    }
+  }
+}
+BENCHMARK(BM_FrameWithTools)->ArgName("tools")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace wavora
