@@ -12,6 +12,7 @@
 #include "tools/cross_section_tool.h"
 #include "tools/intensity_tool.h"
 #include "tools/level_meter_tool.h"
+#include "tools/point_logger_tool.h"
 #include "tools/protractor.h"
 #include "tools/ruler.h"
 #include "tools/spectrum_tool.h"
@@ -30,6 +31,7 @@ void RegisterClasses() {
     RegisterTool(TTimerTool::StaticClassInfo(), 7);
     RegisterTool(TCrossSectionTool::StaticClassInfo(), 3);
     RegisterTool(TIntensityTool::StaticClassInfo(), 4);
+    RegisterTool(TPointLoggerTool::StaticClassInfo(), 5);
     RegisterTool(TLevelMeterTool::StaticClassInfo(), 6);
     RegisterTool(TSpectrumTool::StaticClassInfo(), 8);
 
@@ -44,6 +46,7 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TProtractor::StaticClassInfo());
     NodeRegistry().RegisterNode(&TCrossSectionTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TIntensityTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TPointLoggerTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TLevelMeterTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TTimerTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TSpectrumTool::StaticClassInfo());

@@ -95,13 +95,13 @@ void TToolPanelView::ChooseEntry(const TPanelMenuEntry& entry) {
       model_.PopupMenuClick(entry);
       break;
     case TPanelCommand::CopySnapshot:
-      QGuiApplication::clipboard()->setImage(DibToImage(model_.SnapshotPicture()));
+      QGuiApplication::clipboard()->setImage(DibToImage(model_.CommandPicture(entry)));
       break;
     case TPanelCommand::CopyData:
       QGuiApplication::clipboard()->setText(QtText(ToolDataCsv(model_.Tool())));
       break;
     case TPanelCommand::SaveSnapshot: {
-      const TFastDIB picture = model_.SnapshotPicture();
+      const TFastDIB picture = model_.CommandPicture(entry);
       const QString fileName =
           AskSaveFileName(this, rs::SnapshotDialogTitle, rs::SnapshotFilter, rs::SnapshotExtension);
       if (fileName.isEmpty()) break;
