@@ -8,9 +8,11 @@
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
 #include "tools/intensity_cp.h"
+#include "tools/point_logger_cp.h"
 #include "ui/general_exciter_view.h"
 #include "ui/intensity_view.h"
 #include "ui/lens_view.h"
+#include "ui/point_logger_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/tool_panel_view.h"
@@ -40,6 +42,7 @@ const std::vector<TPanelViewEntry>& PanelViews() {
       ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
       ViewOf<TIntensityToolFrame, TIntensityView>(),
+      ViewOf<TPointLoggerCP, TPointLoggerView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;

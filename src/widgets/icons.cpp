@@ -10,7 +10,8 @@ constexpr std::array<const char*, kIconCount> kIconFiles = {
     "clear_water", "freeze",       "drips",          "camera_copy", "camera_save",  "help",
     "new_slide",   "delete_slide", "slideshow_menu", "experiment",  "snap_to_grid", "delete_object",
     "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",  "lens_convex",  "lens_concave",
-    "ruler",       "protractor",   "cross_section",  "intensity",   "stopwatch",
+    "ruler",       "protractor",   "cross_section",  "intensity",   "stopwatch",    "paper_tape",
+    "level_meter", "spectrometer",
 };
 
 // Pictures of the tool list's image indices.
@@ -18,8 +19,8 @@ constexpr struct {
   int imageIndex;
   TIcon icon;
 } kToolIcons[] = {
-    {1, TIcon::Ruler},     {2, TIcon::Protractor}, {3, TIcon::CrossSection},
-    {4, TIcon::Intensity}, {7, TIcon::Stopwatch},
+    {1, TIcon::Ruler},     {2, TIcon::Protractor}, {3, TIcon::CrossSection}, {4, TIcon::Intensity},
+    {7, TIcon::Stopwatch}, {5, TIcon::PaperTape},  {6, TIcon::LevelMeter},   {8, TIcon::Spectrometer},
 };
 
 }  // namespace
