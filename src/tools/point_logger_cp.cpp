@@ -32,7 +32,7 @@ void TPointLoggerCP::BoxMouseDown(int x, int y) {
 
 void TPointLoggerCP::BoxMouseMove(int x, int y) {
   if (!dragging_) return;
-  // Dragging to the right pulls older trace into view.
+  // Dragging the paper back to the left brings older trace into view.
   logger_.ScrollTo(logger_.ScrollOffset() - (x - LastMouse().x), BoxWidth());
   TBaseCPFrame::BoxMouseMove(x, y);
   logger_.UpdateControlPanel(*this);

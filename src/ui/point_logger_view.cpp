@@ -61,14 +61,13 @@ QToolButton* Button(QWidget* parent, const char* name, TGlyph glyph, int size, s
 }  // namespace
 
 TPointLoggerView::TPointLoggerView(TPointLoggerCP& model, QWidget* parent)
-    : QWidget(parent),
+    : TToolPanelView(model, parent),
       model_(model),
       Panel(new QWidget(this)),
       Shape1(new QWidget(Panel)),
       RecButton(Button(Panel, "RecButton", TGlyph::Record, 28, rs::Record)),
       StopButton(Button(Panel, "StopButton", TGlyph::Stop, 26, rs::Stop)),
-      ClearButton(Button(Panel, "ClearButton", TGlyph::Clear, 26, rs::ClearTape)),
-      Box(new TToolPanelView(model, this)) {
+      ClearButton(Button(Panel, "ClearButton", TGlyph::Clear, 26, rs::ClearTape)) {
   setObjectName(QStringLiteral("TPointLoggerCP"));
   Panel->setObjectName(QStringLiteral("Panel"));
   Panel->setAutoFillBackground(true);
@@ -76,7 +75,6 @@ TPointLoggerView::TPointLoggerView(TPointLoggerCP& model, QWidget* parent)
   Shape1->setObjectName(QStringLiteral("Shape1"));
   Shape1->setAutoFillBackground(true);
   Shape1->setPalette(QPalette(QColor(160, 160, 160)));
-  Box->setObjectName(QStringLiteral("Box"));
 
   auto* group = new QButtonGroup(this);
   for (QToolButton* button : {RecButton, StopButton}) {
@@ -88,19 +86,19 @@ TPointLoggerView::TPointLoggerView(TPointLoggerCP& model, QWidget* parent)
   connect(StopButton, &QToolButton::clicked, this, [this] { model_.StopButtonClick(); });
   connect(ClearButton, &QToolButton::clicked, this, [this] {
     model_.ClearButtonClick();
-    Box->update();
+    update();
   });
   RecButton->move(3, 2);
   StopButton->move(4, 32);
-  if (parent) resize(parent->size());
+  SetBoxLeft(TPointLoggerCP::kStripWidth);
 }
 
-void TPointLoggerView::resizeEvent(QResizeEvent*) {
+void TPointLoggerView::resizeEvent(QResizeEvent* event) {
+  TToolPanelView::resizeEvent(event);
   const int strip = TPointLoggerCP::kStripWidth;
   Panel->setGeometry(0, 0, strip, height());
   Shape1->setGeometry(strip - 1, 0, 1, height());
   ClearButton->move(4, height() - ClearButton->height() - 3);
-  Box->setGeometry(strip, 0, std::max(width() - strip, 0), height());
 }
 
 }  // namespace wavora

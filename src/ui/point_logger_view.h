@@ -1,17 +1,16 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/tool_panel_view.h"
 
 class QToolButton;
 
 namespace wavora {
 
 class TPointLoggerCP;
-class TToolPanelView;
 
 // The paper-tape logger's panel: a strip with the record, stop and clear buttons at the left, and
 // the tape's box filling the rest.
-class TPointLoggerView : public QWidget {
+class TPointLoggerView : public TToolPanelView {
   Q_OBJECT
 
  public:
@@ -27,7 +26,6 @@ class TPointLoggerView : public QWidget {
   QToolButton* RecButton;
   QToolButton* StopButton;
   QToolButton* ClearButton;
-  TToolPanelView* Box;
 };
 
 }  // namespace wavora
