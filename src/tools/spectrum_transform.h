@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace wavora {
@@ -15,6 +16,7 @@ class TSpectrumTransform {
   // Bins 0 ... kSize / 2 hold magnitudes after Run.
   static constexpr int kBins = kSize / 2 + 1;
 
+  // Computes the window, the bit-reversal table and the twiddles of every stage once.
   TSpectrumTransform();
 
   // w(i) = 0.35875 cos(i t) + 0.14128 cos(2 i t) + 0.01168 cos(3 i t), t = 2 pi / 16383: three cosine
@@ -30,9 +32,14 @@ class TSpectrumTransform {
   const std::vector<float>& Magnitudes() const { return real_; }
 
  private:
-  void Butterflies();
+  // The butterflies of block lengths firstLength ... kSize.
+  void Butterflies(int firstLength);
 
   std::vector<float> window_;
+  std::vector<uint16_t> bitReversed_;
+  // The twiddles of block length L at L / 2 - 1 + k, k = 0 ... L / 2 - 1, as the recurrence gives them.
+  std::vector<float> twiddleReal_;
+  std::vector<float> twiddleImag_;
   std::vector<float> real_;
   std::vector<float> imag_;
 };
