@@ -36,7 +36,8 @@ const char kUsage[] =
     "                 [--panel-image OUT.jpg|OUT.bmp] [--panel-size WxH] [--tool-data OUT.csv]\n"
     "      Runs a slideshow's slide (without FILE: a new slide with an empty tank and the\n"
     "      default source) for N frames (default 300; --fast: five steps a frame) on tanks of\n"
-    "      W x H cells (default 401x401), then writes the tank picture and/or the field.\n"
+    "      W x H cells (default 401x401), then writes the tank picture, the field, the\n"
+    "      active tool's panel picture (default 417x169) and/or every tool's readings.\n"
     "  wavora-cli info FILE.wvr\n"
     "      Lists the slides of a slideshow.\n";
 

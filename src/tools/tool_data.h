@@ -14,7 +14,8 @@ class TWater;
 
 // Every tool of the tank.
 std::string ToolDataCsv(const TWater& tank);
-// One tool, numbered as it stands in its tank.
+// One tool, numbered as it stands in its tank. A line tool reads at its panel's columns, so a panel
+// not shown lately is brought up to date first (RefreshPanel).
 std::string ToolDataCsv(const TBaseTool& tool);
 
 }  // namespace wavora
