@@ -10,7 +10,8 @@
 
 namespace wavora {
 
-TSpectrumToolCP::TSpectrumToolCP(TSpectrumTool& tool) : TBaseCPFrame(tool), spectrum_(tool) {}
+TSpectrumToolCP::TSpectrumToolCP(TSpectrumTool& tool)
+    : TBaseCPFrame(tool), spectrum_(tool), gain_(tool.GetGain()), displayMode_(tool.GetIntensityMode()) {}
 
 void TSpectrumToolCP::SetBackground(TFastDIB& image, int mode) {
   const bool changed = mode != backgroundMode_;

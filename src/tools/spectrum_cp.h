@@ -14,6 +14,7 @@ class TSpectrumToolCP : public TBaseCPFrame {
  public:
   enum TBackground : int { kNoBackground = 0, kLightGrid = 1, kBlack = 2 };
 
+  // The panel's gain and display mode, which place the menu's checks, start at the tool's.
   explicit TSpectrumToolCP(TSpectrumTool& tool);
 
   TSpectrumTool& Spectrum() const { return spectrum_; }
@@ -46,8 +47,8 @@ class TSpectrumToolCP : public TBaseCPFrame {
 
   TSpectrumTool& spectrum_;
   int backgroundMode_ = kNoBackground;
-  int gain_ = 0;
-  int displayMode_ = 0;
+  int gain_;
+  int displayMode_;
 };
 
 }  // namespace wavora

@@ -62,7 +62,6 @@ void TSpectrumTool::Init() {
   intensityMode_ = 1;
   linearWavelength_ = false;
   analysisMode_ = kFastButJittery;
-  ring_.assign(TSpectrumTransform::kSize, 0.0f);
   writeIndex_ = 0;
   TextColour = RGB(128, 128, 128);
 }

@@ -82,7 +82,7 @@ class TSpectrumTool : public TControlPanelTool {
   int32_t gain_ = 0;
   int32_t intensityMode_ = 1;
   int writeIndex_ = 0;
-  std::vector<float> ring_;
+  std::vector<float> ring_ = std::vector<float>(TSpectrumTransform::kSize);
   TSpectrumTransform transform_;
   TSpectrumColours colours_;
   int analysisMode_ = kFastButJittery;
