@@ -137,9 +137,11 @@ inline constexpr std::string_view IntensityDescription = "Displays the intensity
 inline constexpr std::string_view Stopwatch = "Stopwatch";
 inline constexpr std::string_view StopwatchDescription = "A Simple stopwatch";
 inline constexpr std::string_view Spectrometer = "Spectrometer";
-inline constexpr std::string_view SpectrometerDescription = "Show a representation of the spectrum of wavelengths. ";
+inline constexpr std::string_view SpectrometerDescription =
+    "Show a representation of the spectrum of wavelengths. ";
 inline constexpr std::string_view SignalLevelMeter = "Signal Level Meter";
-inline constexpr std::string_view SignalLevelMeterDescription = "Shows the peak or average signal level in db units.";
+inline constexpr std::string_view SignalLevelMeterDescription =
+    "Shows the peak or average signal level in db units.";
 inline constexpr std::string_view PaperTapeLogger = "Paper tape Logger";
 inline constexpr std::string_view PaperTapeLoggerDescription = "Log the changes over time at a point. ";
 inline constexpr std::string_view PeakLevel = "Peak Level";

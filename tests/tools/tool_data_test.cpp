@@ -42,8 +42,8 @@ TEST(ToolData, OneCsvRowPerReadingNumberedInTheTanksOrder) {
 TEST(ToolData, ToolsAreOfferedInMenuOrderAndReadBackWithTheirSettings) {
   RegisterClasses();
   const std::vector<std::pair<std::string, int>> expected = {
-      {"TRuler", 1}, {"TProtractor", 2}, {"TTimerTool", 7}, {"TCrossSectionTool", 3}, {"TIntensityTool", 4},
-      {"TPointLoggerTool", 5}, {"TLevelMeterTool", 6}, {"TSpectrumTool", 8}};
+      {"TRuler", 1},         {"TProtractor", 2},      {"TTimerTool", 7},      {"TCrossSectionTool", 3},
+      {"TIntensityTool", 4}, {"TPointLoggerTool", 5}, {"TLevelMeterTool", 6}, {"TSpectrumTool", 8}};
   ASSERT_GE(ToolCount(), int(expected.size()));
   // Settings a user can change, by class, as a file holds them.
   const std::map<std::string, std::vector<std::pair<std::string, std::string>>> settings = {
