@@ -15,8 +15,11 @@
 #include "sim/water.h"
 #include "tools/cross_section_tool.h"
 #include "tools/intensity_tool.h"
+#include "tools/level_meter_tool.h"
+#include "tools/point_logger_tool.h"
 #include "tools/protractor.h"
 #include "tools/ruler.h"
+#include "tools/spectrum_tool.h"
 #include "tools/timer_tool.h"
 
 namespace wavora {
@@ -37,6 +40,9 @@ void RegisterClasses() {
     RegisterTool(TTimerTool::StaticClassInfo(), 7);
     RegisterTool(TCrossSectionTool::StaticClassInfo(), 3);
     RegisterTool(TIntensityTool::StaticClassInfo(), 4);
+    RegisterTool(TPointLoggerTool::StaticClassInfo(), 5);
+    RegisterTool(TLevelMeterTool::StaticClassInfo(), 6);
+    RegisterTool(TSpectrumTool::StaticClassInfo(), 8);
 
     // Every class a file may name, in the order files have always been read with.
     NodeRegistry().RegisterNode(&TWater::StaticClassInfo());
@@ -54,7 +60,10 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TProtractor::StaticClassInfo());
     NodeRegistry().RegisterNode(&TCrossSectionTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TIntensityTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TPointLoggerTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TLevelMeterTool::StaticClassInfo());
     NodeRegistry().RegisterNode(&TTimerTool::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TSpectrumTool::StaticClassInfo());
     return true;
   }();
   (void)registered;

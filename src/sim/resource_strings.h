@@ -148,6 +148,26 @@ inline constexpr std::string_view Intensity = "Intensity";
 inline constexpr std::string_view IntensityDescription = "Displays the intensity of the waves along a line";
 inline constexpr std::string_view Stopwatch = "Stopwatch";
 inline constexpr std::string_view StopwatchDescription = "A Simple stopwatch";
+inline constexpr std::string_view Spectrometer = "Spectrometer";
+inline constexpr std::string_view SpectrometerDescription =
+    "Show a representation of the spectrum of wavelengths. ";
+inline constexpr std::string_view SignalLevelMeter = "Signal Level Meter";
+inline constexpr std::string_view SignalLevelMeterDescription =
+    "Shows the peak or average signal level in db units.";
+inline constexpr std::string_view PaperTapeLogger = "Paper tape Logger";
+inline constexpr std::string_view PaperTapeLoggerDescription = "Log the changes over time at a point. ";
+inline constexpr std::string_view PeakLevel = "Peak Level";
+inline constexpr std::string_view AverageLevel = "Average Level";
+inline constexpr std::string_view RealtimeLevel = "Realtime Level";
+inline constexpr std::string_view PeakLevelMeter = "Peak Level Meter";
+inline constexpr std::string_view AverageLevelMeter = "Average Level Meter";
+inline constexpr std::string_view RealtimeLevelMeter = "Realtime Level Meter";
+inline constexpr std::string_view Decibels = "db";
+inline constexpr std::string_view SavePaperTape = "Save Paper Tape";
+inline constexpr std::string_view CopyPaperTape = "Copy Paper Tape";
+inline constexpr std::string_view Record = "Record";
+inline constexpr std::string_view Stop = "Stop";
+inline constexpr std::string_view ClearTape = "Clear the tape";
 inline constexpr std::string_view SaveSnapshot = "Save Snapshot";
 inline constexpr std::string_view CopySnapshot = "Copy Snapshot";
 inline constexpr std::string_view SaveData = "Save Data\u2026";

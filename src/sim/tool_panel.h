@@ -63,6 +63,9 @@ class TBaseCPFrame : public TControlPanelModel {
 
   // The picture for saving or copying: panels that draw a cursor redraw without it first.
   const TFastDIB& SnapshotPicture();
+  // What a snapshot entry of the popup menu saves or copies: the SnapshotPicture unless the panel
+  // offers other pictures.
+  virtual const TFastDIB& CommandPicture(const TPanelMenuEntry&) { return SnapshotPicture(); }
   // Saves SnapshotPicture as BMP or JPEG by the name's extension.
   void SaveSnapshot(const std::string& fileName);
 

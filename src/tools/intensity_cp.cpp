@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "sim/resource_strings.h"
 #include "sim/rounding.h"
+#include "tools/graph_background.h"
 #include "tools/intensity_tool.h"
+#include "tools/panel_menu_entries.h"
 
 namespace wavora {
 
@@ -28,16 +29,8 @@ void TIntensityToolFrame::SetBackgroundMode(TFastDIB& image, int mode) {
 }
 
 void TIntensityToolFrame::DrawLightBackground(TFastDIB& image) const {
-  const int W = image.Width();
-  const int H = image.Height();
-  const TColour light = RGB(255, 255, 250);
-  image.GradientFill(0, 0, W, H, light, light, light, RGB(225, 230, 230));
-  const TColour grid = RGB(220, 220, 220);
-  VerticalGridLines(image, 0, W - 1, 1, H - 2, grid);
-  for (int k = 0; k <= 10; ++k) {
-    const int y = H - 1 - RoundHalfEven(k * (H - 1) / 10.0);
-    image.Line(1, y, W - 2, y, grid);
-  }
+  DrawLightGraphBackground(image);
+  VerticalGridLines(image, 0, image.Width() - 1, 1, image.Height() - 2, kLightGridColour);
 }
 
 void TIntensityToolFrame::SetReadout(std::string left, std::string right) {
@@ -50,17 +43,13 @@ std::vector<TPanelMenuEntry> TIntensityToolFrame::PopupMenu1Popup() {
   // The display entries come between the snapshot and data commands and the gain entries.
   const auto gains =
       std::find_if(entries.begin(), entries.end(), [](const TPanelMenuEntry& e) { return e.name.empty(); });
-  const std::vector<TPanelMenuEntry> display = {
-      {},
-      {"ShowLaserandGraph1", std::string(rs::ImageAndGraph), 0, displayMode_ == 0},
-      {"ShowLaseronly1", std::string(rs::ImageOnly), 1, displayMode_ == 1},
-      {"ShowGraphonly1", std::string(rs::GraphOnly), 2, displayMode_ == 2}};
+  const std::vector<TPanelMenuEntry> display = DisplayModeEntries(displayMode_);
   entries.insert(gains, display.begin(), display.end());
   return entries;
 }
 
 void TIntensityToolFrame::PopupMenuClick(const TPanelMenuEntry& entry) {
-  if (entry.name.starts_with("Show")) {
+  if (IsDisplayModeEntry(entry)) {
     ShowLaserandGraph1Click(entry.tag);
   } else {
     TLineToolFrame::PopupMenuClick(entry);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "sim/sampling_tool.h"
+#include "tools/panel_menu_entries.h"
 
 namespace wavora {
 
@@ -25,24 +25,13 @@ void TLineToolFrame::BoxMouseMove(int x, int y) {
 
 std::vector<TPanelMenuEntry> TLineToolFrame::PopupMenu1Popup() {
   std::vector<TPanelMenuEntry> entries = TBaseCPFrame::PopupMenu1Popup();
-  entries.push_back({});
-  if (OffersNormalise()) entries.push_back({"Normalise1", std::string(rs::Normalise), 0, gain_ < 1});
-  const struct {
-    const char* name;
-    std::string_view caption;
-    int tag;
-  } gains[] = {{"NoGain1", rs::NoGain, 1},
-               {"X2Gain1", rs::X2Gain, 2},
-               {"x4Gain1", rs::X4Gain, 4},
-               {"x8Gain1", rs::X8Gain, 8},
-               {"x16Gain1", rs::X16Gain, 16}};
-  for (const auto& gain : gains)
-    entries.push_back({gain.name, std::string(gain.caption), gain.tag, gain_ == gain.tag});
+  const std::vector<TPanelMenuEntry> gains = GainEntries(gain_, OffersNormalise());
+  entries.insert(entries.end(), gains.begin(), gains.end());
   return entries;
 }
 
 void TLineToolFrame::PopupMenuClick(const TPanelMenuEntry& entry) {
-  if (entry.name.ends_with("Gain1") || entry.name == "Normalise1") NoGain1Click(entry.tag);
+  if (IsGainEntry(entry)) NoGain1Click(entry.tag);
 }
 
 void TLineToolFrame::NoGain1Click(int tag) {

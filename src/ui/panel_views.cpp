@@ -11,11 +11,13 @@
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
 #include "tools/intensity_cp.h"
+#include "tools/point_logger_cp.h"
 #include "ui/curved_mirror_view.h"
 #include "ui/general_exciter_view.h"
 #include "ui/intensity_view.h"
 #include "ui/lens_view.h"
 #include "ui/plane_mirror_view.h"
+#include "ui/point_logger_view.h"
 #include "ui/refraction_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
@@ -41,15 +43,11 @@ TPanelViewEntry ViewOf() {
 // A panel model derived from another comes before it, so it gets its own view.
 const std::vector<TPanelViewEntry>& PanelViews() {
   static const std::vector<TPanelViewEntry> table = {
-      ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
-      ViewOf<TLensControlpanel, TLensView>(),
-      ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
-      ViewOf<TPlaneMirrorCP, TPlaneMirrorView>(),
-      ViewOf<TRefractionCP, TRefractionView>(),
-      ViewOf<TCurvedMirrorCP, TCurvedMirrorView>(),
-      ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
-      ViewOf<TIntensityToolFrame, TIntensityView>(),
-      ViewOf<TBaseCPFrame, TToolPanelView>(),
+      ViewOf<TGeneralExciterCP, TGeneralExciterView>(),   ViewOf<TLensControlpanel, TLensView>(),
+      ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(), ViewOf<TPlaneMirrorCP, TPlaneMirrorView>(),
+      ViewOf<TRefractionCP, TRefractionView>(),           ViewOf<TCurvedMirrorCP, TCurvedMirrorView>(),
+      ViewOf<TSimpleMessageCP, TSimpleMessageView>(),     ViewOf<TIntensityToolFrame, TIntensityView>(),
+      ViewOf<TPointLoggerCP, TPointLoggerView>(),         ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;
 }

@@ -32,26 +32,31 @@ void TToolPanelView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), kPanelBackground);
   const TFastDIB& picture = model_.BoxPicture();
-  PaintDib(painter, QRect(0, 0, picture.Width(), picture.Height()), picture);
+  PaintDib(painter, QRect(boxLeft_, 0, picture.Width(), picture.Height()), picture);
+}
+
+void TToolPanelView::SetBoxLeft(int left) {
+  boxLeft_ = left;
+  model_.SetBoxSize(width() - boxLeft_, height());
 }
 
 void TToolPanelView::resizeEvent(QResizeEvent*) {
-  model_.SetBoxSize(width(), height());
+  model_.SetBoxSize(width() - boxLeft_, height());
 }
 
 void TToolPanelView::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = InBox(event->position().toPoint());
   model_.BoxMouseDown(p.x(), p.y());
   update();
 }
 
 void TToolPanelView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = InBox(event->position().toPoint());
   model_.BoxMouseMove(p.x(), p.y());
 }
 
 void TToolPanelView::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = InBox(event->position().toPoint());
   model_.BoxMouseUp(p.x(), p.y());
   update();
 }
@@ -62,7 +67,7 @@ void TToolPanelView::leaveEvent(QEvent*) {
 
 void TToolPanelView::mouseDoubleClickEvent(QMouseEvent*) {
   const TPoint last = model_.LastMouse();
-  PopupMenu1Popup(mapToGlobal(QPoint(last.x, last.y)));
+  PopupMenu1Popup(mapToGlobal(QPoint(last.x + boxLeft_, last.y)));
 }
 
 void TToolPanelView::contextMenuEvent(QContextMenuEvent* event) {
@@ -95,13 +100,13 @@ void TToolPanelView::ChooseEntry(const TPanelMenuEntry& entry) {
       model_.PopupMenuClick(entry);
       break;
     case TPanelCommand::CopySnapshot:
-      QGuiApplication::clipboard()->setImage(DibToImage(model_.SnapshotPicture()));
+      QGuiApplication::clipboard()->setImage(DibToImage(model_.CommandPicture(entry)));
       break;
     case TPanelCommand::CopyData:
       QGuiApplication::clipboard()->setText(QtText(ToolDataCsv(model_.Tool())));
       break;
     case TPanelCommand::SaveSnapshot: {
-      const TFastDIB picture = model_.SnapshotPicture();
+      const TFastDIB picture = model_.CommandPicture(entry);
       const QString fileName =
           AskSaveFileName(this, rs::SnapshotDialogTitle, rs::SnapshotFilter, rs::SnapshotExtension);
       if (fileName.isEmpty()) break;

@@ -22,6 +22,9 @@ class TToolPanelView : public QWidget {
   void ChooseEntry(const TPanelMenuEntry& entry);
 
  protected:
+  // Widgets of a panel's own may sit left of the box; the box then starts at x = left.
+  void SetBoxLeft(int left);
+
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -34,7 +37,11 @@ class TToolPanelView : public QWidget {
  private:
   void ShowError(std::string_view what, const std::exception& error);
 
+  // A point of the widget in the box's coordinates.
+  QPoint InBox(const QPoint& p) const { return {p.x() - boxLeft_, p.y()}; }
+
   TBaseCPFrame& model_;  // owned by the window, outlives the view
+  int boxLeft_ = 0;
 };
 
 }  // namespace wavora

@@ -7,12 +7,41 @@ namespace wavora {
 namespace {
 
 constexpr std::array<const char*, kIconCount> kIconFiles = {
-    "clear_water", "freeze",       "drips",          "camera_copy", "camera_save",  "help",
-    "new_slide",   "delete_slide", "slideshow_menu", "experiment",  "snap_to_grid", "delete_object",
-    "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",  "lens_convex",  "lens_concave",
-    "mirror_quick", "mirror_accurate", "refraction_quick", "refraction_quick_left", "refraction_accurate",
-    "circular_quick", "circular_accurate", "parabolic_quick", "parabolic_accurate",
-    "ruler", "protractor", "cross_section", "intensity", "stopwatch",
+    "clear_water",
+    "freeze",
+    "drips",
+    "camera_copy",
+    "camera_save",
+    "help",
+    "new_slide",
+    "delete_slide",
+    "slideshow_menu",
+    "experiment",
+    "snap_to_grid",
+    "delete_object",
+    "arrow_up",
+    "arrow_down",
+    "tools_tab",
+    "slides_tab",
+    "lens_convex",
+    "lens_concave",
+    "mirror_quick",
+    "mirror_accurate",
+    "refraction_quick",
+    "refraction_quick_left",
+    "refraction_accurate",
+    "circular_quick",
+    "circular_accurate",
+    "parabolic_quick",
+    "parabolic_accurate",
+    "ruler",
+    "protractor",
+    "cross_section",
+    "intensity",
+    "stopwatch",
+    "paper_tape",
+    "level_meter",
+    "spectrometer",
 };
 
 // Pictures of the tool list's image indices.
@@ -20,8 +49,8 @@ constexpr struct {
   int imageIndex;
   TIcon icon;
 } kToolIcons[] = {
-    {1, TIcon::Ruler},     {2, TIcon::Protractor}, {3, TIcon::CrossSection},
-    {4, TIcon::Intensity}, {7, TIcon::Stopwatch},
+    {1, TIcon::Ruler},     {2, TIcon::Protractor}, {3, TIcon::CrossSection}, {4, TIcon::Intensity},
+    {7, TIcon::Stopwatch}, {5, TIcon::PaperTape},  {6, TIcon::LevelMeter},   {8, TIcon::Spectrometer},
 };
 
 }  // namespace

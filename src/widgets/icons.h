@@ -39,8 +39,11 @@ enum class TIcon {
   CrossSection,
   Intensity,
   Stopwatch,
+  PaperTape,
+  LevelMeter,
+  Spectrometer,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::Stopwatch) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::Spectrometer) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);

@@ -56,13 +56,14 @@ std::string Mutate(std::string text, std::mt19937& random) {
   return text;
 }
 
-// Panels for the tank's panel tools, as the window makes them, small enough to hold few samples.
-std::vector<std::unique_ptr<TControlPanelModel>> ToolPanels(const TWater& water) {
+// Panels for the tank's panel tools, as the window makes them, small enough to hold few samples, or
+// as small as a panel can be.
+std::vector<std::unique_ptr<TControlPanelModel>> ToolPanels(const TWater& water, int width, int height) {
   std::vector<std::unique_ptr<TControlPanelModel>> panels;
   for (int i = 0; i < water.GetChildCount(); ++i) {
     if (const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(water.GetChildren(i))) {
       panels.push_back(tool->CreateControlPanel());
-      if (auto* panel = dynamic_cast<TBaseCPFrame*>(panels.back().get())) panel->SetBoxSize(40, 20);
+      if (auto* panel = dynamic_cast<TBaseCPFrame*>(panels.back().get())) panel->SetBoxSize(width, height);
     }
   }
   return panels;
@@ -89,7 +90,7 @@ TEST(SlideshowRobustness, HostileValuesOpenAndRunWithoutHarm) {
     for (int i = 0; i < slideshow->SlideCount(); ++i) {
       const TRef<TWater> water = slideshow->GetWater(i);
       if (!water) continue;
-      const auto panels = ToolPanels(*water);
+      const auto panels = round % 2 ? ToolPanels(*water, 40, 20) : ToolPanels(*water, 1, 1);
       for (int frame = 0; frame < 3; ++frame) {
         loop.RunFrame(water.Get(), image, false);
         for (const auto& panel : panels) {

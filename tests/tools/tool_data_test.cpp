@@ -42,7 +42,8 @@ TEST(ToolData, OneCsvRowPerReadingNumberedInTheTanksOrder) {
 TEST(ToolData, ToolsAreOfferedInMenuOrderAndReadBackWithTheirSettings) {
   RegisterClasses();
   const std::vector<std::pair<std::string, int>> expected = {
-      {"TRuler", 1}, {"TProtractor", 2}, {"TTimerTool", 7}, {"TCrossSectionTool", 3}, {"TIntensityTool", 4}};
+      {"TRuler", 1},         {"TProtractor", 2},      {"TTimerTool", 7},      {"TCrossSectionTool", 3},
+      {"TIntensityTool", 4}, {"TPointLoggerTool", 5}, {"TLevelMeterTool", 6}, {"TSpectrumTool", 8}};
   ASSERT_GE(ToolCount(), int(expected.size()));
   // Settings a user can change, by class, as a file holds them.
   const std::map<std::string, std::vector<std::pair<std::string, std::string>>> settings = {
@@ -50,7 +51,10 @@ TEST(ToolData, ToolsAreOfferedInMenuOrderAndReadBackWithTheirSettings) {
       {"TProtractor", {{"Snap_to_Grid", "False"}, {"Y1Percent", "80"}}},
       {"TTimerTool", {{"AccumulatedTime", "4200"}, {"TurnedOff", "False"}}},
       {"TCrossSectionTool", {{"Gain", "8"}, {"Y2Percent", "60"}}},
-      {"TIntensityTool", {{"Gain", "2"}, {"IntensityMode", "1"}}}};
+      {"TIntensityTool", {{"Gain", "2"}, {"IntensityMode", "1"}}},
+      {"TPointLoggerTool", {{"Gain", "16"}, {"X1Percent", "40"}}},
+      {"TLevelMeterTool", {{"Mode", "2"}, {"Use_db", "False"}}},
+      {"TSpectrumTool", {{"Gain", "4"}, {"IntensityMode", "2"}, {"LinearWavelength", "True"}}}};
   for (size_t i = 0; i < expected.size(); ++i) {
     const TClassInfo* toolClass = ToolClass(int(i));
     ASSERT_TRUE(toolClass);

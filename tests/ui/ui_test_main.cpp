@@ -7,6 +7,7 @@ int RunBlockLensWindowTests(int argc, char** argv);
 int RunLineAndMirrorMediaTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
+int RunPointLoggerViewTests(int argc, char** argv);
 int RunToolPanelImageTests(int argc, char** argv);
 }  // namespace wavora
 
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
   failed += wavora::RunBlockLensWindowTests(argc, argv);
   failed += wavora::RunLineAndMirrorMediaTests(argc, argv);
   failed += wavora::RunToolPanelImageTests(argc, argv);
+  failed += wavora::RunPointLoggerViewTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

@@ -28,7 +28,7 @@ class TIconsTest : public QObject {
   }
 
   void ToolsHaveTheirPicturesByImageIndex() {
-    for (const int imageIndex : {1, 2, 3, 4, 7})
+    for (const int imageIndex : {1, 2, 3, 4, 5, 6, 7, 8})
       QVERIFY(!ToolIcon(imageIndex).isNull());
     QVERIFY(ToolIcon(0).isNull());
   }

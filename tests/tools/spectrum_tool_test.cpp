@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "image/fast_dib.h"
+#include "point_tool_rig.h"
+#include "tools/spectrum_cp.h"
+#include "tools/spectrum_tool.h"
+
+namespace wavora {
+namespace {
+
+using TSpectrumRig = TPointToolRig<TSpectrumTool, TSpectrumToolCP>;
+
+// The frequency of the largest column of the readings, in units.
+float PeakFrequency(const TSpectrumTool& tool) {
+  const std::vector<TToolReading> readings = tool.Readings();
+  const auto peak =
+      std::max_element(readings.begin(), readings.end(),
+                       [](const TToolReading& a, const TToolReading& b) { return a.value < b.value; });
+  return peak == readings.end() ? 0.0f : *peak->x;
+}
+
+struct TSourceCase {
+  float wavelength;
+  float frequency;  // 0.7071 / (0.016 * wavelength)
+};
+
+class SpectrumOfAPointSource : public ::testing::TestWithParam<TSourceCase> {};
+
+TEST_P(SpectrumOfAPointSource, LargestColumnLiesAtTheSourceFrequency) {
+  TSpectrumRig rig(GetParam().wavelength);
+  rig.Steps(1000);
+  rig.Update();
+  const float column = 8.5f / 417;
+  EXPECT_NEAR(PeakFrequency(*rig.tool), GetParam().frequency, column);
+}
+
+INSTANTIATE_TEST_SUITE_P(Wavelengths, SpectrumOfAPointSource,
+                         ::testing::Values(TSourceCase{25, 1.77f}, TSourceCase{15, 2.95f}));
+
+TEST(Spectrum, WindowHasThreeCosineTermsWithoutAConstant) {
+  const TSpectrumTransform transform;
+  for (const auto& [i, w] : {std::pair{0, 0.51171f}, {250, 0.50699f}, {899, 0.45261f}})
+    EXPECT_NEAR(transform.Window(i), w, 1e-5f) << i;
+}
+
+TEST(Spectrum, StillTankIsBlackWithTheGraphOnTheBottomRow) {
+  TSpectrumRig rig;
+  rig.tool->Reset();
+  rig.tool->SetIntensityMode(0);
+  rig.Update();
+  EXPECT_EQ(rig.tool->LargestMagnitude(), 0);
+  const int H = rig.Image().Height();
+  for (const int x : {0, 100, 300}) {
+    EXPECT_EQ(rig.Image().Pixel(x, H / 2), RGB(0, 0, 0));
+    EXPECT_EQ(rig.Image().Pixel(x + 1, H - 2), RGB(200, 220, 225));
+  }
+}
+
+TEST(Spectrum, ShapedModesShowThreeBinPeaksAndRawShowsEveryBin) {
+  TSpectrumRig rig;
+  rig.Steps(1000);
+  for (const int mode : {0, 1, 2}) {
+    rig.tool->SetAnalysisMode(mode);
+    rig.Update();
+    const auto lit = std::count_if(rig.tool->Columns().begin(), rig.tool->Columns().end(),
+                                   [](float column) { return column > 0; });
+    if (mode == 2) {
+      EXPECT_GT(lit, 5) << "the raw spectrum is unshaped";
+    } else {
+      EXPECT_LE(lit, 4) << mode;  // three bins of one peak, over at most four columns
+    }
+  }
+}
+
+TEST(Spectrum, CursorReadsColumnsDividedBy3Point5UnlessFast) {
+  TSpectrumRig rig;
+  rig.Steps(1000);
+  for (const int mode : {0, 1, 2}) {
+    rig.tool->SetAnalysisMode(mode);
+    rig.Update();
+    const std::vector<TToolReading> readings = rig.tool->Readings();
+    const float divisor = mode == 0 ? 1.0f : 3.5f;
+    for (size_t x = 0; x < readings.size(); x += 50)
+      EXPECT_FLOAT_EQ(readings[x].value * divisor, rig.tool->Columns()[x]) << mode;
+  }
+}
+
+TEST(Spectrum, WavelengthAxisReadsPeriodsFrom75StepsDown) {
+  TSpectrumRig rig;
+  rig.tool->SetLinearWavelength(true);
+  rig.Steps(1000);
+  rig.Update();
+  const std::vector<TToolReading> readings = rig.tool->Readings();
+  EXPECT_EQ(readings.front().xUnit, "ms");
+  EXPECT_FLOAT_EQ(*readings.front().x, 75 * 16);
+  // The source's period: 25 / 0.7071 steps of 16 ms.
+  EXPECT_NEAR(PeakFrequency(*rig.tool), 25 / 0.7071 * 16, 2 * 70.0 / 417 * 16);
+}
+
+TEST(Spectrum, SettingsFromAFileAreKeptInTheirLists) {
+  TSpectrumTool tool;
+  for (const auto& [given, gain] : {std::pair{16, 16}, {3, 0}, {-1, 0}, {1 << 30, 0}}) {
+    tool.SetGain(given);
+    EXPECT_EQ(tool.GetGain(), gain) << given;
+  }
+  for (const auto& [given, mode] : {std::pair{2, 2}, {3, 1}, {-7, 1}}) {
+    tool.SetIntensityMode(given);
+    EXPECT_EQ(tool.GetIntensityMode(), mode) << given;
+  }
+}
+
+TEST(Spectrum, PanelsOfAnySizeDrawInsideTheirImage) {
+  for (const auto& [width, height] : {std::pair{1, 1}, {2, 1}, {1, 400}, {3, 3}, {2000, 5}}) {
+    TSpectrumRig rig(25, width, height);
+    rig.Steps(20);
+    rig.tool->SetCursor(true, float(width) + 5, 0.5f);
+    for (const int mode : {0, 2}) {
+      rig.tool->SetIntensityMode(mode);
+      rig.tool->SetLinearWavelength(mode == 2);
+      rig.Update();
+    }
+    EXPECT_EQ(rig.Image().Width(), width);
+  }
+}
+
+TEST(Spectrum, PopupChecksTheCurrentSettingsAndChoicesReachTheTool) {
+  TSpectrumRig rig;
+  for (const TPanelMenuEntry& entry : rig.panel->PopupMenu1Popup()) {
+    if (entry.name == "EqualspacedWavelength1" || entry.name == "x8Gain1" || entry.name == "RawSpectrum1" ||
+        entry.name == "ShowGraphonly1")
+      rig.panel->PopupMenuClick(entry);
+  }
+  EXPECT_TRUE(rig.tool->GetLinearWavelength());
+  EXPECT_EQ(rig.tool->GetGain(), 8);
+  EXPECT_EQ(rig.tool->AnalysisMode(), 2);
+  EXPECT_EQ(rig.tool->GetIntensityMode(), 2);
+  std::vector<std::string> checked;
+  for (const TPanelMenuEntry& entry : rig.panel->PopupMenu1Popup())
+    if (entry.checked) checked.push_back(entry.name);
+  EXPECT_EQ(checked, (std::vector<std::string>{"ShowGraphonly1", "RawSpectrum1", "EqualspacedWavelength1",
+                                               "x8Gain1"}));
+}
+
+}  // namespace
+}  // namespace wavora
