@@ -2,13 +2,19 @@
 
 #include <vector>
 
+#include "media/earth_cp.h"
+#include "media/fiber_control_panel.h"
+#include "media/slits_control_panel.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
+#include "ui/earth_view.h"
+#include "ui/fiber_view.h"
 #include "ui/general_exciter_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
+#include "ui/slits_view.h"
 #include "ui/tool_panel_view.h"
 
 namespace wavora {
@@ -34,6 +40,9 @@ const std::vector<TPanelViewEntry>& PanelViews() {
       ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
       ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
+      ViewOf<TSlitsControlPanel, TSlitsView>(),
+      ViewOf<TFiberControlPanel, TFiberView>(),
+      ViewOf<TEarthCP, TEarthView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;

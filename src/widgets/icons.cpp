@@ -10,6 +10,10 @@ constexpr std::array<const char*, kIconCount> kIconFiles = {
     "clear_water", "freeze",       "drips",          "camera_copy", "camera_save",  "help",
     "new_slide",   "delete_slide", "slideshow_menu", "experiment",  "snap_to_grid", "delete_object",
     "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",
+    "earth_reflection",
+    "earth_refraction",
+    "earth_p_waves",
+    "earth_s_waves",
 };
 
 }  // namespace

@@ -23,8 +23,12 @@ enum class TIcon {
   ArrowDown,
   ToolsTab,
   SlidesTab,
+  EarthReflection,
+  EarthRefraction,
+  EarthPWaves,
+  EarthSWaves,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::SlidesTab) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::EarthSWaves) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);
