@@ -11,11 +11,12 @@
 #include "model/stream.h"
 #include "sim/exciter.h"
 #include "sim/frame_loop.h"
+#include "sim/ri_map.h"
 
 namespace wavora {
 namespace {
 
-// A saved slideshow with a slide for every source shape.
+// A saved slideshow with a slide for every source shape and one for every medium class.
 std::string SeedSlideshow() {
   const TRef<TSlideshow> slideshow = MakeNode<TSlideshow>();
   slideshow->SetTankSize(60, 40);
@@ -23,6 +24,8 @@ std::string SeedSlideshow() {
     const TRef<TWater> water = AddNewSlide(*slideshow);
     SetPropertyFromText(*water->GetExciter(), "BeamType", std::to_string(shape), false);
   }
+  for (int i = 0; i < MapClassCount(); ++i)
+    AddNewSlide(*slideshow)->SetRIMapClass(*MapClass(i));
   TStream stream;
   slideshow->SaveToStream(stream, true, 0);
   return stream.Data();
