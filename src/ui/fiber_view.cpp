@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "media/fiber_control_panel.h"
+#include "ui/panel_style.h"
 #include "ui/refractive_index_view.h"
 #include "widgets/custom_track_bar.h"
 #include "widgets/qt_text.h"
@@ -13,16 +14,17 @@ TFiberView::TFiberView(TFiberControlPanel& model, QWidget* parent) : QWidget(par
   setObjectName(QStringLiteral("TFiberControlPanel"));
   setFixedSize(TFiberControlPanel::kWidth, TFiberControlPanel::kHeight);
 
+  constexpr int kTop = MediumPanelTop(TFiberControlPanel::kHeight);
   auto* caption = new QLabel(QtText(model_.Label1()), this);
   caption->setObjectName(QStringLiteral("Label1"));
-  caption->setGeometry(8, 6, 110, 20);
+  caption->setGeometry(8, kTop, 110, 20);
   QFont bold = caption->font();
   bold.setBold(true);
   caption->setFont(bold);
 
   WidthLabel = new QLabel(QtText(model_.WidthLabel()), this);
   WidthLabel->setObjectName(QStringLiteral("WidthLabel"));
-  WidthLabel->setGeometry(118, 6, 51, 20);
+  WidthLabel->setGeometry(118, kTop, 51, 20);
   WidthLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   WidthSlider = new TCustomTrackBar(this);
@@ -33,7 +35,7 @@ TFiberView::TFiberView(TFiberControlPanel& model, QWidget* parent) : QWidget(par
   WidthSlider->setPageStep(1);
   WidthSlider->SetFrequency(0);
   WidthSlider->SetPosition(model_.WidthSliderPosition());
-  WidthSlider->setGeometry(4, 30, 169, 28);
+  WidthSlider->setGeometry(4, kTop + 20, 169, 28);
   connect(WidthSlider, &TCustomTrackBar::Change, this, [this](int position) {
     model_.SetWidthSliderPosition(position);
     WidthLabel->setText(QtText(model_.WidthLabel()));
@@ -41,7 +43,7 @@ TFiberView::TFiberView(TFiberControlPanel& model, QWidget* parent) : QWidget(par
 
   auto* refractiveIndex = new TRefractiveIndexView(model_.RefractiveIndexCP1(), this);
   refractiveIndex->setObjectName(QStringLiteral("RefractiveIndexCP1"));
-  refractiveIndex->move(0, height() - refractiveIndex->height());
+  refractiveIndex->move(0, kTop + kMediumPanelHolderHeight - refractiveIndex->height());
 }
 
 }  // namespace wavora
