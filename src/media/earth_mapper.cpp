@@ -6,7 +6,6 @@
 #include "media/earth_cp.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
-#include "sim/water.h"
 
 namespace wavora {
 
@@ -61,40 +60,31 @@ void SetLayer(TWaterCell& cell, double rho, bool sWaves) {
 
 const TClassInfo& TEarthRIMapper::StaticClassInfo() {
   using T = TEarthRIMapper;
-  static const TClassInfo info = TClassBuilder<T>("TEarthRIMapper", &TBaseRIMap::StaticClassInfo())
+  static const TClassInfo info = TClassBuilder<T>("TEarthRIMapper", &TModeRIMapper::StaticClassInfo())
                                      .Texts(std::string(rs::TheEarth), std::string(rs::TheEarthDescription))
-                                     .Integer("Mode", &T::GetMode, &T::SetMode, 0)
                                      .Build();
   return info;
 }
 
-void TEarthRIMapper::SetMode(int32_t value) {
-  mode_ = value;
-  MapToWater();
-}
-
-void TEarthRIMapper::MapToWater() {
-  if (!Grid() || W() == 0 || H() == 0) return;
-  TBaseRIMap::MapToWater();
-  switch (mode_) {
+void TEarthRIMapper::MapScene(TWaterGrid& grid) {
+  switch (GetMode()) {
     case Reflection:
     case Refraction:
-      MapAtmosphere(*Grid());
+      MapAtmosphere(grid);
       break;
     case PWaves:
     case SWaves:
-      MapInterior(*Grid());
+      MapInterior(grid);
       break;
     default:
       break;
   }
-  SuggestSource();
 }
 
 void TEarthRIMapper::MapAtmosphere(TWaterGrid& grid) {
   const TAtmosphere earth(W(), H());
-  const double ground = mode_ == Reflection ? 0.3 : 0.25;
-  const double top = mode_ == Reflection ? 0.3 : 0.4;
+  const double ground = GetMode() == Reflection ? 0.3 : 0.25;
+  const double top = GetMode() == Reflection ? 0.3 : 0.4;
   const double gradient = (top - ground) / earth.thickness;
   const double r = earth.radius;
   for (int32_t x = 0; x < W(); ++x) {
@@ -122,7 +112,7 @@ void TEarthRIMapper::MapAtmosphere(TWaterGrid& grid) {
 
 void TEarthRIMapper::MapInterior(TWaterGrid& grid) {
   const TInterior earth(W(), H());
-  const bool sWaves = mode_ == SWaves;
+  const bool sWaves = GetMode() == SWaves;
   for (int32_t x = 0; x < W(); ++x) {
     TWaterCell* column = grid.Column(x);
     const double dx = x - earth.centreX;
@@ -139,33 +129,25 @@ void TEarthRIMapper::MapInterior(TWaterGrid& grid) {
   }
 }
 
-void TEarthRIMapper::SuggestSource() {
-  TWater* tank = Tank();
-  if (!tank) return;
-  int32_t type = -1, row = 0, x = 0, y = 0;
-  if (mode_ == Reflection || mode_ == Refraction) {
+TModeRIMapper::TSourceSuggestion TEarthRIMapper::Suggestion() const {
+  const int32_t mode = GetMode();
+  if (mode == Reflection || mode == Refraction) {
     // A beam across the middle of the atmosphere.
     const TAtmosphere earth(W(), H());
-    type = 1;
-    row = y = RoundHalfEven(earth.radius + earth.thickness / 2);
-    x = earth.centreX;
-  } else if (mode_ == PWaves || mode_ == SWaves) {
+    const int32_t middle = RoundHalfEven(earth.radius + earth.thickness / 2);
+    return {1, middle, earth.centreX, middle};
+  }
+  if (mode == PWaves || mode == SWaves) {
     // A point source on top of the Earth.
     const TInterior earth(W(), H());
-    type = 0;
-    row = H() / 2;
-    x = RoundHalfEven(earth.centreX);
-    y = RoundHalfEven(earth.centreY + earth.radius);
+    return {0, H() / 2, RoundHalfEven(earth.centreX), RoundHalfEven(earth.centreY + earth.radius)};
   }
-  tank->SuggestedBeamType = type;
-  tank->SuggestedBeamRow = row;
-  tank->SuggestedSourceX = x;
-  tank->SuggestedSourceY = y;
+  return {};
 }
 
 std::unique_ptr<TControlPanelModel> TEarthRIMapper::CreateControlPanel() {
   auto panel = std::make_unique<TEarthCP>();
-  panel->Bind(this, mode_);
+  panel->Bind(this, GetMode());
   return panel;
 }
 

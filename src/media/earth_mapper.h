@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "sim/ri_map.h"
+#include "media/mode_ri_mapper.h"
 
 namespace wavora {
 
@@ -11,27 +11,23 @@ namespace wavora {
 // them back by reflection, or one growing faster with height that bends them back by refraction), or
 // earthquake waves inside the Earth (P-waves and S-waves through inner core, outer core, mantle and
 // crust). Each pass also tells the tank where the source should stand for the scene.
-class TEarthRIMapper : public TBaseRIMap {
+class TEarthRIMapper : public TModeRIMapper {
  public:
   enum TMode : int32_t { Reflection, Refraction, Mirages, PWaves, SWaves };
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  void MapToWater() override;
+  // A mode outside 0 ... 4 shows the open tank, as mode 2 does.
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
 
-  // Any value is kept; one outside 0 ... 4 shows the open tank, as mode 2 does. Setting remaps even
-  // when the value is unchanged.
-  int32_t GetMode() const { return mode_; }
-  void SetMode(int32_t value);
+ protected:
+  void MapScene(TWaterGrid& grid) override;
+  TSourceSuggestion Suggestion() const override;
 
  private:
   void MapAtmosphere(TWaterGrid& grid);
   void MapInterior(TWaterGrid& grid);
-  void SuggestSource();
-
-  int32_t mode_ = 0;
 };
 
 }  // namespace wavora
