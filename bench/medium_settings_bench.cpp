@@ -4,6 +4,7 @@
 
 #include "media/earth_mapper.h"
 #include "media/slits_mapper.h"
+#include "media/tsunami_mapper.h"
 #include "media/waveguide_mapper.h"
 #include "model/property_text.h"
 #include "sim/water.h"
@@ -39,6 +40,9 @@ const bool kRegistered = [] {
       {&TEarthRIMapper::StaticClassInfo(), "Mode", "1"},
       {&TEarthRIMapper::StaticClassInfo(), "Mode", "3"},
       {&TEarthRIMapper::StaticClassInfo(), "Mode", "4"},
+      {&TTsunamiRIMapper::StaticClassInfo(), "Mode", "0"},
+      {&TTsunamiRIMapper::StaticClassInfo(), "Mode", "1"},
+      {&TTsunamiRIMapper::StaticClassInfo(), "Mode", "2"},
   };
   for (const auto& s : settings) {
     const std::string name =

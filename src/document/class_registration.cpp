@@ -3,6 +3,7 @@
 #include "document/water_collection.h"
 #include "media/earth_mapper.h"
 #include "media/slits_mapper.h"
+#include "media/tsunami_mapper.h"
 #include "media/waveguide_mapper.h"
 #include "model/node_registry.h"
 #include "sim/general_exciter.h"
@@ -18,6 +19,7 @@ void RegisterClasses() {
     RegisterMapClass(TSlitsRIMapper::StaticClassInfo());
     RegisterMapClass(TSimpleWaveGuideRIMapper::StaticClassInfo());
     RegisterMapClass(TEarthRIMapper::StaticClassInfo());
+    RegisterMapClass(TTsunamiRIMapper::StaticClassInfo());
     RegisterExciterClass(TGeneralExciter::StaticClassInfo());
 
     for (const TClassInfo* nodeClass : {&TWater::StaticClassInfo(), &TSlideshow::StaticClassInfo(),
@@ -27,6 +29,7 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TSimpleWaveGuideRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TSlitsRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TEarthRIMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TTsunamiRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TGeneralExciter::StaticClassInfo());
     return true;
   }();

@@ -114,7 +114,7 @@ inline constexpr std::string_view DopplerResetHint = "Start the moving source ag
 inline constexpr std::string_view HarmonicsHint = "Let the moving source sound with harmonics";
 inline constexpr std::string_view FrequencyToggleHint = "Set the frequency instead of the wavelength";
 
-// Fibre, slits and the Earth, and their panels
+// Fibre, slits, the Earth and tsunami, and their panels
 inline constexpr std::string_view FibreOptic = "Fibre optic";
 inline constexpr std::string_view FibreOpticDescription =
     "Waveguide eg fibreoptic cable. Try changing the amount of curvature and refractive index.";
@@ -137,6 +137,11 @@ inline constexpr std::string_view Mirages = "Mirages";
 inline constexpr std::string_view Earthquakes = "Earthquakes";
 inline constexpr std::string_view PWaves = "P-Waves";
 inline constexpr std::string_view SWaves = "S-Waves";
+inline constexpr std::string_view Tsunami = "Tsunami";
+inline constexpr std::string_view TsunamiDescription = "Tsunami are waves in the ocean caused by earthquakes. ";
+inline constexpr std::string_view IndianOcean = "Indian Ocean";
+inline constexpr std::string_view Atlantic = "Atlantic";
+inline constexpr std::string_view Beach = "Beach";
 
 }  // namespace rs
 

@@ -5,6 +5,7 @@
 #include "media/earth_cp.h"
 #include "media/fiber_control_panel.h"
 #include "media/slits_control_panel.h"
+#include "media/tsunami_cp.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
@@ -15,6 +16,7 @@
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/slits_view.h"
+#include "ui/tsunami_view.h"
 #include "ui/tool_panel_view.h"
 
 namespace wavora {
@@ -43,6 +45,7 @@ const std::vector<TPanelViewEntry>& PanelViews() {
       ViewOf<TSlitsControlPanel, TSlitsView>(),
       ViewOf<TFiberControlPanel, TFiberView>(),
       ViewOf<TEarthCP, TEarthView>(),
+      ViewOf<TTsunamiCP, TTsunamiView>(),
       ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;

@@ -14,6 +14,8 @@ constexpr std::array<const char*, kIconCount> kIconFiles = {
     "earth_refraction",
     "earth_p_waves",
     "earth_s_waves",
+    "tsunami_indian_ocean",
+    "tsunami_atlantic",
 };
 
 }  // namespace

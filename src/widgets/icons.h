@@ -27,8 +27,10 @@ enum class TIcon {
   EarthRefraction,
   EarthPWaves,
   EarthSWaves,
+  TsunamiIndianOcean,
+  TsunamiAtlantic,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::EarthSWaves) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::TsunamiAtlantic) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);
