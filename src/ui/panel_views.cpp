@@ -16,8 +16,8 @@
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/slits_view.h"
-#include "ui/tsunami_view.h"
 #include "ui/tool_panel_view.h"
+#include "ui/tsunami_view.h"
 
 namespace wavora {
 
