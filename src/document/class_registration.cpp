@@ -1,7 +1,13 @@
 #include "document/class_registration.h"
 
 #include "document/water_collection.h"
+#include "media/barrier_mapper.h"
+#include "media/block_mapper.h"
+#include "media/curved_mirror.h"
 #include "media/earth_mapper.h"
+#include "media/lens_mapper.h"
+#include "media/plane_mirror.h"
+#include "media/refraction_mapper.h"
 #include "media/slits_mapper.h"
 #include "media/tsunami_mapper.h"
 #include "media/waveguide_mapper.h"
@@ -15,19 +21,33 @@ namespace wavora {
 
 void RegisterClasses() {
   static const bool registered = [] {
+    // The experiment menu's order.
     RegisterMapClass(TNoneRIMap::StaticClassInfo());
+    RegisterMapClass(TBlockRIMapper::StaticClassInfo());
+    RegisterMapClass(TRefractionMapper::StaticClassInfo());
+    RegisterMapClass(TPlaneMirror::StaticClassInfo());
+    RegisterMapClass(TLensMapper::StaticClassInfo());
+    RegisterMapClass(TCurvedMirror::StaticClassInfo());
+    RegisterMapClass(TBarrierMapper::StaticClassInfo());
     RegisterMapClass(TSlitsRIMapper::StaticClassInfo());
     RegisterMapClass(TSimpleWaveGuideRIMapper::StaticClassInfo());
     RegisterMapClass(TEarthRIMapper::StaticClassInfo());
     RegisterMapClass(TTsunamiRIMapper::StaticClassInfo());
     RegisterExciterClass(TGeneralExciter::StaticClassInfo());
 
-    for (const TClassInfo* nodeClass : {&TWater::StaticClassInfo(), &TSlideshow::StaticClassInfo(),
-                                        &TMapHolder::StaticClassInfo(), &TNoneRIMap::StaticClassInfo()}) {
-      NodeRegistry().RegisterNode(nodeClass);
-    }
+    // Every class a file may name, in the order files have always been read with.
+    NodeRegistry().RegisterNode(&TWater::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TSlideshow::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TMapHolder::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TNoneRIMap::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TBlockRIMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TPlaneMirror::StaticClassInfo());
     NodeRegistry().RegisterNode(&TSimpleWaveGuideRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TSlitsRIMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TRefractionMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TLensMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TCurvedMirror::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TBarrierMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TEarthRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TTsunamiRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TGeneralExciter::StaticClassInfo());

@@ -1,29 +1,21 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
-#include "image/colour.h"
 #include "media/mode_buttons_cp.h"
 
 namespace wavora {
 
-// The Earth's panel: "Atmosphere" over the reflection and refraction buttons, "Earthquakes" over the
-// P-wave and S-wave buttons; the mirage button (mode 2) is hidden.
+class TEarthRIMapper;
+
+// The Earth's panel: under "Atmosphere" reflection (Type0, tag 0) and refraction (Type1, tag 1), under
+// "Earthquakes" P-waves (Type3, tag 3) and S-waves (Type4, tag 4); each sets Mode. The mirage button
+// (Type2, tag 2) is hidden; any other mode presses Type0.
 class TEarthCP : public TModeButtonsCP {
  public:
-  static constexpr int32_t kWidth = 177;
   static constexpr int32_t kHeight = 165;
-  static constexpr TColour kBackground = RGB(247, 247, 247);
 
-  TEarthCP();
-
-  const std::string& Label1() const { return label1_; }
-  const std::string& Label4() const { return label4_; }
-
- private:
-  std::string label1_;
-  std::string label4_;
+  explicit TEarthCP(TEarthRIMapper& mapper);
 };
 
 }  // namespace wavora

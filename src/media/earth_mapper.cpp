@@ -146,9 +146,7 @@ TModeRIMapper::TSourceSuggestion TEarthRIMapper::Suggestion() const {
 }
 
 std::unique_ptr<TControlPanelModel> TEarthRIMapper::CreateControlPanel() {
-  auto panel = std::make_unique<TEarthCP>();
-  panel->Bind(this, GetMode());
-  return panel;
+  return std::make_unique<TEarthCP>(*this);
 }
 
 }  // namespace wavora

@@ -3,21 +3,19 @@
 #include <algorithm>
 
 #include "model/property_text.h"
-#include "sim/scene_object.h"
 
 namespace wavora {
 
-void TModeButtonsCP::Bind(TBaseWaterObject* object, int32_t mode) {
-  object_ = object;
-  if (buttons_.empty()) return;
-  const bool carried = std::any_of(buttons_.begin(), buttons_.end(),
-                                   [mode](const TButton& button) { return button.tag == mode; });
-  downTag_ = carried ? mode : buttons_.front().tag;
+TModeButtonsCP::TModeButtonsCP(TBasicXMLNode& object, std::string propertyName, int32_t currentValue,
+                               std::vector<int32_t> tags, int32_t fallbackTag)
+    : object_(object),
+      propertyName_(std::move(propertyName)),
+      downTag_(std::find(tags.begin(), tags.end(), currentValue) != tags.end() ? currentValue : fallbackTag) {
 }
 
-void TModeButtonsCP::Type0Click(int32_t tag) {
+void TModeButtonsCP::TypeClick(int32_t tag) {
   downTag_ = tag;
-  if (object_) SetPropertyFromText(*object_, "Mode", std::to_string(tag), false);
+  SetPropertyFromText(object_, propertyName_, std::to_string(tag), false);
 }
 
 }  // namespace wavora

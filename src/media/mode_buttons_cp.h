@@ -8,36 +8,31 @@
 
 namespace wavora {
 
-class TBaseWaterObject;
+class TBasicXMLNode;
 
-// A panel of two-state picture buttons in one group, each carrying a mode as its tag: a click sets
-// the object's published Mode to the tag by name (so it is recorded like any edit); opening presses
-// the button of the object's mode, or the first button for a mode no button carries.
+// A panel of two-state picture buttons in one group, each standing for one value (its tag) of an
+// integer property of the panel's object. A click sets the property by name, so the edit is recorded
+// like any other; on opening, the button of the current value is down.
 class TModeButtonsCP : public TControlPanelModel {
  public:
-  struct TButton {
-    std::string name;     // component name, such as "Type0"
-    int32_t tag;          // the mode it selects
-    std::string caption;  // from the string table
-    bool visible;
-  };
+  static constexpr int32_t kWidth = 177;
 
-  explicit TModeButtonsCP(std::vector<TButton> buttons) : buttons_(std::move(buttons)) {}
-
-  // Binds the panel to an object (not owned; none unbinds) and presses the button of its mode.
-  void Bind(TBaseWaterObject* object, int32_t mode);
-  TBaseWaterObject* Object() const { return object_; }
-
-  const std::vector<TButton>& Buttons() const { return buttons_; }
-  // The tag of the pressed button.
+  // The object edited, not owned.
+  TBasicXMLNode& Object() const { return object_; }
+  // The tag of the button that is down.
   int32_t DownTag() const { return downTag_; }
-  // Type0Click, shared by every button of the group.
-  void Type0Click(int32_t tag);
+  // A click on the button of this tag (the panels' Type0Click / Type1Click).
+  void TypeClick(int32_t tag);
+
+ protected:
+  // Presses the button whose tag is currentValue, the fallback's when no button has that tag.
+  TModeButtonsCP(TBasicXMLNode& object, std::string propertyName, int32_t currentValue,
+                 std::vector<int32_t> tags, int32_t fallbackTag);
 
  private:
-  std::vector<TButton> buttons_;
-  TBaseWaterObject* object_ = nullptr;
-  int32_t downTag_ = 0;
+  TBasicXMLNode& object_;
+  std::string propertyName_;
+  int32_t downTag_;
 };
 
 }  // namespace wavora

@@ -2,19 +2,19 @@
 
 #include <cstdint>
 
-#include "image/colour.h"
 #include "media/mode_buttons_cp.h"
 
 namespace wavora {
 
-// The tsunami's panel: the Indian Ocean and Atlantic buttons; the beach button (mode 2) is hidden.
+class TTsunamiRIMapper;
+
+// The tsunami's panel: the Indian Ocean (Type1, tag 0) and the Atlantic (Type2, tag 1); each sets
+// Mode. The beach button (Type0, tag 2) is hidden; any other mode presses Type1.
 class TTsunamiCP : public TModeButtonsCP {
  public:
-  static constexpr int32_t kWidth = 177;
   static constexpr int32_t kHeight = 179;
-  static constexpr TColour kBackground = RGB(247, 247, 247);
 
-  TTsunamiCP();
+  explicit TTsunamiCP(TTsunamiRIMapper& mapper);
 };
 
 }  // namespace wavora

@@ -106,9 +106,7 @@ TModeRIMapper::TSourceSuggestion TTsunamiRIMapper::Suggestion() const {
 }
 
 std::unique_ptr<TControlPanelModel> TTsunamiRIMapper::CreateControlPanel() {
-  auto panel = std::make_unique<TTsunamiCP>();
-  panel->Bind(this, GetMode());
-  return panel;
+  return std::make_unique<TTsunamiCP>(*this);
 }
 
 }  // namespace wavora

@@ -1,10 +1,15 @@
 #include "model/node_files.h"
 
+#include "model/file_encoding.h"
 #include "model/stream.h"
 
 namespace wavora {
 
 namespace {
+
+TStream FileStream(const std::string& fileName) {
+  return TStream(DecodeFileText(ReadFileText(fileName)));
+}
 
 iXMLNode FirstDetachedChild(TStream& stream, bool skipUnknowns) {
   const iXMLNode root = MakeNode<TXMLNode>();
@@ -21,26 +26,26 @@ iXMLNode FirstDetachedChild(TStream& stream, bool skipUnknowns) {
 }
 
 iXMLNode ReadNodeFromFileText(const std::string& fileName, bool skipUnknowns) {
-  TStream stream(ReadFileText(fileName));
+  TStream stream = FileStream(fileName);
   return FirstDetachedChild(stream, skipUnknowns);
 }
 
 }  // namespace
 
 void LoadFromFile(TBasicXMLNode& node, const std::string& fileName) {
-  TStream stream(ReadFileText(fileName));
+  TStream stream = FileStream(fileName);
   node.LoadFromStream(stream);
 }
 
 void LoadFromFileSkipUnknowns(TBasicXMLNode& node, const std::string& fileName) {
-  TStream stream(ReadFileText(fileName));
+  TStream stream = FileStream(fileName);
   node.LoadFromStreamSkipUnknows(stream);
 }
 
 void SaveToFile(const TBasicXMLNode& node, const std::string& fileName) {
   TStream stream;
   node.SaveToStream(stream, true, 0);
-  WriteFileText(fileName, stream.Data());
+  WriteFileText(fileName, EncodeFileText(stream.Data()));
 }
 
 iXMLNode ReadNodeFromFile(const std::string& fileName) {

@@ -9,7 +9,8 @@ namespace wavora {
 
 class TStream;
 
-// Whole-file reading and writing of nodes, through the file text helpers.
+// Whole-file reading and writing of nodes, through the file text helpers. File bytes are Windows-1252
+// or UTF-8 (see file_encoding.h); the nodes always see UTF-8.
 void LoadFromFile(TBasicXMLNode& node, const std::string& fileName);
 void LoadFromFileSkipUnknowns(TBasicXMLNode& node, const std::string& fileName);
 void SaveToFile(const TBasicXMLNode& node, const std::string& fileName);

@@ -60,10 +60,14 @@ class TBodyReader {
 
   void Read() {
     while (true) {
-      if (stream_.Size() == 0 || stream_.Position() >= stream_.Size() - 1) return;
+      // A last single character is passed over, as it always was, unless it begins a tag cut off.
+      char last = 0;
+      if (stream_.Position() + 1 >= stream_.Size() && !(stream_.PeekChar(last) && last == '<')) {
+        return EndOfText();
+      }
       char c;
       do {
-        if (!stream_.ReadChar(c)) return;
+        if (!stream_.ReadChar(c)) return EndOfText();
       } while (IsLayout(c));
       if (c != '<') {
         throw TXMLNodeParsingError("Tag start not found. Illegal character " + CharacterText(c) +
@@ -75,7 +79,7 @@ class TBodyReader {
         continue;
       }
       if (c == '/') {
-        SkipMarkup(false);
+        if (!SkipMarkup(false)) EndOfText();
         return;
       }
       if (!IsLetter(c) && c != '_') {
@@ -102,9 +106,18 @@ class TBodyReader {
  private:
   std::string Position() const { return std::to_string(stream_.Position()); }
 
+  // The text may end only where a whole text is read; an element whose start tag was read must meet
+  // its end tag, or a file cut off between two elements would open with slides and objects missing.
+  void EndOfText() const {
+    if (progress.depth > 1) {
+      throw TXMLNodeParsingError("End of stream reached before end tag: </" + node_.ClassInfo().ClassName() +
+                                 ">");
+    }
+  }
+
   // Markup after "<!" or "<?" and end tags: a comment "<!--" ends at the first ">" after two or more
-  // "-"; anything else ends at the first ">" outside a quoted run.
-  void SkipMarkup(bool mayBeComment) {
+  // "-"; anything else ends at the first ">" outside a quoted run. False when the text ends first.
+  bool SkipMarkup(bool mayBeComment) {
     char c;
     if (mayBeComment && stream_.PeekChar(c) && c == '-') {
       stream_.ReadChar(c);
@@ -112,10 +125,10 @@ class TBodyReader {
         stream_.ReadChar(c);
         int dashes = 0;
         while (stream_.ReadChar(c)) {
-          if (c == '>' && dashes >= 2) return;
+          if (c == '>' && dashes >= 2) return true;
           dashes = c == '-' ? dashes + 1 : 0;
         }
-        return;
+        return false;
       }
     }
     char quote = 0;
@@ -125,9 +138,10 @@ class TBodyReader {
       } else if (c == '"' || c == '\'') {
         quote = c;
       } else if (c == '>') {
-        return;
+        return true;
       }
     }
+    return false;
   }
 
   // Reads a tag name (its first character already read) and its attribute text, up to ">" or "/>".

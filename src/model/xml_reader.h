@@ -8,8 +8,9 @@ class TBasicXMLNode;
 class TStream;
 
 // Reads the body of a node whose start tag has been read (or a whole text, for a root that only
-// collects top-level elements) up to and including its end tag or the end of the stream: properties
-// given as elements, then child elements created through the node registry. With skipUnknowns,
+// collects top-level elements) up to and including its end tag: properties given as elements, then
+// child elements created through the node registry. Only a whole text may end without an end tag;
+// an element the text opened and never closed is a parsing error. With skipUnknowns,
 // elements of unregistered classes and attributes that name no property are passed over.
 // Raises TXMLNodeParsingError at the first fault; nodes created before it stay attached.
 void ReadNodeBody(TBasicXMLNode& node, TStream& stream, bool skipUnknowns);

@@ -1,5 +1,7 @@
 #include "model/xml_writer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "model/array_text.h"
@@ -44,6 +46,22 @@ bool LeftOut(const TClassInfo& info, size_t index, const TPropertyValue& value) 
   return !initial || *initial == value;
 }
 
+bool IsFinite(const TArrayValue& array) {
+  const auto finiteItem = [](const TArrayItem& item) {
+    return !std::holds_alternative<double>(item) || std::isfinite(std::get<double>(item));
+  };
+  return std::ranges::all_of(array.items, finiteItem) &&
+         std::ranges::all_of(array.groups, [](const TArrayValue& group) { return IsFinite(group); });
+}
+
+// The reader refuses "NAN" and "INF", so a file holding them would no longer open.
+bool IsFinite(const TPropertyValue& value) {
+  if (const float* single = std::get_if<float>(&value)) return std::isfinite(*single);
+  if (const double* number = std::get_if<double>(&value)) return std::isfinite(*number);
+  if (const TArrayValue* array = std::get_if<TArrayValue>(&value)) return IsFinite(*array);
+  return true;
+}
+
 bool BeginsWithXml(const std::string& name) {
   return name.size() >= 3 && SameText(name.substr(0, 3), "xml");
 }
@@ -65,6 +83,10 @@ void WriteNode(const TBasicXMLNode& node, TStream& stream, bool format, int inde
     if (LeftOut(info, i, value)) continue;
     if (BeginsWithXml(property.name)) {
       throw TXMLNodeError("Published param: " + property.name + " begins with \"XML\" which is not allowed.");
+    }
+    if (!IsFinite(value)) {
+      throw TXMLNodeError("Cannot save " + info.ClassName() + "." + property.name +
+                          ": its value is not a finite number.");
     }
     if (property.kind == TPropertyKind::DynArray) {
       elements += line(propertyIndent, "<" + property.name + ">");

@@ -80,6 +80,20 @@ bool TBaseControl::Inside(TPoint p, int32_t margin) const {
   return p.x >= margin && p.x <= W() - 1 - margin && p.y >= margin && p.y <= H() - 1 - margin;
 }
 
+float TBaseControl::PercentOf(int32_t cell, float stored, int32_t n) {
+  return n > 11 ? PercentFromCell(cell, n) : stored;
+}
+
+void TBaseControl::DetachGrid() {
+  x1Percent_ = GetX1Percent();
+  x2Percent_ = GetX2Percent();
+  x3Percent_ = GetX3Percent();
+  y1Percent_ = GetY1Percent();
+  y2Percent_ = GetY2Percent();
+  y3Percent_ = GetY3Percent();
+  TBaseWaterObject::DetachGrid();
+}
+
 void TBaseControl::SetPercent(float& stored, int32_t& cell, float value, int32_t n) {
   stored = value;
   const int32_t newCell = CellFromPercent(value, n);

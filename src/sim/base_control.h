@@ -32,13 +32,15 @@ class TBaseControl : public TBaseWaterObject {
   bool GetActiveTool() const { return activeTool_; }
   void SetActiveTool(bool value) { activeTool_ = value; }
 
-  // Percentage getters follow the current cells; setters store the percentage and move the cell.
-  float GetX1Percent() const { return PercentFromCell(X1, W()); }
-  float GetY1Percent() const { return PercentFromCell(Y1, H()); }
-  float GetX2Percent() const { return PercentFromCell(X2, W()); }
-  float GetY2Percent() const { return PercentFromCell(Y2, H()); }
-  float GetX3Percent() const { return PercentFromCell(X3, W()); }
-  float GetY3Percent() const { return PercentFromCell(Y3, H()); }
+  // Percentage getters follow the current cells while the object lies on a grid; off a grid (parked in
+  // a map holder, or read but not yet laid out) they give the stored percentages, so saving such an
+  // object keeps its place. Setters store the percentage and move the cell.
+  float GetX1Percent() const { return PercentOf(X1, x1Percent_, W()); }
+  float GetY1Percent() const { return PercentOf(Y1, y1Percent_, H()); }
+  float GetX2Percent() const { return PercentOf(X2, x2Percent_, W()); }
+  float GetY2Percent() const { return PercentOf(Y2, y2Percent_, H()); }
+  float GetX3Percent() const { return PercentOf(X3, x3Percent_, W()); }
+  float GetY3Percent() const { return PercentOf(Y3, y3Percent_, H()); }
   void SetX1Percent(float value) { SetPercent(x1Percent_, X1, value, W()); }
   virtual void SetY1Percent(float value) { SetPercent(y1Percent_, Y1, value, H()); }
   void SetX2Percent(float value) { SetPercent(x2Percent_, X2, value, W()); }
@@ -61,9 +63,13 @@ class TBaseControl : public TBaseWaterObject {
   virtual bool HitBody(int32_t x, int32_t y) const;
   virtual void Activate() { Select(false); }
   bool IsDragging() const { return heldH1_ || heldH2_ || heldH3_ || heldBody_; }
+  bool Handle3Held() const { return heldH3_; }
   bool HasHandles() const;
   // Whether the tank selects this object when it is added.
   virtual bool ActivatedWhenAdded() const { return true; }
+  // Keeps the percentages of the present cells before the grid goes, so the object comes back where
+  // it was.
+  void DetachGrid() override;
 
   // Cell of a percentage along a side of n cells: round((n - 11) * p / 100 + 5), so 0 % is cell 5 and
   // 100 % is cell n - 6. Kept inside the side, so no file value can place a handle off the grid.
@@ -92,6 +98,8 @@ class TBaseControl : public TBaseWaterObject {
 
  private:
   void SetPercent(float& stored, int32_t& cell, float value, int32_t n);
+  // The percentage of the cell on a side of n cells, or the stored one where n cells give none.
+  static float PercentOf(int32_t cell, float stored, int32_t n);
   void MoveBody(int32_t dx, int32_t dy);
 
   bool snapToGrid_ = true;

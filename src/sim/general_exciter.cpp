@@ -24,19 +24,23 @@ float Finite(float value, float fallback) {
   return std::isfinite(value) ? value : fallback;
 }
 
-// phase + increment brought back into [0, 2pi] by whole turns. One subtraction is exact for values
-// below 4pi and covers every ordinary step; fmod takes absurd phases or increments from a file back in
-// one go instead of looping for ever, and keeps a phase driven downwards by a negative Detune from
-// growing past what a single can hold.
+// Phases from a file beyond this are first reduced in one go: the turn-by-turn wrap below would take
+// for ever on them, and a single that large has lost the fraction that makes the wave.
+constexpr double kPhaseLimit = kTwoPi * 1024;
+
+// One oscillator step. The phase is a single: the sum is stored, then 2 pi is taken off the stored
+// value while it lies above 2 pi, each difference stored again. These roundings shape the emitted
+// wave, so wrapping the unrounded sum instead would let the wave drift in its last bits.
 float Advance(float phase, double increment) {
-  double p = static_cast<double>(phase) + increment;
-  if (p > kTwoPi) {
-    p -= kTwoPi;
-    if (p > kTwoPi) p = std::fmod(p, kTwoPi);
-  } else if (p < 0) {
-    p = std::fmod(p, kTwoPi) + kTwoPi;
+  double sum = static_cast<double>(phase) + increment;
+  if (std::fabs(sum) > kPhaseLimit) {
+    sum = std::fmod(sum, kTwoPi);
+    if (sum < 0) sum += kTwoPi;
   }
-  return static_cast<float>(p);
+  float p = static_cast<float>(sum);
+  while (p > kTwoPi)
+    p = static_cast<float>(p - kTwoPi);
+  return p;
 }
 
 bool IsInterior(const TWaterGrid& grid, int32_t x, int32_t y) {
@@ -95,9 +99,10 @@ void TGeneralExciter::GeometryChanged() {
   TBaseExciter::GeometryChanged();
   beamColumn_ = RoundHalfEven(static_cast<double>(W()) * 10 * 0.01);
   X3 = beamColumn_;
-  // A moving source laid out again (after loading or a resize) starts on its target rather than at a
-  // position left over from another grid.
-  if (beamType_ == kDoppler) PlaceDopplerOnTarget();
+  // A moving source laid out anew (opened, pasted, resized) starts again where the panel's restart
+  // puts it and travels towards its target, so a saved lesson replays; a position left over from
+  // another grid would mean nothing on this one.
+  if (beamType_ == kDoppler) StartDopplerFromTheLeft();
   SetSourceRow(Y1);
 }
 
@@ -188,28 +193,27 @@ std::string TGeneralExciter::SourceName() const {
 
 void TGeneralExciter::Apply() {
   if (on_ || rampingDown_) {
-    // Envelope gain: a Gaussian shoulder over the ramp, 1 while running.
+    // Envelope gain: a Gaussian shoulder over the ramp, 1 while running. The envelope is a single, and
+    // the ramp's end is judged on the stored value.
     double gain = 1;
     if (rampingDown_) {
-      double e = static_cast<double>(envelope_) - 1.0 / wavelength_;
-      if (e < 0) {
+      envelope_ = static_cast<float>(envelope_ - 1.0 / wavelength_);
+      if (envelope_ < 0) {
         rampingDown_ = false;
         on_ = false;
         oneShot_ = false;
-        e = 0;
+        envelope_ = 0;
       }
-      envelope_ = static_cast<float>(e);
       const double rest = 1.0 - envelope_;
       gain = std::exp(-rest * rest / 0.25);
     } else if (rampingUp_) {
-      double e = static_cast<double>(envelope_) + 0.5 / wavelength_;
+      envelope_ = static_cast<float>(envelope_ + 0.5 / wavelength_);
       pulseCountdown_ = 0;
-      if (e > 1) {
+      if (envelope_ > 1) {
         rampingUp_ = false;
         if (oneShot_) pulseCountdown_ = PulseLength();
-        e = 1;
+        envelope_ = 1;
       }
-      envelope_ = static_cast<float>(e);
       const double rest = 1.0 - envelope_;
       gain = std::exp(-0.5 * rest * rest / 0.25);
     }
@@ -288,9 +292,9 @@ void TGeneralExciter::MoveDopplerSource() {
   const float distance = static_cast<float>(std::sqrt(dx * dx + dy * dy));
   // A negative speed from a file leaves the source where it is.
   const float step = static_cast<float>(kWaveSpeed * std::max(dopplerSpeed_, 0.0f));
-  // Within one step of the target (or the snap distance) the source lands on it: a step longer than
-  // the remaining way would carry it past and back again for ever.
-  if (distance <= kDopplerSnap || distance <= step) {
+  // Near the target the source lands on it. A step that would carry it more than that distance past
+  // the target lands it there too: from there it would swing across the target and back for ever.
+  if (distance <= kDopplerSnap || static_cast<double>(step) - distance > kDopplerSnap) {
     dopplerX_ = static_cast<float>(X1);
     dopplerY_ = static_cast<float>(Y1);
     return;
@@ -325,11 +329,15 @@ void TGeneralExciter::PlaceDopplerOnTarget() {
   dopplerY_ = static_cast<float>(Y1);
 }
 
+void TGeneralExciter::StartDopplerFromTheLeft() {
+  dopplerX_ = static_cast<float>(CellFromPercent(5, W()));
+  dopplerY_ = static_cast<float>(Y1);
+}
+
 void TGeneralExciter::DopplerRestart() {
   SetX1Percent(95);
   SetY1Percent(50);
-  dopplerX_ = static_cast<float>(CellFromPercent(5, W()));
-  dopplerY_ = static_cast<float>(Y1);
+  StartDopplerFromTheLeft();
 }
 
 TPoint TGeneralExciter::InteriorCell(int32_t x, int32_t y) const {

@@ -98,6 +98,8 @@ class TGeneralExciter : public TBaseExciter {
 
  private:
   void PlaceDopplerOnTarget();
+  // The moving source at the cell of 5 % of the width, on its target's row.
+  void StartDopplerFromTheLeft();
   // Moves the tank's source suggestion, if any, into this source.
   void ApplySourceSuggestion();
   void SetSourceRow(int32_t row) const;

@@ -11,6 +11,10 @@ class TMapHolder : public TXMLNode {
  public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // A scene object parked here lets go of the tank's grid and keeps the percentages of the place it
+  // had, which is where it returns to.
+  int add(const iXMLNode& node) override;
 };
 
 }  // namespace wavora

@@ -52,6 +52,18 @@ inline constexpr std::string_view Water = "Water";
 inline constexpr std::string_view Glass = "Glass";
 inline constexpr std::string_view Diamond = "Diamond";
 
+// Line and curved mirror panels
+inline constexpr std::string_view Mirror = "Mirror";
+inline constexpr std::string_view Quick = "Quick";
+inline constexpr std::string_view Accurate = "Accurate";
+inline constexpr std::string_view CircularShape = "Circular Shape";
+inline constexpr std::string_view ParabolicShape = "Parabolic Shape";
+inline constexpr std::string_view QuickHint = "Turn it with one handle; it always faces the source";
+inline constexpr std::string_view QuickOtherSideHint = "Quick, with the slower medium on the other side";
+inline constexpr std::string_view AccurateHint = "Place both ends with their handles";
+inline constexpr std::string_view QuickMirrorHint = "Set the curve with one handle";
+inline constexpr std::string_view AccurateMirrorHint = "Place the focus and the middle of the mirror";
+
 // Hints
 inline constexpr std::string_view ClearTheWater = "Clear the water";
 inline constexpr std::string_view FreezeTheWater = "Freeze the water";
@@ -90,6 +102,17 @@ inline constexpr std::string_view NoSlideshowInFile = "File did not contain a sl
 inline constexpr std::string_view NewerVersionLoaded = "File is from a newer version but seems to have loaded without a problem";
 inline constexpr std::string_view ObjectsLost =
     "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been loaded.";
+
+// Block
+inline constexpr std::string_view Block = "Block";
+inline constexpr std::string_view BlockDescription = "Rectangular Block";
+
+// Lenses and their panel
+inline constexpr std::string_view Lenses = "Lenses";
+inline constexpr std::string_view LensesDescription =
+    "See how focal length and refractive index affect how waves focus and diverge.";
+inline constexpr std::string_view Convex = "Convex";
+inline constexpr std::string_view Concave = "Concave";
 
 // Wave source and its panel
 inline constexpr std::string_view WaveSource = "Wave Source";

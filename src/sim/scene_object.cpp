@@ -36,17 +36,29 @@ int TBaseWaterObject::add(const iXMLNode& node) {
   return index;
 }
 
+std::vector<TRef<TBaseWaterObject>> TBaseWaterObject::SceneChildren() const {
+  std::vector<TRef<TBaseWaterObject>> children;
+  for (int i = 0; i < GetChildCount(); ++i) {
+    if (auto* object = dynamic_cast<TBaseWaterObject*>(GetChildren(i).Get())) children.emplace_back(object);
+  }
+  return children;
+}
+
 void TBaseWaterObject::AttachGrid(const TWaterGridRef& grid, int32_t width, int32_t height) {
   grid_ = grid;
   W_ = width;
   H_ = height;
   GeometryChanged();
-  std::vector<iXMLNode> children;
-  for (int i = 0; i < GetChildCount(); ++i)
-    children.push_back(GetChildren(i));
-  for (const iXMLNode& child : children) {
-    if (auto* object = dynamic_cast<TBaseWaterObject*>(child.Get())) object->AttachGrid(grid, width, height);
-  }
+  for (const TRef<TBaseWaterObject>& child : SceneChildren())
+    child->AttachGrid(grid, width, height);
+}
+
+void TBaseWaterObject::DetachGrid() {
+  grid_.reset();
+  W_ = 0;
+  H_ = 0;
+  for (const TRef<TBaseWaterObject>& child : SceneChildren())
+    child->DetachGrid();
 }
 
 TWater* TBaseWaterObject::Tank() const {

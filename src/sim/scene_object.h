@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/node.h"
 #include "sim/control_panel_model.h"
@@ -31,6 +32,9 @@ class TBaseWaterObject : public TXMLNode {
   // Shares the grid, records its size, lays the object out again, then does the same for every scene
   // object below this one.
   void AttachGrid(const TWaterGridRef& grid, int32_t width, int32_t height);
+  // Lets go of the grid (0 x 0 from then on), for this object and every scene object below it: an
+  // object that waits outside a tank neither holds nor writes the tank's cells.
+  virtual void DetachGrid();
   const TWaterGridRef& Grid() const { return grid_; }
   int32_t W() const { return W_; }
   int32_t H() const { return H_; }
@@ -76,6 +80,9 @@ class TBaseWaterObject : public TXMLNode {
                              bool& held3, bool& heldBody);
 
  private:
+  // The scene objects directly below this one, taken before any of them is visited.
+  std::vector<TRef<TBaseWaterObject>> SceneChildren() const;
+
   int32_t uniqueID_ = 0;
   TWaterGridRef grid_;
   int32_t W_ = 0;

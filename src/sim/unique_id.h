@@ -8,8 +8,9 @@ namespace wavora {
 // already issued in this run. Identifiers read from files are not recorded.
 int32_t NewUniqueID();
 
-// Restarts the pseudo-random sequence (start-up seeds it from a clock; tests seed it to repeat runs).
-// The issued identifiers stay issued.
+// Restarts the pseudo-random sequence. The window seeds it from a clock at start-up; without a seed
+// the sequence is the same in every run (the command-line runner, tests). Issued identifiers stay
+// issued.
 void SeedUniqueIDs(uint32_t seed);
 
 }  // namespace wavora

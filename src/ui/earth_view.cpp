@@ -1,24 +1,18 @@
 #include "ui/earth_view.h"
 
 #include "media/earth_cp.h"
-#include "ui/mode_button_group.h"
-#include "ui/panel_style.h"
+#include "sim/resource_strings.h"
 
 namespace wavora {
 
-TEarthView::TEarthView(TEarthCP& model, QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("TEarthCP"));
-  setFixedSize(TEarthCP::kWidth, TEarthCP::kHeight);
-  constexpr int kTop = MediumPanelTop(TEarthCP::kHeight);
-  ModeHeading(*this, "Label1", model.Label1(), QRect(8, kTop, 160, 16));
-  ModeHeading(*this, "Label4", model.Label4(), QRect(8, kTop + 74, 160, 16));
-  // In the order of the tags; the hidden mirage button shares the first one's place.
-  const TModeButtonPlace places[] = {{TIcon::EarthReflection, "Label2", QRect(6, kTop + 16, 80, 40)},
-                                     {TIcon::EarthRefraction, "Label3", QRect(91, kTop + 16, 80, 40)},
-                                     {TIcon::EarthReflection, "Label7", QRect(6, kTop + 16, 80, 40)},
-                                     {TIcon::EarthPWaves, "Label5", QRect(6, kTop + 90, 80, 40)},
-                                     {TIcon::EarthSWaves, "Label6", QRect(91, kTop + 90, 80, 40)}};
-  AddModeButtons(*this, model, places);
+TEarthView::TEarthView(TEarthCP& model, QWidget* parent)
+    : TModeButtonsView(model, parent, "TEarthCP", TEarthCP::kHeight) {
+  AddHeading("Label1", rs::Atmosphere, 8);
+  AddButton("Type0", 0, TIcon::EarthReflection, kPairLefts[0], 26, rs::Reflection, "Label2", rs::Reflection);
+  AddButton("Type1", 1, TIcon::EarthRefraction, kPairLefts[1], 26, rs::Refraction, "Label3", rs::Refraction);
+  AddHeading("Label4", rs::Earthquakes, 82);
+  AddButton("Type3", 3, TIcon::EarthPWaves, kPairLefts[0], 100, rs::PWaves, "Label5", rs::PWaves);
+  AddButton("Type4", 4, TIcon::EarthSWaves, kPairLefts[1], 100, rs::SWaves, "Label6", rs::SWaves);
 }
 
 }  // namespace wavora

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/mode_buttons_view.h"
 
 namespace wavora {
 
 class TEarthCP;
 
 // The Earth's panel: the atmosphere's two buttons over the earthquakes' two, each with its caption.
-class TEarthView : public QWidget {
+class TEarthView : public TModeButtonsView {
   Q_OBJECT
 
  public:

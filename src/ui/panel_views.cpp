@@ -2,17 +2,25 @@
 
 #include <vector>
 
+#include "media/curved_mirror_cp.h"
 #include "media/earth_cp.h"
 #include "media/fiber_control_panel.h"
+#include "media/lens_cp.h"
+#include "media/plane_mirror_cp.h"
+#include "media/refraction_cp.h"
 #include "media/slits_control_panel.h"
 #include "media/tsunami_cp.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
 #include "sim/tool_panel.h"
+#include "ui/curved_mirror_view.h"
 #include "ui/earth_view.h"
 #include "ui/fiber_view.h"
 #include "ui/general_exciter_view.h"
+#include "ui/lens_view.h"
+#include "ui/plane_mirror_view.h"
+#include "ui/refraction_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
 #include "ui/slits_view.h"
@@ -40,7 +48,11 @@ TPanelViewEntry ViewOf() {
 const std::vector<TPanelViewEntry>& PanelViews() {
   static const std::vector<TPanelViewEntry> table = {
       ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
+      ViewOf<TLensControlpanel, TLensView>(),
       ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
+      ViewOf<TPlaneMirrorCP, TPlaneMirrorView>(),
+      ViewOf<TRefractionCP, TRefractionView>(),
+      ViewOf<TCurvedMirrorCP, TCurvedMirrorView>(),
       ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
       ViewOf<TSlitsControlPanel, TSlitsView>(),
       ViewOf<TFiberControlPanel, TFiberView>(),

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/mode_buttons_view.h"
 
 namespace wavora {
 
 class TTsunamiCP;
 
 // The tsunami's panel: the Indian Ocean and Atlantic buttons with their captions.
-class TTsunamiView : public QWidget {
+class TTsunamiView : public TModeButtonsView {
   Q_OBJECT
 
  public:

@@ -9,12 +9,10 @@ namespace {
 constexpr std::array<const char*, kIconCount> kIconFiles = {
     "clear_water", "freeze",       "drips",          "camera_copy", "camera_save",  "help",
     "new_slide",   "delete_slide", "slideshow_menu", "experiment",  "snap_to_grid", "delete_object",
-    "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",
-    "earth_reflection",
-    "earth_refraction",
-    "earth_p_waves",
-    "earth_s_waves",
-    "tsunami_indian_ocean",
+    "arrow_up",    "arrow_down",   "tools_tab",      "slides_tab",  "lens_convex",  "lens_concave",
+    "mirror_quick", "mirror_accurate", "refraction_quick", "refraction_quick_left", "refraction_accurate",
+    "circular_quick", "circular_accurate", "parabolic_quick", "parabolic_accurate",
+    "earth_reflection", "earth_refraction", "earth_p_waves", "earth_s_waves", "tsunami_indian_ocean",
     "tsunami_atlantic",
 };
 

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "document/class_registration.h"
+#include "document/slide_commands.h"
 #include "document/slideshow_file.h"
 #include "document/water_collection.h"
 #include "model/node_files.h"
+#include "sim/resource_strings.h"
 #include "sim/ri_map.h"
 
 namespace wavora {
@@ -76,6 +80,52 @@ TEST_F(SlideshowFile, RefusesFilesWithoutASlideshowAndKeepsNothing) {
   EXPECT_EQ(truncated.message.text,
             "Even after trying to ignore errors, this file could not be loaded.\n\nThe following problem was "
             "reported:\n\nEnd of stream reached before end of tag: TNoneRIMap");
+}
+
+TEST_F(SlideshowFile, EveryFileCutOffBeforeTheRootsEndTagIsRefused) {
+  // Two slides as the window makes them (empty tank and source), one named with both quote
+  // characters so that its name is a property element nested in the tank.
+  const TRef<TSlideshow> show = MakeNode<TSlideshow>();
+  show->SetTankSize(60, 40);
+  AddNewSlide(*show)->SetName("Both ' and \"");
+  AddNewSlide(*show)->SetDescription("Second");
+  const std::string whole = PathOf("whole.wvr");
+  SaveToFile(*show, whole);
+  const std::string text = ReadFileText(whole);
+  ASSERT_TRUE(text.ends_with("</TSlideshow>\r\n"));
+  ASSERT_NE(text.find("<Name>"), std::string::npos);
+
+  // Written plainly: a synced save for each of some 700 prefixes would take seconds.
+  const std::string path = PathOf("prefix.wvr");
+  const auto openPrefix = [&](size_t length) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text.substr(0, length);
+    return OpenSlideshowFile(path, 60, 40);
+  };
+  const size_t rootEnd = text.size() - 2;
+  for (size_t length = 1; length < rootEnd; ++length) {
+    const TOpenedSlideshow opened = openPrefix(length);
+    EXPECT_FALSE(opened.document) << length;
+    EXPECT_EQ(opened.message.text.rfind(rs::CouldNotLoad, 0), 0u) << length << ": " << opened.message.text;
+  }
+  for (size_t length = rootEnd; length <= text.size(); ++length)
+    EXPECT_TRUE(openPrefix(length).document) << length;
+}
+
+TEST_F(SlideshowFile, OlderWindows1252FilesKeepTheirLettersThroughASave) {
+  const std::string older =
+      WriteText("older.wvr",
+                "<TSlideshow Version=\"0.5\">\r\n  <TWater Name=\"Brechung \x96 Wellenl\xE4nge\" />\r\n"
+                "</TSlideshow>\r\n");
+  const TOpenedSlideshow opened = OpenSlideshowFile(older, 60, 40);
+  const TRef<TSlideshow> show = RefCast<TSlideshow>(opened.document);
+  ASSERT_TRUE(show) << opened.message.text;
+  const std::string name = "Brechung \xE2\x80\x93 Wellenl\xC3\xA4nge";
+  EXPECT_EQ(show->SlideName(0), name);
+
+  SaveToFile(*show, older);
+  EXPECT_NE(ReadFileText(older).find("Name=\"Brechung \x96 Wellenl\xE4nge\""), std::string::npos)
+      << "older programs still read the file";
+  EXPECT_EQ(RefCast<TSlideshow>(OpenSlideshowFile(older, 60, 40).document)->SlideName(0), name);
 }
 
 TEST_F(SlideshowFile, NewerVersionsAndSalvagedFilesSayWhatHappened) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/node_errors.h"
 #include "model/node_files.h"
 #include "model/property_text.h"
@@ -183,6 +185,13 @@ TEST_F(XmlFormat, MalformedTextsGiveTheReaderMessagesWithPositions) {
   EXPECT_EQ(ParsingError(" <"), "End of stream reached before end of tag: <");
   EXPECT_EQ(ParsingError("<TTestLeaf Label=\"x\""), "End of stream reached before end of tag: TTestLeaf");
   EXPECT_EQ(ParsingError("<TTestLeaf>"), "End of stream reached before tag is closed: TTestLeaf");
+  // An element the text opened must be closed, however the text is cut off after its start tag.
+  for (const bool skip : {false, true}) {
+    for (const char* cut : {"<TTestLeaf><TTestLeaf/>\r\n", "<TTestLeaf><TTestLeaf/></TTestLeaf",
+                            "<TTestLeaf><!-- note -->\r\n", "<TTestNode>\r\n  <Caption>x</Caption>\r\n"}) {
+      EXPECT_EQ(ParsingError(cut, skip).rfind("End of stream reached before end tag: </TTest", 0), 0u) << cut;
+    }
+  }
   EXPECT_EQ(ParsingError("<TTestNode><Numbers><D>1,x</D></Numbers></TTestNode>"),
             "Array element has incorrect integer data item in an array [1] \"x\"");
   EXPECT_EQ(ParsingError("<TTestNode><Numbers><E>1</E></Numbers></TTestNode>"),
@@ -217,13 +226,36 @@ TEST_F(XmlFormat, PropertyByNameServiceConvertsEveryKind) {
   }
 }
 
-TEST_F(XmlFormat, RefusesToWritePropertiesNamedLikeXml) {
-  try {
-    Write(MakeNode<testing::TTestXmlNamed>());
-    ADD_FAILURE();
-  } catch (const TXMLNodeError& e) {
-    EXPECT_EQ(std::string(e.what()), "Published param: XmlValue begins with \"XML\" which is not allowed.");
+TEST_F(XmlFormat, RefusesToWriteWhatTheReaderWouldRefuse) {
+  const auto refusal = [](const iXMLNode& node) -> std::string {
+    try {
+      Write(node);
+    } catch (const TXMLNodeError& e) {
+      return e.what();
+    }
+    return "(written)";
+  };
+  EXPECT_EQ(refusal(MakeNode<testing::TTestXmlNamed>()),
+            "Published param: XmlValue begins with \"XML\" which is not allowed.");
+
+  // "NAN" and "INF" would not read back: saving them names the property instead.
+  using Float = std::numeric_limits<float>;
+  struct TCase {
+    float gain;
+    double precise;
+    const char* property;
+  };
+  for (const TCase& c : {TCase{Float::quiet_NaN(), 0, "Gain"}, TCase{-Float::infinity(), 0, "Gain"},
+                         TCase{1, std::numeric_limits<double>::infinity(), "Precise"}}) {
+    const TRef<TTestNode> node = MakeNode<TTestNode>();
+    node->gain = c.gain;
+    node->precise = c.precise;
+    EXPECT_EQ(refusal(node),
+              std::string("Cannot save TTestNode.") + c.property + ": its value is not a finite number.");
   }
+  const TRef<TTestNode> largest = MakeNode<TTestNode>();
+  largest->gain = Float::max();
+  EXPECT_EQ(static_cast<TTestNode&>(*Read(Write(largest))).gain, 3.402823e38f);
 }
 
 }  // namespace

@@ -26,6 +26,12 @@ TRef<TGeneralExciter> SourceIn(const TRef<TWater>& tank) {
   return source;
 }
 
+std::string Text(const TBasicXMLNode& node) {
+  TStream stream;
+  node.SaveToStream(stream, true, 0);
+  return stream.Data();
+}
+
 int StepsUntil(TGeneralExciter& source, bool (*done)(const TGeneralExciter&), int limit = 10000) {
   for (int steps = 1; steps <= limit; ++steps) {
     source.Apply();
@@ -266,7 +272,8 @@ TEST_P(DopplerLanding, SourceTravelsToItsTargetLandsOnItAndStays) {
   source->DopplerRestart();
   const TPoint target = source->Point1();
   EXPECT_EQ(target, (TPoint{TBaseControl::CellFromPercent(95, 120), 60}));
-  // It lands once the way left is no longer than a step or the 0.3-cell snap distance.
+  // It lands about when the way left is no longer than a step: at once within the 0.3-cell snap
+  // distance or when the step would carry it farther past, else after passing it by at most that much.
   const double step = 0.7071 * GetParam();
   const double start = target.x - source->DopplerX();
   const int expectedSteps = static_cast<int>(std::ceil((start - std::max(step, 0.3)) / step)) + 1;
@@ -369,17 +376,28 @@ TEST(SourceLayout, PercentagesAndSourceRowAfterResize) {
   EXPECT_EQ(tank->SourceRow, source->Point1().y);
 }
 
-TEST(SourceLayout, MovingSourceLaidOutAgainStartsOnItsTarget) {
+TEST(SourceLayout, MovingSourceOpenedFromAFileTravelsAgainFromTheLeft) {
   const TRef<TWater> tank = MakeTank(401, 401);
   const TRef<TGeneralExciter> source = SourceIn(tank);
   source->SetBeamType(TGeneralExciter::kDoppler);
   source->DopplerRestart();
+  source->SetY1Percent(30);
   for (int i = 0; i < 10; ++i)
     tank->Step();
-  ASSERT_LT(source->DopplerX(), 100.0f);
-  tank->SetSize(250, 250);  // a position on the old grid means nothing on the new one
-  EXPECT_EQ(source->DopplerX(), float(source->Point1().x));
-  EXPECT_EQ(source->DopplerY(), float(source->Point1().y));
+  ASSERT_GT(source->DopplerX(), float(TBaseControl::CellFromPercent(5, 401)));
+
+  TStream stream(Text(*tank));
+  const TRef<TWater> opened = RefCast<TWater>(ReadNodeFromStream(stream));
+  ASSERT_TRUE(opened);
+  opened->SetSize(250, 250);
+  const TRef<TGeneralExciter> copy = RefCast<TGeneralExciter>(opened->GetExciter());
+  const TPoint target{TBaseControl::CellFromPercent(95, 250), TBaseControl::CellFromPercent(30, 250)};
+  EXPECT_EQ(copy->Point1(), target);
+  EXPECT_EQ(copy->DopplerX(), float(TBaseControl::CellFromPercent(5, 250)));
+  EXPECT_EQ(copy->DopplerY(), float(target.y));
+  opened->Step();
+  EXPECT_GT(copy->DopplerX(), float(TBaseControl::CellFromPercent(5, 250)));
+  EXPECT_EQ(copy->DopplerY(), float(target.y));
 }
 
 TEST(SourceClass, TextsAndNames) {
@@ -400,12 +418,6 @@ TEST(SourceClass, TextsAndNames) {
 
 // ---------------------------------------------------------------------------------------------
 // Files
-
-std::string Text(const TBasicXMLNode& node) {
-  TStream stream;
-  node.SaveToStream(stream, true, 0);
-  return stream.Data();
-}
 
 TEST(SourceFile, NonDefaultSourceSurvivesSaveAndReload) {
   const TRef<TWater> tank = MakeTank(401, 401);

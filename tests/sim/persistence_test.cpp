@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "model/node_files.h"
 #include "model/stream.h"
@@ -61,13 +63,67 @@ TEST(Persistence, ReloadedSlideRemapsOnceSized) {
   EXPECT_EQ(loaded->Grid()->Cell(200, 200).SpeedFactor, 0.375f);
 }
 
-TEST(Persistence, DerivedNameStillFollowsTheMediumAfterReload) {
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const std::string saved = Text(*tank);
-  EXPECT_NE(saved.find("Name=\"Empty Tank\""), std::string::npos);
-  const TRef<TWater> loaded = RefCast<TWater>(Reload(saved));
+TEST(Persistence, DerivedTextsAreNotSavedAndOnesOlderFilesSavedFollowTheMediumAgain) {
+  const std::string saved = Text(*MakeTank(101, 101));
+  EXPECT_EQ(saved.find("Name="), std::string::npos);
+  EXPECT_EQ(saved.find("Description="), std::string::npos);
+
+  std::string older = saved;
+  older.insert(older.find("<TWater ") + 8, "Name=\"Empty Tank\" Description=\" \" ");
+  const TRef<TWater> loaded = RefCast<TWater>(Reload(older));
+  EXPECT_EQ(loaded->StoredName(), "");
+  EXPECT_EQ(loaded->StoredDescription(), "");
   loaded->SetRIMapClass(TTestBlock::StaticClassInfo());
   EXPECT_EQ(loaded->GetName(), "Test Block");
+}
+
+// A parked medium is off the grid: it saves the percentages of the place it had, a slide read but not
+// yet sized (a pasted one) saves them unchanged, and switching back after open, save, open puts the
+// object where it was.
+TEST(Persistence, ParkedMediumKeepsItsPlaceThroughSaveAndReload) {
+  const TRef<TWater> tank = MakeTank(401, 401);
+  tank->SetRIMapClass(TTestBlock::StaticClassInfo());
+  const TRef<TTestBlock> block = RefCast<TTestBlock>(tank->GetRIMap());
+  block->SetX1Percent(23.4567f);  // between cells: the cell's own percentage is what it keeps
+  block->SetY2Percent(81.25f);
+  const float placed[] = {block->GetX1Percent(), block->GetY1Percent(), block->GetX2Percent(),
+                          block->GetY2Percent()};
+  const TPoint p1 = block->Point1(), p2 = block->Point2();
+  tank->SetRIMapClass(TTestWall::StaticClassInfo());
+  EXPECT_FALSE(block->Grid()) << "a parked medium lets go of the tank's grid";
+
+  const std::string opened = Text(*RefCast<TWater>(Reload(Text(*tank))));
+  EXPECT_EQ(opened.find("1E-06"), std::string::npos) << opened;
+  const TRef<TWater> reopened = RefCast<TWater>(Reload(opened));
+  reopened->SetSize(401, 401);
+  reopened->SetRIMapClass(TTestBlock::StaticClassInfo());
+  const TRef<TTestBlock> back = RefCast<TTestBlock>(reopened->GetRIMap());
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->Point1(), p1);
+  EXPECT_EQ(back->Point2(), p2);
+  const float restored[] = {back->GetX1Percent(), back->GetY1Percent(), back->GetX2Percent(),
+                            back->GetY2Percent()};
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(restored[i], placed[i]) << i;
+}
+
+void CollectIDs(const TBasicXMLNode& node, std::vector<int32_t>& ids) {
+  for (int i = 0; i < node.GetChildCount(); ++i) {
+    const iXMLNode child = node.GetChildren(i);
+    if (auto* object = dynamic_cast<TBaseWaterObject*>(child.Get())) ids.push_back(object->GetUniqueID());
+    CollectIDs(*child, ids);
+  }
+}
+
+TEST(Persistence, CopiedAndRenewedSlideSharesNoIdentifier) {
+  const TRef<TWater> original = FullSlide();
+  const TRef<TWater> copy = RefCast<TWater>(Reload(Text(*original)));
+  copy->RenewUniqueIDs();
+  std::vector<int32_t> ids = {original->GetUniqueID(), copy->GetUniqueID()};
+  CollectIDs(*original, ids);
+  CollectIDs(*copy, ids);
+  EXPECT_EQ(ids.size(), 14u) << "tank, medium, source, line, tool and two parked media, twice";
+  EXPECT_EQ(std::set<int32_t>(ids.begin(), ids.end()).size(), ids.size());
 }
 
 }  // namespace

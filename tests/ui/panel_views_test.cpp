@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "media/earth_cp.h"
+#include "media/earth_mapper.h"
 #include "media/fiber_control_panel.h"
 #include "media/slits_control_panel.h"
 #include "sim/control_panel_model.h"
@@ -82,12 +83,14 @@ class TPanelViewsTest : public QObject {
     QCOMPARE(slits.Position(TSlitsControlPanel::SpacingBar), 25);
     QCOMPARE(slitsView->findChild<QLabel*>("SpacingNumber")->text(), QStringLiteral("25mm"));
 
-    TEarthCP earth;
+    const TRef<TEarthRIMapper> mapper = MakeNode<TEarthRIMapper>();
+    TEarthCP earth(*mapper);
     const std::unique_ptr<QWidget> earthView = CreatePanelView(earth, nullptr);
     QVERIFY(earthView->findChild<TCustomSpeedButton*>("Type0")->Down());
-    QVERIFY(!earthView->findChild<QWidget*>("Type2")->isVisibleTo(earthView.get()));
+    QVERIFY(!earthView->findChild<QWidget*>("Type2"));
     QTest::mouseClick(earthView->findChild<TCustomSpeedButton*>("Type3"), Qt::LeftButton);
     QCOMPARE(earth.DownTag(), 3);
+    QCOMPARE(mapper->GetMode(), 3);
     QVERIFY(!earthView->findChild<TCustomSpeedButton*>("Type0")->Down());
   }
 };

@@ -3,6 +3,8 @@
 #include "document/class_registration.h"
 
 namespace wavora {
+int RunBlockLensWindowTests(int argc, char** argv);
+int RunLineAndMirrorMediaTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
 }  // namespace wavora
@@ -13,5 +15,7 @@ int main(int argc, char** argv) {
   int failed = 0;
   failed += wavora::RunMainWindowTests(argc, argv);
   failed += wavora::RunPanelViewTests(argc, argv);
+  failed += wavora::RunBlockLensWindowTests(argc, argv);
+  failed += wavora::RunLineAndMirrorMediaTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }

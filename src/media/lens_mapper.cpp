@@ -1,0 +1,158 @@
+#include "media/lens_mapper.h"
+
+#include <cmath>
+
+#include "image/fast_dib.h"
+#include "media/lens_cp.h"
+#include "media/speed_span.h"
+#include "sim/resource_strings.h"
+#include "sim/rounding.h"
+#include "sim/scene_drawing.h"
+
+namespace wavora {
+
+namespace {
+
+constexpr TColour kSecondFocusColour = RGB(59, 42, 25);
+// The focus keeps at least this many cells right of the lens.
+constexpr int32_t kShortestFocalLength = 5;
+// The lens's half-thickness stays this many cells under a third of the tank's width.
+constexpr int32_t kThicknessMargin = 20;
+
+}  // namespace
+
+const TClassInfo& TBasicLensRIMapper::StaticClassInfo() {
+  using T = TBasicLensRIMapper;
+  static const TClassInfo info =
+      TClassBuilder<T>("TBasicLensRIMapper", &TBaseRIControlRIMapper::StaticClassInfo())
+          .Single("FPercent", &T::GetFPercent, &T::SetFPercent)
+          .Single("n", &T::GetN, &T::SetN)
+          .Abstract()
+          .Build();
+  return info;
+}
+
+void TBasicLensRIMapper::Init() {
+  TBaseRIControlRIMapper::Init();
+  SetFPercent(50);
+  SetN(0.35f);
+}
+
+float TBasicLensRIMapper::GetFPercent() const {
+  return Grid() ? PercentFromCell(F_, W()) : fPercent_;
+}
+
+void TBasicLensRIMapper::SetFPercent(float value) {
+  fPercent_ = value;
+  if (Grid()) F_ = CellFromPercent(value, W());
+}
+
+void TBasicLensRIMapper::GeometryChanged() {
+  F_ = CellFromPercent(fPercent_, W());
+  TBaseRIControlRIMapper::GeometryChanged();
+}
+
+int32_t TBasicLensRIMapper::LensHalfWidth(int32_t, double, double) const {
+  return 2;
+}
+
+void TBasicLensRIMapper::MapToWater() {
+  if (!Grid()) return;
+  const int32_t cx = W() / 3;
+  const double s = (1.0 / GetN() - 1.0) * 2.0 * F_;
+  const int32_t cy = H() / 2;
+  // The half aperture shrinks until the half-thickness t keeps its margin. s is 0 at n = 1 or F = 0,
+  // where the profile is undefined: no lens then, only the screen. The loop also ends at h = 0,
+  // which a tank narrower than 60 cells (a negative limit) would otherwise never reach.
+  const int32_t thickest = W() / 3 - kThicknessMargin;
+  int32_t h = 0;
+  double t = 0;
+  if (s > 0) {
+    h = W() / 3;
+    t = double(h) * h / s;
+    while (h > 0 && t > thickest) {
+      --h;
+      t = double(h) * h / s;
+    }
+  }
+  TBaseRIControlRIMapper::MapToWater();
+  focus_ = {cx + F_, cy};
+  secondFocus_ = {cx - F_, cy};
+
+  TWaterGrid& grid = *Grid();
+  if (cx >= grid.Width()) return;
+  TWaterCell* screen = grid.Column(cx);
+  for (int32_t y = 0; y < grid.Height(); ++y)
+    screen[y].Displacement = screen[y].Velocity = screen[y].SpeedFactor = 0;
+  const float speedFactor = MediumSpeedFactor();
+  for (int32_t j = 0; j < h; ++j) {
+    const int64_t w = LensHalfWidth(j, s, t);
+    if (w < 0) continue;
+    FillSpeedSpan(grid, cx - w, cx + w, int64_t(cy) + j, speedFactor);
+    FillSpeedSpan(grid, cx - w, cx + w, int64_t(cy) - j, speedFactor);
+  }
+}
+
+void TBasicLensRIMapper::MouseDown(TMouseButton button, TShiftState shift, bool& handled, int32_t X,
+                                   int32_t Y) {
+  TBaseRIControlRIMapper::MouseDown(button, shift, handled, X, Y);
+  if (!NearPoint(X, H() - 1 - Y, focus_)) return;
+  dragging_ = true;
+  handled = true;
+  Select(shift.ctrl);
+}
+
+void TBasicLensRIMapper::MouseMove(TShiftState, int32_t X, int32_t) {
+  if (!dragging_) return;
+  const int32_t cx = W() / 3;
+  if (X < cx + kShortestFocalLength) {
+    F_ = kShortestFocalLength;
+  } else if (X >= W()) {
+    F_ = W() - cx - 1;
+  } else {
+    F_ = X - cx;
+  }
+  MapToWater();
+}
+
+void TBasicLensRIMapper::MouseUp(TMouseButton, TShiftState, int32_t, int32_t) {
+  dragging_ = false;
+}
+
+void TBasicLensRIMapper::Draw(TFastDIB& image) {
+  DrawHandle(image, focus_.x, focus_.y, HandleColour());
+  DrawDot(image, secondFocus_.x, secondFocus_.y, kSecondFocusColour);
+}
+
+const TClassInfo& TLensMapper::StaticClassInfo() {
+  using T = TLensMapper;
+  static const TClassInfo info = TClassBuilder<T>("TLensMapper", &TBasicLensRIMapper::StaticClassInfo())
+                                     .Texts(std::string(rs::Lenses), std::string(rs::LensesDescription))
+                                     .Integer("LensType", &T::GetLensType, &T::SetLensType)
+                                     .Build();
+  return info;
+}
+
+void TLensMapper::SetLensType(int32_t value) {
+  if (value == lensType_) return;
+  lensType_ = value;
+  MapToWater();
+}
+
+int32_t TLensMapper::LensHalfWidth(int32_t j, double s, double t) const {
+  const double j2 = double(j) * j;
+  switch (lensType_) {
+    case 0:
+      return RoundHalfEven(t - j2 / s);
+    case 1:
+      return RoundHalfEven(j2 / s);
+    default:
+      return j;
+  }
+}
+
+std::unique_ptr<TControlPanelModel> TLensMapper::CreateControlPanel() {
+  return std::make_unique<TLensControlpanel>(this);
+}
+
+}  // namespace wavora

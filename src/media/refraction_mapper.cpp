@@ -1,0 +1,31 @@
+#include "media/refraction_mapper.h"
+
+#include "media/refraction_cp.h"
+
+namespace wavora {
+
+const TClassInfo& TRefractionMapper::StaticClassInfo() {
+  static const TClassInfo info =
+      TClassBuilder<TRefractionMapper>("TRefractionMapper", &TBasicFullRotationRIMapper::StaticClassInfo())
+          .Texts("Refraction",
+                 "Examine how waves behave at the boundaries between media. \r\n(There is a quick mode of "
+                 "controlling where the boundary is or an accurate mode.)")
+          .Single("n", &TBaseRIControlRIMapper::GetN, &TBaseRIControlRIMapper::SetN)
+          .Build();
+  return info;
+}
+
+std::unique_ptr<TControlPanelModel> TRefractionMapper::CreateControlPanel() {
+  return std::make_unique<TRefractionCP>(*this);
+}
+
+void TRefractionMapper::PaintRow(int32_t x, int32_t row, bool side, int32_t, int32_t) {
+  TWaterGrid& grid = *Grid();
+  const float medium = MediumSpeedFactor();
+  const int32_t first = side ? 1 : x;
+  const int32_t last = side ? x : W() - 1;
+  for (int32_t column = first; column <= last; ++column)
+    grid.Cell(column, row).SpeedFactor = medium;
+}
+
+}  // namespace wavora

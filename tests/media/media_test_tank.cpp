@@ -1,0 +1,30 @@
+#include "media_test_tank.h"
+
+#include "document/class_registration.h"
+#include "sim/exciter.h"
+#include "sim/ri_map.h"
+
+namespace wavora::test {
+
+TRef<TWater> MakeTank(int32_t width, int32_t height) {
+  RegisterClasses();
+  TRef<TWater> tank = MakeNode<TWater>();
+  tank->add(MakeNode<TNoneRIMap>());
+  tank->SetSize(width, height);
+  tank->GetExciter();
+  return tank;
+}
+
+void Press(TWater& tank, int32_t x, int32_t y) {
+  tank.MouseDown(TMouseButton::Left, {}, x, tank.H() - 1 - y);
+}
+
+void Drag(TWater& tank, int32_t x, int32_t y) {
+  tank.MouseMove({}, x, tank.H() - 1 - y);
+}
+
+void Release(TWater& tank, int32_t x, int32_t y) {
+  tank.MouseUp(TMouseButton::Left, {}, x, tank.H() - 1 - y);
+}
+
+}  // namespace wavora::test
