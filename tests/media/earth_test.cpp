@@ -27,7 +27,7 @@ constexpr float kBorder = -1;  // a cell of the absorbing border: its damping is
 TEST_P(EarthScene, CellsGetTheirLayer) {
   const TCellCase c = GetParam();
   const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TEarthRIMapper> earth = MediumIn<TEarthRIMapper>(tank);
+  const TRef<TEarthRIMapper> earth = ChooseMedium<TEarthRIMapper>(*tank);
   earth->SetMode(c.mode);
   EXPECT_EQ(tank->Grid()->Cell(c.x, c.y).SpeedFactor, c.speed);
   if (c.damping != kBorder) {
@@ -69,7 +69,7 @@ class EarthSuggestion : public testing::TestWithParam<TSuggestionCase> {};
 TEST_P(EarthSuggestion, EveryPassSuggestsTheSourceAnew) {
   const TSuggestionCase c = GetParam();
   const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TEarthRIMapper> earth = MediumIn<TEarthRIMapper>(tank);
+  const TRef<TEarthRIMapper> earth = ChooseMedium<TEarthRIMapper>(*tank);
   earth->SetMode(c.mode);
   tank->SuggestedBeamType = 5;  // as if a source had taken and changed it
   tank->SuggestedBeamRow = tank->SuggestedSourceX = tank->SuggestedSourceY = 9;
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, EarthSuggestion,
 
 TEST(Earth, SurvivesSaveAndReload) {
   const TRef<TWater> tank = MakeTank(250, 250);
-  MediumIn<TEarthRIMapper>(tank)->SetMode(TEarthRIMapper::SWaves);
+  ChooseMedium<TEarthRIMapper>(*tank)->SetMode(TEarthRIMapper::SWaves);
   const TRef<TWater> loaded = Reloaded(*tank);
   ASSERT_TRUE(loaded);
   const auto copy = RefCast<TEarthRIMapper>(loaded->GetRIMap());
@@ -101,7 +101,7 @@ TEST(Earth, SurvivesSaveAndReload) {
 
 TEST(EarthPanel, OpensOnTheModesButtonAndClicksSetTheModeByName) {
   const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TEarthRIMapper> earth = MediumIn<TEarthRIMapper>(tank);
+  const TRef<TEarthRIMapper> earth = ChooseMedium<TEarthRIMapper>(*tank);
   const struct { int32_t mode, pressed; } cases[] = {{3, 3}, {2, 2}, {5, 0}, {-1, 0}};
   for (const auto& [mode, pressed] : cases) {
     earth->SetMode(mode);

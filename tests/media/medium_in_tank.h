@@ -3,28 +3,13 @@
 #include <memory>
 #include <string>
 
+#include "media_test_tank.h"
 #include "model/node_files.h"
-#include "model/node_registry.h"
 #include "model/stream.h"
-#include "sim/map_holder.h"
 #include "sim/ri_map.h"
 #include "sim/water.h"
 
 namespace wavora::test {
-
-// A tank of width x height cells whose medium object is a new TMapper, chosen as the experiment
-// menu chooses it.
-template <class TMapper>
-TRef<TMapper> MediumIn(const TRef<TWater>& tank) {
-  tank->SetRIMapClass(TMapper::StaticClassInfo());
-  return RefCast<TMapper>(tank->GetRIMap());
-}
-
-inline TRef<TWater> MakeTank(int32_t width, int32_t height) {
-  TRef<TWater> tank = MakeNode<TWater>();
-  tank->SetSize(width, height);
-  return tank;
-}
 
 // The panel the object opens, as its concrete model (none when it is another kind).
 template <class TPanel>
@@ -32,7 +17,8 @@ std::unique_ptr<TPanel> PanelOf(TBaseWaterObject& object) {
   return std::unique_ptr<TPanel>(dynamic_cast<TPanel*>(object.CreateControlPanel().release()));
 }
 
-// The tank saved as text and read back, sized as the document sizes every tank it opens.
+// The tank (made by MakeTank, so every class is registered) saved as text and read back, sized as the
+// document sizes every tank it opens.
 inline TRef<TWater> Reloaded(const TWater& tank) {
   for (const TClassInfo* nodeClass :
        {&TWater::StaticClassInfo(), &TMapHolder::StaticClassInfo(), &tank.GetRIMap()->ClassInfo()}) {

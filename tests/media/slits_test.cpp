@@ -36,7 +36,7 @@ TEST_P(SlitsGrating, ScreenIsTwoColumnsWithCentredOpenings) {
   const TGratingCase c = GetParam();
   const TRef<TWater> tank = MakeTank(200, c.height);
   tank->Grid()->Cell(50, 0).Displacement = 1;
-  const TRef<TSlitsRIMapper> slits = MediumIn<TSlitsRIMapper>(tank);
+  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
   slits->SetNumber(c.number);
   slits->SetWidth(c.width);
   slits->SetSpace(c.space);
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Slits, ValuesBeyondThePanelsRangesAreHeldToThem) {
   const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = MediumIn<TSlitsRIMapper>(tank);
+  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
   slits->SetNumber(2147483647);
   slits->SetWidth(-2147483647 - 1);
   slits->SetSpace(100000);
@@ -78,7 +78,7 @@ TEST(Slits, ValuesBeyondThePanelsRangesAreHeldToThem) {
 
 TEST(Slits, WritingTheHeldValueDoesNotRemap) {
   const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = MediumIn<TSlitsRIMapper>(tank);
+  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
   tank->Grid()->Cell(150, 150).SpeedFactor = 0;  // shows whether a pass ran
   slits->SetWidth(15);
   EXPECT_EQ(tank->Grid()->Cell(150, 150).SpeedFactor, 0);
@@ -88,7 +88,7 @@ TEST(Slits, WritingTheHeldValueDoesNotRemap) {
 
 TEST(Slits, ClosedSlitsAndTouchingSlitsSurviveSaveAndReload) {
   const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = MediumIn<TSlitsRIMapper>(tank);
+  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
   for (const auto& [width, space] : {std::pair{0, 40}, std::pair{15, 0}}) {
     slits->SetNumber(5);
     slits->SetWidth(width);
@@ -106,7 +106,7 @@ TEST(Slits, ClosedSlitsAndTouchingSlitsSurviveSaveAndReload) {
 
 TEST(SlitsPanel, BarsShowTheMapperAndWriteItsPropertiesByName) {
   const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = MediumIn<TSlitsRIMapper>(tank);
+  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
   slits->SetNumber(4);
   slits->SetSpace(0);
   const auto panel = PanelOf<TSlitsControlPanel>(*slits);

@@ -37,7 +37,7 @@ TEST_P(TsunamiMap, TankOfTheMapsSizeHasItsLandCellForPixel) {
   }
   const TRef<TWater> tank = MakeTank(c.width, c.height);
   tank->Grid()->Cell(c.width / 2, c.height / 2).Displacement = 1;
-  MediumIn<TTsunamiRIMapper>(tank)->SetMode(c.mode);
+  ChooseMedium<TTsunamiRIMapper>(*tank)->SetMode(c.mode);
   EXPECT_EQ(LandCells(*tank->Grid(), 0, c.width), white);
   for (int x = 0; x < c.width; ++x) {
     for (int y = 0; y < c.height; ++y) {
@@ -52,7 +52,7 @@ TEST_P(TsunamiMap, EpicentreIsSeaJustOffTheLandToItsRight) {
   const TMapCase c = GetParam();
   for (const int32_t side : {401, 250}) {
     const TRef<TWater> tank = MakeTank(side, side);
-    MediumIn<TTsunamiRIMapper>(tank)->SetMode(c.mode);
+    ChooseMedium<TTsunamiRIMapper>(*tank)->SetMode(c.mode);
     const TPoint epicentre{tank->SuggestedSourceX, tank->SuggestedSourceY};
     ASSERT_EQ(tank->SuggestedBeamType, 0);
     EXPECT_EQ(tank->Grid()->Cell(epicentre.x, epicentre.y).SpeedFactor, 0.5f);
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Maps, TsunamiMap, testing::Values(TMapCase{0, 401, 359}
 TEST(Tsunami, WideTankKeepsTheMapsProportionsAndLeavesTheRestSea) {
   // 800 x 400: the square Atlantic map gets s = 500 / 400 and fills the left half.
   const TRef<TWater> tank = MakeTank(800, 400);
-  MediumIn<TTsunamiRIMapper>(tank)->SetMode(TTsunamiRIMapper::Atlantic);
+  ChooseMedium<TTsunamiRIMapper>(*tank)->SetMode(TTsunamiRIMapper::Atlantic);
   EXPECT_GT(LandCells(*tank->Grid(), 0, 400), 0);
   EXPECT_EQ(LandCells(*tank->Grid(), 400, 800), 0);
 }
@@ -77,7 +77,7 @@ TEST(Tsunami, BeachSlowsTheWaterTowardTheShore) {
   const TRef<TWater> tank = MakeTank(400, 200);
   for (const int32_t x : {199, 200, 275, 349, 350})
     tank->Grid()->Cell(x, 100).Displacement = 2;
-  MediumIn<TTsunamiRIMapper>(tank)->SetMode(TTsunamiRIMapper::Beach);
+  ChooseMedium<TTsunamiRIMapper>(*tank)->SetMode(TTsunamiRIMapper::Beach);
   const TWaterGrid& grid = *tank->Grid();
   // Slope from x0 = 200 to x1 = 350 (L = 150), shore beyond.
   EXPECT_EQ(grid.Cell(199, 100).SpeedFactor, 0.5f);
@@ -102,7 +102,7 @@ class TsunamiSuggestion : public testing::TestWithParam<TSuggestionCase> {};
 TEST_P(TsunamiSuggestion, SwitchingModesReplacesTheSource) {
   const TSuggestionCase c = GetParam();
   const TRef<TWater> tank = MakeTank(c.side, c.side);
-  const TRef<TTsunamiRIMapper> tsunami = MediumIn<TTsunamiRIMapper>(tank);
+  const TRef<TTsunamiRIMapper> tsunami = ChooseMedium<TTsunamiRIMapper>(*tank);
   tank->SuggestedBeamRow = 9;
   tsunami->SetMode(c.mode);
   EXPECT_EQ(tank->SuggestedBeamType, c.type);
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, TsunamiSuggestion,
 
 TEST(TsunamiPanel, OpensOnTheModesButtonAndClicksSetTheModeByName) {
   const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TTsunamiRIMapper> tsunami = MediumIn<TTsunamiRIMapper>(tank);
+  const TRef<TTsunamiRIMapper> tsunami = ChooseMedium<TTsunamiRIMapper>(*tank);
   const struct { int32_t mode, pressed; } cases[] = {{1, 1}, {2, 2}, {3, 0}, {0, 0}};
   for (const auto& [mode, pressed] : cases) {
     tsunami->SetMode(mode);
@@ -134,7 +134,7 @@ TEST(TsunamiPanel, OpensOnTheModesButtonAndClicksSetTheModeByName) {
 
 TEST(Tsunami, SurvivesSaveAndReload) {
   const TRef<TWater> tank = MakeTank(401, 401);
-  MediumIn<TTsunamiRIMapper>(tank)->SetMode(TTsunamiRIMapper::Beach);
+  ChooseMedium<TTsunamiRIMapper>(*tank)->SetMode(TTsunamiRIMapper::Beach);
   const TRef<TWater> loaded = Reloaded(*tank);
   ASSERT_TRUE(loaded);
   const auto copy = RefCast<TTsunamiRIMapper>(loaded->GetRIMap());

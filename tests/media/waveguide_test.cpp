@@ -26,7 +26,7 @@ TEST_P(FibreEntry, RowsGetTheirWallFunnelAndBand) {
   const TRef<TWater> tank = MakeTank(401, 401);
   tank->Grid()->Cell(0, c.row).Displacement = 1;
   tank->Grid()->Cell(c.lastSolid + 1, c.row).Displacement = 1;
-  MediumIn<TSimpleWaveGuideRIMapper>(tank);
+  ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
   const TWaterGrid& grid = *tank->Grid();
   if (c.lastSolid >= 0) {
     EXPECT_EQ(grid.Cell(c.lastSolid, c.row).SpeedFactor, 0);
@@ -61,7 +61,7 @@ std::pair<int32_t, int32_t> FibreRows(const TWaterGrid& grid, int32_t x) {
 
 TEST(Fibre, HandleOnTheMiddleRowMakesItStraight) {
   const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = MediumIn<TSimpleWaveGuideRIMapper>(tank);
+  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
   fibre->SetY3Percent(50);
   ASSERT_EQ(fibre->CurveHandle().y, 200);
   for (const int32_t x : {92, 250, 399}) {
@@ -76,7 +76,7 @@ TEST(Fibre, CurveSwingsDownByTwiceItsAmplitude) {
   // Default handle (227, 130): A = (1 - 130 / 200.5) x 401 / 12 = 11.75, base row round(200.5 - A) =
   // 189; the axis starts at 189 + A and falls to 189 - A.
   const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = MediumIn<TSimpleWaveGuideRIMapper>(tank);
+  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
   EXPECT_EQ(fibre->CurveHandle(), (TPoint{227, 130}));
   int32_t lowest = 401;
   for (int32_t x = 93; x < 401; ++x) {
@@ -90,7 +90,7 @@ TEST(Fibre, CurveSwingsDownByTwiceItsAmplitude) {
 
 TEST(Fibre, DraggedHandleStaysInTheLowerRightQuarter) {
   const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = MediumIn<TSimpleWaveGuideRIMapper>(tank);
+  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
   const TPoint handle = fibre->CurveHandle();
   bool handled = false;
   fibre->MouseDown(TMouseButton::Left, {}, handled, handle.x + 3, 400 - handle.y);
@@ -111,7 +111,7 @@ TEST(Fibre, RowsBeyondTheGridAreCutOff) {
   // A wide, low tank with the handle at the bottom and a wide fibre: at column 250 the axis lies at
   // row -19, so the fibre covers rows 0 ... 31. Rows below 0 must not wrap into the previous column.
   const TRef<TWater> tank = MakeTank(401, 60);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = MediumIn<TSimpleWaveGuideRIMapper>(tank);
+  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
   fibre->SetY3Percent(0);
   fibre->SetFibreWidth(100);
   EXPECT_EQ(FibreRows(*tank->Grid(), 250), std::make_pair(0, 31));
@@ -122,7 +122,7 @@ TEST(Fibre, NarrowestFibresMapWithoutFunnel) {
   // Below 2 cells (only from a file) hw is 0: the axis row alone is the core, its neighbours walls.
   for (const int32_t width : {1, 0, -7}) {
     const TRef<TWater> tank = MakeTank(401, 401);
-    const TRef<TSimpleWaveGuideRIMapper> fibre = MediumIn<TSimpleWaveGuideRIMapper>(tank);
+    const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
     fibre->SetFibreWidth(width);
     EXPECT_EQ(tank->Grid()->Cell(5, 199).SpeedFactor, 0) << width;
     EXPECT_EQ(tank->Grid()->Cell(5, 200).SpeedFactor, width >= 0 ? kCore : 0.0f) << width;
@@ -131,7 +131,7 @@ TEST(Fibre, NarrowestFibresMapWithoutFunnel) {
 
 TEST(FibrePanel, SliderWritesTheWidthAndShowsItInMillimetres) {
   const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = MediumIn<TSimpleWaveGuideRIMapper>(tank);
+  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
   fibre->SetFibreWidth(44);
   fibre->SetN(0.5f);
   const auto panel = PanelOf<TFiberControlPanel>(*fibre);
@@ -149,7 +149,7 @@ TEST(FibrePanel, SliderWritesTheWidthAndShowsItInMillimetres) {
 
 TEST(Fibre, SurvivesSaveAndReload) {
   const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = MediumIn<TSimpleWaveGuideRIMapper>(tank);
+  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
   fibre->SetN(0.5f);
   fibre->SetFibreWidth(44);
   fibre->SetX3Percent(80);
