@@ -20,10 +20,6 @@ std::unique_ptr<TPanel> PanelOf(TBaseWaterObject& object) {
 // The tank (made by MakeTank, so every class is registered) saved as text and read back, sized as the
 // document sizes every tank it opens.
 inline TRef<TWater> Reloaded(const TWater& tank) {
-  for (const TClassInfo* nodeClass :
-       {&TWater::StaticClassInfo(), &TMapHolder::StaticClassInfo(), &tank.GetRIMap()->ClassInfo()}) {
-    if (!NodeRegistry().IsRegistered(nodeClass->ClassName())) NodeRegistry().RegisterNode(nodeClass);
-  }
   TStream saved;
   tank.SaveToStream(saved, true, 0);
   TStream stream(saved.Data());
