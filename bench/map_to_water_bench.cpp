@@ -42,6 +42,13 @@ const std::vector<TVariant>& Variants() {
       {"TCurvedMirror", "parabola_quick", {{"MirrorType", "1"}}},
       {"TCurvedMirror", "circle_accurate", {{"MirrorType", "2"}}},
       {"TCurvedMirror", "parabola_accurate", {{"MirrorType", "3"}}},
+      {"TSlitsRIMapper", "grating_30", {{"Number", "30"}}},
+      {"TSimpleWaveGuideRIMapper", "width_60", {{"FibreWidth", "60"}}},
+      {"TEarthRIMapper", "refraction", {{"Mode", "1"}}},
+      {"TEarthRIMapper", "p_waves", {{"Mode", "3"}}},
+      {"TEarthRIMapper", "s_waves", {{"Mode", "4"}}},
+      {"TTsunamiRIMapper", "atlantic", {{"Mode", "1"}}},
+      {"TTsunamiRIMapper", "beach", {{"Mode", "2"}}},
   };
   return variants;
 }

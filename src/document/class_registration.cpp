@@ -4,9 +4,13 @@
 #include "media/barrier_mapper.h"
 #include "media/block_mapper.h"
 #include "media/curved_mirror.h"
+#include "media/earth_mapper.h"
 #include "media/lens_mapper.h"
 #include "media/plane_mirror.h"
 #include "media/refraction_mapper.h"
+#include "media/slits_mapper.h"
+#include "media/tsunami_mapper.h"
+#include "media/waveguide_mapper.h"
 #include "model/node_registry.h"
 #include "sim/general_exciter.h"
 #include "sim/map_holder.h"
@@ -34,6 +38,10 @@ void RegisterClasses() {
     RegisterMapClass(TLensMapper::StaticClassInfo());
     RegisterMapClass(TCurvedMirror::StaticClassInfo());
     RegisterMapClass(TBarrierMapper::StaticClassInfo());
+    RegisterMapClass(TSlitsRIMapper::StaticClassInfo());
+    RegisterMapClass(TSimpleWaveGuideRIMapper::StaticClassInfo());
+    RegisterMapClass(TEarthRIMapper::StaticClassInfo());
+    RegisterMapClass(TTsunamiRIMapper::StaticClassInfo());
     RegisterExciterClass(TGeneralExciter::StaticClassInfo());
     RegisterTool(TRuler::StaticClassInfo(), 1);
     RegisterTool(TProtractor::StaticClassInfo(), 2);
@@ -51,10 +59,14 @@ void RegisterClasses() {
     NodeRegistry().RegisterNode(&TNoneRIMap::StaticClassInfo());
     NodeRegistry().RegisterNode(&TBlockRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TPlaneMirror::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TSimpleWaveGuideRIMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TSlitsRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TRefractionMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TLensMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TCurvedMirror::StaticClassInfo());
     NodeRegistry().RegisterNode(&TBarrierMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TEarthRIMapper::StaticClassInfo());
+    NodeRegistry().RegisterNode(&TTsunamiRIMapper::StaticClassInfo());
     NodeRegistry().RegisterNode(&TGeneralExciter::StaticClassInfo());
     NodeRegistry().RegisterNode(&TRuler::StaticClassInfo());
     NodeRegistry().RegisterNode(&TProtractor::StaticClassInfo());

@@ -137,6 +137,34 @@ inline constexpr std::string_view DopplerResetHint = "Start the moving source ag
 inline constexpr std::string_view HarmonicsHint = "Let the moving source sound with harmonics";
 inline constexpr std::string_view FrequencyToggleHint = "Set the frequency instead of the wavelength";
 
+// Fibre, slits, the Earth and tsunami, and their panels
+inline constexpr std::string_view FibreOptic = "Fibre optic";
+inline constexpr std::string_view FibreOpticDescription =
+    "Waveguide eg fibreoptic cable. Try changing the amount of curvature and refractive index.";
+inline constexpr std::string_view FibreWidth = "Fibre Width";
+inline constexpr std::string_view Slits = "Slits";
+inline constexpr std::string_view SlitsDescription = "Grating made up of slits";
+inline constexpr std::string_view SlitCaption = "Slit";
+inline constexpr std::string_view SlitWidthCaption = "Width";
+inline constexpr std::string_view SpacingCaption = "Spacing";
+inline constexpr std::string_view TheEarth = "The Earth";
+inline constexpr std::string_view TheEarthDescription =
+    "The radio waves in the atmosphere and the earthquake waves inside the earth. There are two models of "
+    "the atmosphere, the first is linear and radio waves bend by reflection. The second is non-linear and "
+    "shows how refraction helps transmissions carry. The movement of two different types of earthquake "
+    "wave are also shown.";
+inline constexpr std::string_view Atmosphere = "Atmosphere";
+inline constexpr std::string_view Reflection = "Reflection";
+inline constexpr std::string_view Refraction = "Refraction";
+inline constexpr std::string_view Mirages = "Mirages";
+inline constexpr std::string_view Earthquakes = "Earthquakes";
+inline constexpr std::string_view PWaves = "P-Waves";
+inline constexpr std::string_view SWaves = "S-Waves";
+inline constexpr std::string_view Tsunami = "Tsunami";
+inline constexpr std::string_view TsunamiDescription = "Tsunami are waves in the ocean caused by earthquakes. ";
+inline constexpr std::string_view IndianOcean = "Indian Ocean";
+inline constexpr std::string_view Atlantic = "Atlantic";
+inline constexpr std::string_view Beach = "Beach";
 // Measuring tools and their panels
 inline constexpr std::string_view Ruler = "Ruler";
 inline constexpr std::string_view RulerDescription = "For measuring lengths";

@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kButtonSize = 36;
 constexpr int kCaptionHeight = 16;
+constexpr int kCaptionWidth = 84;
 constexpr int kGroup = 1;
 
 }  // namespace
@@ -36,7 +37,9 @@ void TModeButtonsView::AddButton(const char* name, int32_t tag, TIcon picture, i
   if (caption.empty()) return;
   auto* label = new QLabel(QtText(caption), this);
   label->setObjectName(QLatin1String(captionName));
-  label->setGeometry(left - 12, top + kButtonSize, kButtonSize + 24, kCaptionHeight);
+  // Wider than the button, so that two-word captions such as "Indian Ocean" fit.
+  label->setGeometry(left + (kButtonSize - kCaptionWidth) / 2, top + kButtonSize, kCaptionWidth,
+                     kCaptionHeight);
   label->setAlignment(Qt::AlignCenter);
 }
 

@@ -3,9 +3,13 @@
 #include <vector>
 
 #include "media/curved_mirror_cp.h"
+#include "media/earth_cp.h"
+#include "media/fiber_control_panel.h"
 #include "media/lens_cp.h"
 #include "media/plane_mirror_cp.h"
 #include "media/refraction_cp.h"
+#include "media/slits_control_panel.h"
+#include "media/tsunami_cp.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
 #include "sim/simple_message_cp.h"
@@ -13,6 +17,8 @@
 #include "tools/intensity_cp.h"
 #include "tools/point_logger_cp.h"
 #include "ui/curved_mirror_view.h"
+#include "ui/earth_view.h"
+#include "ui/fiber_view.h"
 #include "ui/general_exciter_view.h"
 #include "ui/intensity_view.h"
 #include "ui/lens_view.h"
@@ -21,7 +27,9 @@
 #include "ui/refraction_view.h"
 #include "ui/refractive_index_view.h"
 #include "ui/simple_message_view.h"
+#include "ui/slits_view.h"
 #include "ui/tool_panel_view.h"
+#include "ui/tsunami_view.h"
 
 namespace wavora {
 
@@ -43,11 +51,20 @@ TPanelViewEntry ViewOf() {
 // A panel model derived from another comes before it, so it gets its own view.
 const std::vector<TPanelViewEntry>& PanelViews() {
   static const std::vector<TPanelViewEntry> table = {
-      ViewOf<TGeneralExciterCP, TGeneralExciterView>(),   ViewOf<TLensControlpanel, TLensView>(),
-      ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(), ViewOf<TPlaneMirrorCP, TPlaneMirrorView>(),
-      ViewOf<TRefractionCP, TRefractionView>(),           ViewOf<TCurvedMirrorCP, TCurvedMirrorView>(),
-      ViewOf<TSimpleMessageCP, TSimpleMessageView>(),     ViewOf<TIntensityToolFrame, TIntensityView>(),
-      ViewOf<TPointLoggerCP, TPointLoggerView>(),         ViewOf<TBaseCPFrame, TToolPanelView>(),
+      ViewOf<TGeneralExciterCP, TGeneralExciterView>(),
+      ViewOf<TLensControlpanel, TLensView>(),
+      ViewOf<TRefractiveIndexCP, TRefractiveIndexView>(),
+      ViewOf<TPlaneMirrorCP, TPlaneMirrorView>(),
+      ViewOf<TRefractionCP, TRefractionView>(),
+      ViewOf<TCurvedMirrorCP, TCurvedMirrorView>(),
+      ViewOf<TSimpleMessageCP, TSimpleMessageView>(),
+      ViewOf<TSlitsControlPanel, TSlitsView>(),
+      ViewOf<TFiberControlPanel, TFiberView>(),
+      ViewOf<TEarthCP, TEarthView>(),
+      ViewOf<TTsunamiCP, TTsunamiView>(),
+      ViewOf<TIntensityToolFrame, TIntensityView>(),
+      ViewOf<TPointLoggerCP, TPointLoggerView>(),
+      ViewOf<TBaseCPFrame, TToolPanelView>(),
   };
   return table;
 }

@@ -1,7 +1,9 @@
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -12,12 +14,16 @@
 
 #include "../widgets/mouse.h"
 #include "document/water_collection.h"
+#include "media/earth_mapper.h"
+#include "media/slits_mapper.h"
+#include "media/waveguide_mapper.h"
 #include "model/file_text.h"
 #include "sim/resource_strings.h"
 #include "ui/help_page.h"
 #include "ui/main_window.h"
 #include "ui/slide_item.h"
 #include "widgets/custom_speed_button.h"
+#include "widgets/custom_track_bar.h"
 #include "widgets/qt_text.h"
 #include "widgets/scroller_list.h"
 
@@ -100,6 +106,13 @@ class TMainWindowTest : public QObject {
     for (int i = 0; i < window_->Document().SlideCount(); ++i)
       names << QtText(window_->Document().SlideName(i));
     return names;
+  }
+  // Chooses the entry of the experiment menu with that type name for the current slide.
+  void ChooseExperiment(std::string_view typeName) const {
+    for (QAction* entry : Control<QMenu>("ExperimentMenu")->actions()) {
+      if (entry->text() == QStringLiteral("  ") + QtText(typeName)) return entry->trigger();
+    }
+    QFAIL("no such experiment");
   }
   QString ActiveName() const {
     const TRef<TWater> tank = window_->GetCurrentWater();
@@ -346,6 +359,32 @@ class TMainWindowTest : public QObject {
     const auto* startedList = started.findChild<TScrollerList*>("SlideList");
     QCOMPARE(startedList->SelectedIndex(), 1);
     QVERIFY(started.findChild<TCustomSpeedButton*>("MenuButton")->Down());
+  }
+
+  void TheSlitsFibreAndEarthAreChosenSetOnTheirPanelsAndReopened() {
+    ChooseExperiment(rs::Slits);
+    Control<TCustomTrackBar>("SlitCount")->SetPosition(2);
+    Control<TCustomTrackBar>("WidthBar")->SetPosition(0);
+    Click("NewSlideBtn");
+    ChooseExperiment(rs::FibreOptic);
+    Control<TCustomTrackBar>("WidthSlider")->SetPosition(52);
+    Click("NewSlideBtn");
+    ChooseExperiment(rs::TheEarth);
+    Click("Type4");
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("experiments.wvr");
+    QVERIFY(window_->SaveSlideshowFile(fileName));
+
+    const TMainForm reopened(QStringList({fileName}), std::make_unique<TMessageRecorder>(messages_));
+    QVERIFY(messages_.empty());
+    const auto medium = [&reopened](int slide) { return reopened.Document().GetWater(slide)->GetRIMap(); };
+    const TRef<TSlitsRIMapper> slits = RefCast<TSlitsRIMapper>(medium(0));
+    QVERIFY(slits);
+    QCOMPARE(slits->GetNumber(), 2);
+    QCOMPARE(slits->GetWidth(), 0);
+    QCOMPARE(RefCast<TSimpleWaveGuideRIMapper>(medium(1))->GetFibreWidth(), 52);
+    QCOMPARE(RefCast<TEarthRIMapper>(medium(2))->GetMode(), int(TEarthRIMapper::SWaves));
+    QVERIFY(reopened.findChild<TCustomSpeedButton*>("Type4")->Down());
   }
 };
 

@@ -1,6 +1,10 @@
 #include <QLabel>
 #include <QTest>
 
+#include "media/earth_cp.h"
+#include "media/earth_mapper.h"
+#include "media/fiber_control_panel.h"
+#include "media/slits_control_panel.h"
 #include "sim/control_panel_model.h"
 #include "sim/general_exciter_cp.h"
 #include "sim/refractive_index_cp.h"
@@ -62,6 +66,32 @@ class TPanelViewsTest : public QObject {
     model.ShapeMenuClick(3);
     // The 200 ms poll shows the new shape.
     QTRY_VERIFY(view->findChild<QWidget*>("DetuneSlider")->isVisibleTo(view.get()));
+  }
+
+  void TheFibreSlitsAndEarthPanelsDriveTheirModels() {
+    TFiberControlPanel fibre;
+    const std::unique_ptr<QWidget> fibreView = CreatePanelView(fibre, nullptr);
+    QCOMPARE(fibreView->size(), QSize(177, 175));
+    fibreView->findChild<TCustomTrackBar*>("WidthSlider")->SetPosition(12);
+    QCOMPARE(fibre.WidthSliderPosition(), 12);
+    QCOMPARE(fibreView->findChild<QLabel*>("WidthLabel")->text(), QStringLiteral("12mm"));
+    QVERIFY(fibreView->findChild<QWidget*>("RefractiveIndexCP1"));
+
+    TSlitsControlPanel slits;
+    const std::unique_ptr<QWidget> slitsView = CreatePanelView(slits, nullptr);
+    slitsView->findChild<TCustomTrackBar*>("SpacingBar")->SetPosition(25);
+    QCOMPARE(slits.Position(TSlitsControlPanel::SpacingBar), 25);
+    QCOMPARE(slitsView->findChild<QLabel*>("SpacingNumber")->text(), QStringLiteral("25mm"));
+
+    const TRef<TEarthRIMapper> mapper = MakeNode<TEarthRIMapper>();
+    TEarthCP earth(*mapper);
+    const std::unique_ptr<QWidget> earthView = CreatePanelView(earth, nullptr);
+    QVERIFY(earthView->findChild<TCustomSpeedButton*>("Type0")->Down());
+    QVERIFY(!earthView->findChild<QWidget*>("Type2"));
+    QTest::mouseClick(earthView->findChild<TCustomSpeedButton*>("Type3"), Qt::LeftButton);
+    QCOMPARE(earth.DownTag(), 3);
+    QCOMPARE(mapper->GetMode(), 3);
+    QVERIFY(!earthView->findChild<TCustomSpeedButton*>("Type0")->Down());
   }
 };
 

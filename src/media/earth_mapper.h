@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "media/mode_ri_mapper.h"
+
+namespace wavora {
+
+// "The Earth": radio waves in the atmosphere above a curved Earth (a uniform atmosphere that sends
+// them back by reflection, or one growing faster with height that bends them back by refraction), or
+// earthquake waves inside the Earth (P-waves and S-waves through inner core, outer core, mantle and
+// crust). Each pass also tells the tank where the source should stand for the scene.
+class TEarthRIMapper : public TModeRIMapper {
+ public:
+  enum TMode : int32_t { Reflection, Refraction, Mirages, PWaves, SWaves };
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // A mode outside 0 ... 4 shows the open tank, as mode 2 does.
+  std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
+
+ protected:
+  void MapScene(TWaterGrid& grid) override;
+  TSourceSuggestion Suggestion() const override;
+
+ private:
+  void MapAtmosphere(TWaterGrid& grid);
+  void MapInterior(TWaterGrid& grid);
+};
+
+}  // namespace wavora

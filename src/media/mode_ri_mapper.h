@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "sim/ri_map.h"
+
+namespace wavora {
+
+// A medium that paints one of several whole-tank scenes, chosen by its Mode, and tells the tank where
+// the source should stand for it. Every pass rewrites the whole grid and a fresh suggestion.
+class TModeRIMapper : public TBaseRIMap {
+ public:
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  void MapToWater() final;
+
+  // Any value is kept (a mode without a scene leaves the open tank); setting remaps even when the value
+  // is unchanged.
+  int32_t GetMode() const { return mode_; }
+  void SetMode(int32_t value);
+
+ protected:
+  // The tank's source-suggestion fields; a beam type of -1 withdraws any suggestion.
+  struct TSourceSuggestion {
+    int32_t beamType = -1;
+    int32_t beamRow = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+  };
+
+  // Writes the scene of the mode over the open tank (W and H are at least 1).
+  virtual void MapScene(TWaterGrid& grid) = 0;
+  virtual TSourceSuggestion Suggestion() const = 0;
+
+ private:
+  int32_t mode_ = 0;
+};
+
+}  // namespace wavora
