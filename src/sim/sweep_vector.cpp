@@ -1,0 +1,109 @@
+// The 32-byte vectors below live only inside always-inlined helpers, so the note that passing them
+// by value without AVX differs from the AVX calling convention concerns no call that remains.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+#include <cstring>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+#include "image/fast_dib.h"
+#include "sim/cell_step.h"
+#include "sim/sweep_kernels.h"
+
+namespace wavora {
+
+void TSweepScratch::Resize(int32_t height) {
+  heightStride_ = static_cast<size_t>(height);
+  fieldStride_ = (heightStride_ / kGroup + 1) * 3 * kGroup;
+  heights_.assign((kSlots + 2) * heightStride_, 0.0);
+  fields_.assign(kSlots * fieldStride_, 0.0f);
+}
+
+void TakeEdgeHeights(const TSweepRun& run) {
+  const TWaterCell* left = run.grid->Column(run.first - 1);
+  const TWaterCell* right = run.grid->Column(run.last);
+  double* leftEdge = run.scratch->LeftEdge();
+  double* rightEdge = run.scratch->RightEdge();
+  for (int32_t y = 0; y < run.grid->Height(); ++y) {
+    leftEdge[y] = left[y].Displacement;
+    rightEdge[y] = right[y].Displacement;
+  }
+}
+
+namespace {
+
+#define WAVORA_INLINE inline __attribute__((always_inline))
+
+// Four lanes: four rows of one column. The compiler maps them onto SSE2 registers (two per vector
+// of doubles) or AVX registers, depending on the function they are inlined into.
+using TFloats = float __attribute__((vector_size(16)));
+using TDoubles = double __attribute__((vector_size(32)));
+using TInts = int32_t __attribute__((vector_size(16)));
+constexpr int32_t kLanes = 4;
+
+template <class V, class T>
+WAVORA_INLINE V Load(const T* p) {
+  V v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+template <class V, class T>
+WAVORA_INLINE void Store(T* p, V v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
+// Floats to doubles and back (rounding to nearest), four lanes at a time.
+namespace baseline {
+WAVORA_INLINE TDoubles Wide(TFloats f) {
+  return __builtin_convertvector(f, TDoubles);
+}
+WAVORA_INLINE TFloats Narrow(TDoubles d) {
+  return __builtin_convertvector(d, TFloats);
+}
+#include "sim/sweep_vector_body.inc"
+}  // namespace baseline
+
+#if defined(__x86_64__)
+#pragma GCC push_options
+#pragma GCC target("avx2")
+namespace avx2 {
+// The compiler splits the generic conversions in two halves; one instruction does it with AVX.
+WAVORA_INLINE TDoubles Wide(TFloats f) {
+  return reinterpret_cast<TDoubles>(_mm256_cvtps_pd(reinterpret_cast<__m128>(f)));
+}
+WAVORA_INLINE TFloats Narrow(TDoubles d) {
+  return reinterpret_cast<TFloats>(_mm256_cvtpd_ps(reinterpret_cast<__m256d>(d)));
+}
+#include "sim/sweep_vector_body.inc"
+}  // namespace avx2
+#pragma GCC pop_options
+#endif
+
+}  // namespace
+
+void VectorSweepSse2(const TSweepRun& run) {
+  baseline::VectorSweep(run);
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) void VectorSweepAvx2(const TSweepRun& run) {
+  avx2::VectorSweep(run);
+}
+
+bool ProcessorHasAvx2() {
+  return __builtin_cpu_supports("avx2");
+}
+#else
+void VectorSweepAvx2(const TSweepRun& run) {
+  baseline::VectorSweep(run);
+}
+
+bool ProcessorHasAvx2() {
+  return false;
+}
+#endif
+
+}  // namespace wavora
