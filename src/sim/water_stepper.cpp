@@ -68,20 +68,22 @@ bool PathAvailable(TSweepPath path) {
 }
 
 const TStepSettings& DefaultStepSettings() {
-  static const TStepSettings settings{PathFromEnvironment(), ThreadsFromEnvironment()};
+  static const TStepSettings settings{PathFromEnvironment(), ThreadsFromEnvironment(),
+                                      TStepSettings::kCellsPerThread};
   return settings;
 }
 
 void TWaterStepper::SetSettings(TStepSettings settings) {
   if (!PathAvailable(settings.path)) settings.path = TSweepPath::kPlain;
   settings.threads = std::clamp(settings.threads, 1, kMaxThreads);
+  settings.cellsPerThread = std::max<int64_t>(settings.cellsPerThread, 1);
   settings_ = settings;
 }
 
 int TWaterStepper::RunCount(const TWaterGrid& grid) const {
   const int64_t columns = grid.Width() - 2;
   const int64_t cells = columns * (grid.Height() - 2);
-  const int64_t gaining = std::max<int64_t>(1, cells / kCellsPerThread);
+  const int64_t gaining = std::max<int64_t>(1, cells / settings_.cellsPerThread);
   return static_cast<int>(std::min<int64_t>({settings_.threads, gaining, columns}));
 }
 

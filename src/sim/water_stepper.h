@@ -16,8 +16,12 @@ class TFastDIB;
 enum class TSweepPath { kPlain, kSse2, kAvx2 };
 
 struct TStepSettings {
+  // Tanks below this many interior cells per thread step on fewer threads.
+  static constexpr int64_t kCellsPerThread = 40000;
+
   TSweepPath path = TSweepPath::kPlain;
   int threads = 1;  // 1: the caller's thread only
+  int64_t cellsPerThread = kCellsPerThread;
 };
 
 // The best path this processor runs (WAVORA_SIMD=off: the plain loops; sse2: the baseline vector
@@ -31,13 +35,11 @@ bool PathAvailable(TSweepPath path);
 // the number of threads.
 class TWaterStepper {
  public:
-  // Tanks below this many interior cells per thread step on the caller's thread alone.
-  static constexpr int64_t kCellsPerThread = 40000;
-
   TWaterStepper() : settings_(DefaultStepSettings()) {}
 
   const TStepSettings& Settings() const { return settings_; }
-  // A path the processor cannot run falls back to the plain loops; threads are at least 1.
+  // A path the processor cannot run falls back to the plain loops; threads and cells per thread are
+  // at least 1.
   void SetSettings(TStepSettings settings);
 
   // Velocities, then heights of every interior cell, writing each new height's pixel when an image
