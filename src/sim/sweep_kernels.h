@@ -14,7 +14,8 @@ class TFastDIB;
 // neighbours with plain loads: the heights widened to double, one run per column; velocity, speed
 // factor and damping of interior rows in groups of four rows (four velocities, four speed factors,
 // four dampings), so one pointer reaches all three. Also the heights of the two columns just
-// outside a run of columns, taken before any thread changes them.
+// outside a run of columns, taken before any thread changes them; and the pixels of the columns
+// not yet written to the image.
 class TSweepScratch {
  public:
   static constexpr int kSlots = 3;
@@ -32,6 +33,12 @@ class TSweepScratch {
   }
   double* LeftEdge() { return heights_.data() + kSlots * heightStride_; }
   double* RightEdge() { return heights_.data() + (kSlots + 1) * heightStride_; }
+  // The pixels (blue, green, red in the low three bytes) of the last kTile columns, one run each,
+  // written to the image a tile of kTile x kTile pixels at a time in row order.
+  static constexpr int kTile = 4;
+  uint32_t* Pixels(int32_t tileColumn) {
+    return pixels_.data() + static_cast<size_t>(tileColumn) * heightStride_;
+  }
 
  private:
   static size_t Slot(int32_t column) { return static_cast<size_t>(column) % kSlots; }
@@ -40,6 +47,7 @@ class TSweepScratch {
   size_t fieldStride_ = 0;
   std::vector<double> heights_;
   std::vector<float> fields_;
+  std::vector<uint32_t> pixels_;
 };
 
 // One run of columns first .. last - 1 (inside 1 .. W - 2) of one time step, with the image to

@@ -19,6 +19,7 @@ void TSweepScratch::Resize(int32_t height) {
   fieldStride_ = (heightStride_ / kGroup + 1) * 3 * kGroup;
   heights_.assign((kSlots + 2) * heightStride_, 0.0);
   fields_.assign(kSlots * fieldStride_, 0.0f);
+  pixels_.assign(kTile * heightStride_, 0);
 }
 
 void TakeEdgeHeights(const TSweepRun& run) {
@@ -41,6 +42,7 @@ namespace {
 using TFloats = float __attribute__((vector_size(16)));
 using TDoubles = double __attribute__((vector_size(32)));
 using TInts = int32_t __attribute__((vector_size(16)));
+using TBytes = uint8_t __attribute__((vector_size(16)));
 constexpr int32_t kLanes = 4;
 
 template <class V, class T>
