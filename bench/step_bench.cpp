@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "fastest_repetition.h"
 #include "image/fast_dib.h"
 #include "sim/water.h"
 
@@ -56,11 +56,8 @@ void PathsAndThreads(benchmark::internal::Benchmark* bench) {
       bench->Args({side, path, 1});
     bench->Args({side, 2, 2});
   }
-  // Threads finish on other cores: wall time is the step's time. On a machine shared with other
-  // work, the fastest repetition is the one least disturbed.
-  bench->UseRealTime()->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", [](const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-  });
+  // Threads finish on other cores: wall time is the step's time.
+  WithFastestRepetition(bench->UseRealTime()->Unit(benchmark::kMicrosecond));
 }
 BENCHMARK(BM_Step)->Apply(PathsAndThreads);
 BENCHMARK(BM_StepAndDraw)->Apply(PathsAndThreads);
@@ -77,7 +74,14 @@ void BM_StreamCopy(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * int64_t(2 * bytes));
 }
-BENCHMARK(BM_StreamCopy)->ArgName("side")->Arg(401)->Arg(1024)->Arg(2048)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StreamCopy)
+    ->Apply([](benchmark::internal::Benchmark* bench) { WithFastestRepetition(bench); })
+    ->ArgName("side")
+    ->Arg(401)
+    ->Arg(1024)
+    ->Arg(2048)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace wavora
