@@ -34,8 +34,8 @@ class TSweepScratch {
   double* LeftEdge() { return heights_.data() + kSlots * heightStride_; }
   double* RightEdge() { return heights_.data() + (kSlots + 1) * heightStride_; }
   // The pixels (blue, green, red in the low three bytes) of the last kTile columns, one run each,
-  // written to the image a tile of kTile x kTile pixels at a time in row order.
-  static constexpr int kTile = 4;
+  // written to the image a tile at a time in row order.
+  static constexpr int kTile = 16;
   uint32_t* Pixels(int32_t tileColumn) {
     return pixels_.data() + static_cast<size_t>(tileColumn) * heightStride_;
   }
