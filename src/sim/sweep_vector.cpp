@@ -43,6 +43,7 @@ using TFloats = float __attribute__((vector_size(16)));
 using TDoubles = double __attribute__((vector_size(32)));
 using TInts = int32_t __attribute__((vector_size(16)));
 using TBytes = uint8_t __attribute__((vector_size(16)));
+using TLongs = uint64_t __attribute__((vector_size(16)));
 constexpr int32_t kLanes = 4;
 
 template <class V, class T>
