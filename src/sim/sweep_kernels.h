@@ -66,6 +66,8 @@ struct TSweepRun {
 // without a vector path.
 void PlainVelocitySweep(const TSweepRun& run);
 void PlainHeightSweep(const TSweepRun& run);
+// The image of the run's columns from the grid as it stands, without stepping.
+void PlainDraw(const TSweepRun& run);
 
 // Both sweeps in one pass over the run, four rows at a time on vectors of doubles: velocities of
 // column x, then heights of column x - 1. The caller first stores the edge heights
@@ -73,6 +75,8 @@ void PlainHeightSweep(const TSweepRun& run);
 void TakeEdgeHeights(const TSweepRun& run);
 void VectorSweepSse2(const TSweepRun& run);
 void VectorSweepAvx2(const TSweepRun& run);
+void VectorDrawSse2(const TSweepRun& run);
+void VectorDrawAvx2(const TSweepRun& run);
 // Whether this processor runs the AVX2 path.
 bool ProcessorHasAvx2();
 

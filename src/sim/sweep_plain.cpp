@@ -37,4 +37,15 @@ void PlainHeightSweep(const TSweepRun& run) {
   }
 }
 
+void PlainDraw(const TSweepRun& run) {
+  const TWaterGrid& grid = *run.grid;
+  for (int32_t y = 1; y < grid.Height() - 1; ++y) {
+    uint8_t* row = run.image->Row(y);
+    for (int32_t x = run.first; x < run.last; ++x) {
+      const TWaterCell& cell = grid.Cell(x, y);
+      ShadeCell(row + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, run.shade);
+    }
+  }
+}
+
 }  // namespace wavora

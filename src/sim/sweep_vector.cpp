@@ -91,9 +91,17 @@ void VectorSweepSse2(const TSweepRun& run) {
   baseline::VectorSweep(run);
 }
 
+void VectorDrawSse2(const TSweepRun& run) {
+  baseline::VectorDraw(run);
+}
+
 #if defined(__x86_64__)
 __attribute__((target("avx2"))) void VectorSweepAvx2(const TSweepRun& run) {
   avx2::VectorSweep(run);
+}
+
+__attribute__((target("avx2"))) void VectorDrawAvx2(const TSweepRun& run) {
+  avx2::VectorDraw(run);
 }
 
 bool ProcessorHasAvx2() {
@@ -102,6 +110,10 @@ bool ProcessorHasAvx2() {
 #else
 void VectorSweepAvx2(const TSweepRun& run) {
   baseline::VectorSweep(run);
+}
+
+void VectorDrawAvx2(const TSweepRun& run) {
+  baseline::VectorDraw(run);
 }
 
 bool ProcessorHasAvx2() {

@@ -144,16 +144,7 @@ void TWater::StepAndDraw(TFastDIB& image) {
 
 void TWater::DrawOnly(TFastDIB& image) {
   if (!grid_->HasInterior()) return;
-  if (FitsImage(image)) {
-    const TFieldShade shade = MakeFieldShade(exposure_);
-    for (int32_t y = 1; y < H_ - 1; ++y) {
-      uint8_t* row = image.Row(y);
-      for (int32_t x = 1; x < W_ - 1; ++x) {
-        const TWaterCell& cell = grid_->Cell(x, y);
-        ShadeCell(row + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, shade);
-      }
-    }
-  }
+  if (FitsImage(image)) stepper_.Draw(*grid_, image, MakeFieldShade(exposure_));
   DrawObjects(image, false);
 }
 

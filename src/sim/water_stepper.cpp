@@ -56,6 +56,18 @@ void RunAvx2(void* runs, int part) {
   VectorSweepAvx2(static_cast<const TSweepRun*>(runs)[part]);
 }
 
+void RunPlainDraw(void* runs, int part) {
+  PlainDraw(static_cast<const TSweepRun*>(runs)[part]);
+}
+
+void RunSse2Draw(void* runs, int part) {
+  VectorDrawSse2(static_cast<const TSweepRun*>(runs)[part]);
+}
+
+void RunAvx2Draw(void* runs, int part) {
+  VectorDrawAvx2(static_cast<const TSweepRun*>(runs)[part]);
+}
+
 }  // namespace
 
 bool PathAvailable(TSweepPath path) {
@@ -121,6 +133,14 @@ void TWaterStepper::Sweep(TWaterGrid& grid, TFastDIB* image, TFieldShade shade) 
   for (const TSweepRun& run : runs_)
     TakeEdgeHeights(run);
   pool.Run(count, settings_.path == TSweepPath::kAvx2 ? RunAvx2 : RunSse2, runs_.data());
+}
+
+void TWaterStepper::Draw(TWaterGrid& grid, TFastDIB& image, TFieldShade shade) {
+  if (!grid.HasInterior()) return;
+  PrepareRuns(grid, &image, shade);
+  constexpr TWorkerPool::TTask kDraw[] = {RunPlainDraw, RunSse2Draw, RunAvx2Draw};
+  TWorkerPool::Shared().Run(static_cast<int>(runs_.size()), kDraw[static_cast<int>(settings_.path)],
+                            runs_.data());
 }
 
 }  // namespace wavora

@@ -15,14 +15,16 @@ namespace wavora::test {
 namespace {
 
 // A tank with a point source, a block of slower medium and its absorbing border, two cells driven
-// into the clip, stepped 500 times in frames of five steps with the image drawn on every fifth.
+// into the clip, stepped 500 times in frames of five steps with the image drawn on every fifth; then
+// the image drawn again from the final field without stepping.
 struct TSteppedTank {
   TRef<TWater> tank;
   TFastDIB image;
+  TFastDIB redrawn;
 };
 
 TSteppedTank RunTank(int32_t width, int32_t height, TStepSettings settings) {
-  TSteppedTank run{MakeTank(width, height), TFastDIB(width, height)};
+  TSteppedTank run{MakeTank(width, height), TFastDIB(width, height), TFastDIB(width, height)};
   TWater& tank = *run.tank;
   tank.Stepper().SetSettings(settings);
   tank.SetRIMapClass(TTestBlock::StaticClassInfo());
@@ -37,6 +39,7 @@ TSteppedTank RunTank(int32_t width, int32_t height, TStepSettings settings) {
       tank.Step();
     tank.StepAndDraw(run.image);
   }
+  tank.DrawOnly(run.redrawn);
   return run;
 }
 
@@ -53,7 +56,7 @@ using TPathCase = std::tuple<std::tuple<int32_t, int32_t>, std::tuple<TSweepPath
 
 class StepPaths : public testing::TestWithParam<TPathCase> {};
 
-// Every vector path and any split into threads gives the plain loops' field and image to the bit,
+// Every vector path and any split into threads gives the plain loops' field and images to the bit,
 // also where the sides are no multiple of the vector width and runs are a single column wide.
 TEST_P(StepPaths, MatchThePlainLoopsToTheBit) {
   const auto& [size, pathAndThreads] = GetParam();
@@ -70,6 +73,7 @@ TEST_P(StepPaths, MatchThePlainLoopsToTheBit) {
   const size_t imageBytes = size_t(plain.image.BytesPerRow()) * plain.image.Height();
   if (imageBytes > 0) {
     EXPECT_EQ(std::memcmp(plain.image.Bits(), fast.image.Bits(), imageBytes), 0);
+    EXPECT_EQ(std::memcmp(plain.redrawn.Bits(), fast.redrawn.Bits(), imageBytes), 0);
   }
 }
 
