@@ -21,14 +21,11 @@ inline TFieldShade MakeFieldShade(float exposure) {
 // 1.5 * 2^52 leaves a double below 2^51 rounded to an integer in the default rounding mode.
 inline constexpr double kRoundingShift = 6755399441055744.0;
 
-// A channel level 0 .. 255 (as a whole double) from its unclipped value; NaN (from an exposure of
-// 0) counts as 0. D is double for one pixel or a vector of doubles for several.
+// A channel value rounded to a whole number; the caller clips it to 0 .. 255 (ShadeByte). D is double
+// for one pixel or a vector of doubles for several.
 template <class D>
-[[gnu::always_inline]] inline D ShadeLevel(D v) {
-  const D rounded = (v + kRoundingShift) - kRoundingShift;
-  const D zero{};
-  const D white = zero + 255.0;
-  return v > 0 ? (v >= 255 ? white : rounded) : zero;
+[[gnu::always_inline]] inline D RoundedShade(D v) {
+  return (v + kRoundingShift) - kRoundingShift;
 }
 
 // v = (h + E) * s before its rounding to single, and the tint's value 2 * v * c.
@@ -41,8 +38,11 @@ template <class D>
   return 2.0 * value * speedFactor;
 }
 
+// A channel 0 .. 255 from its unclipped value; NaN (from an exposure of 0) counts as 0.
 inline uint8_t ShadeByte(double v) {
-  return static_cast<uint8_t>(ShadeLevel(v));
+  if (!(v > 0)) return 0;
+  if (v >= 255) return 255;
+  return static_cast<uint8_t>(RoundedShade(v));
 }
 
 // Writes the blue, green and red bytes of the cell's pixel.

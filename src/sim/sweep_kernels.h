@@ -73,11 +73,13 @@ void PlainDraw(const TSweepRun& run);
 // column x, then heights of column x - 1. The caller first stores the edge heights
 // (TakeEdgeHeights), so runs side by side may go at the same time.
 void TakeEdgeHeights(const TSweepRun& run);
+#if defined(__x86_64__)
 void VectorSweepSse2(const TSweepRun& run);
 void VectorSweepAvx2(const TSweepRun& run);
 void VectorDrawSse2(const TSweepRun& run);
 void VectorDrawAvx2(const TSweepRun& run);
 // Whether this processor runs the AVX2 path.
 bool ProcessorHasAvx2();
+#endif
 
 }  // namespace wavora

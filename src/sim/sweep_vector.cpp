@@ -33,6 +33,8 @@ void TakeEdgeHeights(const TSweepRun& run) {
   }
 }
 
+#if defined(__x86_64__)
+
 namespace {
 
 #define WAVORA_INLINE inline __attribute__((always_inline))
@@ -58,7 +60,9 @@ WAVORA_INLINE void Store(T* p, V v) {
   std::memcpy(p, &v, sizeof v);
 }
 
-// Floats to doubles and back (rounding to nearest), four lanes at a time.
+// Floats to doubles and back (rounding to nearest), four lanes at a time; ShadeByte on four rounded
+// channel values (maximum first: it turns NaN into 0, then the minimum caps at 255); and four pixels
+// (blue, green, red, unused) packed into the first twelve bytes.
 namespace baseline {
 WAVORA_INLINE TDoubles Wide(TFloats f) {
   return __builtin_convertvector(f, TDoubles);
@@ -66,10 +70,23 @@ WAVORA_INLINE TDoubles Wide(TFloats f) {
 WAVORA_INLINE TFloats Narrow(TDoubles d) {
   return __builtin_convertvector(d, TFloats);
 }
+WAVORA_INLINE TInts ShadeBytes(TDoubles rounded) {
+  const __m128d zero = _mm_setzero_pd();
+  const __m128d white = _mm_set1_pd(255.0);
+  const __m128d low = _mm_min_pd(_mm_max_pd(_mm_set_pd(rounded[1], rounded[0]), zero), white);
+  const __m128d high = _mm_min_pd(_mm_max_pd(_mm_set_pd(rounded[3], rounded[2]), zero), white);
+  return reinterpret_cast<TInts>(_mm_unpacklo_epi64(_mm_cvttpd_epi32(low), _mm_cvttpd_epi32(high)));
+}
+// Without a byte shuffle: each 64-bit lane closes the gap between its two pixels, then the second
+// lane's six bytes follow the first's.
+WAVORA_INLINE TLongs PackPixels(TInts row) {
+  const TLongs pairs = reinterpret_cast<TLongs>(row);
+  const TLongs joined = (pairs & 0xFFFFFFu) | ((pairs >> 8) & 0xFFFFFF000000u);
+  return TLongs{joined[0] | (joined[1] << 48), joined[1] >> 16};
+}
 #include "sim/sweep_vector_body.inc"
 }  // namespace baseline
 
-#if defined(__x86_64__)
 #pragma GCC push_options
 #pragma GCC target("avx2")
 namespace avx2 {
@@ -80,10 +97,19 @@ WAVORA_INLINE TDoubles Wide(TFloats f) {
 WAVORA_INLINE TFloats Narrow(TDoubles d) {
   return reinterpret_cast<TFloats>(_mm256_cvtpd_ps(reinterpret_cast<__m256d>(d)));
 }
+WAVORA_INLINE TInts ShadeBytes(TDoubles rounded) {
+  const __m256d clipped = _mm256_min_pd(
+      _mm256_max_pd(reinterpret_cast<__m256d>(rounded), _mm256_setzero_pd()), _mm256_set1_pd(255.0));
+  return reinterpret_cast<TInts>(_mm256_cvttpd_epi32(clipped));
+}
+WAVORA_INLINE TLongs PackPixels(TInts row) {
+  const TBytes bytes = reinterpret_cast<TBytes>(row);
+  return reinterpret_cast<TLongs>(
+      __builtin_shufflevector(bytes, bytes, 0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 3, 7, 11, 15));
+}
 #include "sim/sweep_vector_body.inc"
 }  // namespace avx2
 #pragma GCC pop_options
-#endif
 
 }  // namespace
 
@@ -95,7 +121,6 @@ void VectorDrawSse2(const TSweepRun& run) {
   baseline::VectorDraw(run);
 }
 
-#if defined(__x86_64__)
 __attribute__((target("avx2"))) void VectorSweepAvx2(const TSweepRun& run) {
   avx2::VectorSweep(run);
 }
@@ -107,18 +132,6 @@ __attribute__((target("avx2"))) void VectorDrawAvx2(const TSweepRun& run) {
 bool ProcessorHasAvx2() {
   return __builtin_cpu_supports("avx2");
 }
-#else
-void VectorSweepAvx2(const TSweepRun& run) {
-  baseline::VectorSweep(run);
-}
-
-void VectorDrawAvx2(const TSweepRun& run) {
-  baseline::VectorDraw(run);
-}
-
-bool ProcessorHasAvx2() {
-  return false;
-}
-#endif
+#endif  // x86-64
 
 }  // namespace wavora

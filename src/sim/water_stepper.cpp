@@ -48,6 +48,7 @@ void RunPlainHeights(void* runs, int part) {
   PlainHeightSweep(static_cast<const TSweepRun*>(runs)[part]);
 }
 
+#if defined(__x86_64__)
 void RunSse2(void* runs, int part) {
   VectorSweepSse2(static_cast<const TSweepRun*>(runs)[part]);
 }
@@ -56,10 +57,13 @@ void RunAvx2(void* runs, int part) {
   VectorSweepAvx2(static_cast<const TSweepRun*>(runs)[part]);
 }
 
+#endif
+
 void RunPlainDraw(void* runs, int part) {
   PlainDraw(static_cast<const TSweepRun*>(runs)[part]);
 }
 
+#if defined(__x86_64__)
 void RunSse2Draw(void* runs, int part) {
   VectorDrawSse2(static_cast<const TSweepRun*>(runs)[part]);
 }
@@ -67,6 +71,7 @@ void RunSse2Draw(void* runs, int part) {
 void RunAvx2Draw(void* runs, int part) {
   VectorDrawAvx2(static_cast<const TSweepRun*>(runs)[part]);
 }
+#endif
 
 }  // namespace
 
@@ -130,17 +135,22 @@ void TWaterStepper::Sweep(TWaterGrid& grid, TFastDIB* image, TFieldShade shade) 
     pool.Run(count, RunPlainHeights, runs_.data());
     return;
   }
+#if defined(__x86_64__)
   for (const TSweepRun& run : runs_)
     TakeEdgeHeights(run);
   pool.Run(count, settings_.path == TSweepPath::kAvx2 ? RunAvx2 : RunSse2, runs_.data());
+#endif
 }
 
 void TWaterStepper::Draw(TWaterGrid& grid, TFastDIB& image, TFieldShade shade) {
   if (!grid.HasInterior()) return;
   PrepareRuns(grid, &image, shade);
-  constexpr TWorkerPool::TTask kDraw[] = {RunPlainDraw, RunSse2Draw, RunAvx2Draw};
-  TWorkerPool::Shared().Run(static_cast<int>(runs_.size()), kDraw[static_cast<int>(settings_.path)],
-                            runs_.data());
+  TWorkerPool::TTask draw = RunPlainDraw;
+#if defined(__x86_64__)
+  if (settings_.path != TSweepPath::kPlain)
+    draw = settings_.path == TSweepPath::kAvx2 ? RunAvx2Draw : RunSse2Draw;
+#endif
+  TWorkerPool::Shared().Run(static_cast<int>(runs_.size()), draw, runs_.data());
 }
 
 }  // namespace wavora
