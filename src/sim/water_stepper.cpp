@@ -40,38 +40,11 @@ int ThreadsFromEnvironment() {
   return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxThreads);
 }
 
-void RunPlainVelocities(void* runs, int part) {
-  PlainVelocitySweep(static_cast<const TSweepRun*>(runs)[part]);
+// The pool's task for part i: the kernel on run i.
+template <void (*kKernel)(const TSweepRun&)>
+void RunPart(void* runs, int part) {
+  kKernel(static_cast<const TSweepRun*>(runs)[part]);
 }
-
-void RunPlainHeights(void* runs, int part) {
-  PlainHeightSweep(static_cast<const TSweepRun*>(runs)[part]);
-}
-
-#if defined(__x86_64__)
-void RunSse2(void* runs, int part) {
-  VectorSweepSse2(static_cast<const TSweepRun*>(runs)[part]);
-}
-
-void RunAvx2(void* runs, int part) {
-  VectorSweepAvx2(static_cast<const TSweepRun*>(runs)[part]);
-}
-
-#endif
-
-void RunPlainDraw(void* runs, int part) {
-  PlainDraw(static_cast<const TSweepRun*>(runs)[part]);
-}
-
-#if defined(__x86_64__)
-void RunSse2Draw(void* runs, int part) {
-  VectorDrawSse2(static_cast<const TSweepRun*>(runs)[part]);
-}
-
-void RunAvx2Draw(void* runs, int part) {
-  VectorDrawAvx2(static_cast<const TSweepRun*>(runs)[part]);
-}
-#endif
 
 }  // namespace
 
@@ -131,24 +104,25 @@ void TWaterStepper::Sweep(TWaterGrid& grid, TFastDIB* image, TFieldShade shade) 
   TWorkerPool& pool = TWorkerPool::Shared();
   const int count = static_cast<int>(runs_.size());
   if (settings_.path == TSweepPath::kPlain) {
-    pool.Run(count, RunPlainVelocities, runs_.data());
-    pool.Run(count, RunPlainHeights, runs_.data());
+    pool.Run(count, RunPart<PlainVelocitySweep>, runs_.data());
+    pool.Run(count, RunPart<PlainHeightSweep>, runs_.data());
     return;
   }
 #if defined(__x86_64__)
   for (const TSweepRun& run : runs_)
     TakeEdgeHeights(run);
-  pool.Run(count, settings_.path == TSweepPath::kAvx2 ? RunAvx2 : RunSse2, runs_.data());
+  pool.Run(count, settings_.path == TSweepPath::kAvx2 ? RunPart<VectorSweepAvx2> : RunPart<VectorSweepSse2>,
+           runs_.data());
 #endif
 }
 
 void TWaterStepper::Draw(TWaterGrid& grid, TFastDIB& image, TFieldShade shade) {
   if (!grid.HasInterior()) return;
   PrepareRuns(grid, &image, shade);
-  TWorkerPool::TTask draw = RunPlainDraw;
+  TWorkerPool::TTask draw = RunPart<PlainDraw>;
 #if defined(__x86_64__)
   if (settings_.path != TSweepPath::kPlain)
-    draw = settings_.path == TSweepPath::kAvx2 ? RunAvx2Draw : RunSse2Draw;
+    draw = settings_.path == TSweepPath::kAvx2 ? RunPart<VectorDrawAvx2> : RunPart<VectorDrawSse2>;
 #endif
   TWorkerPool::Shared().Run(static_cast<int>(runs_.size()), draw, runs_.data());
 }
