@@ -11,7 +11,7 @@ namespace wavora {
 class TFastDIB;
 
 // Working copies of three neighbouring columns for the vector sweep, so that it reads a cell's
-// neighbours with plain loads: the heights widened to double, one run per column; velocity, speed
+// neighbours with plain loads: the heights widened to double, one array per column; velocity, speed
 // factor and damping of interior rows in groups of four rows (four velocities, four speed factors,
 // four dampings), so one pointer reaches all three. Also the heights of the two columns just
 // outside a run of columns, taken before any thread changes them; and the pixels of the columns
@@ -66,7 +66,7 @@ struct TSweepRun {
 // without a vector path.
 void PlainVelocitySweep(const TSweepRun& run);
 void PlainHeightSweep(const TSweepRun& run);
-// The image of the run's columns from the grid as it stands, without stepping.
+// The image of the run's columns from the grid as it stands, without stepping (also VectorDraw*).
 void PlainDraw(const TSweepRun& run);
 
 // Both sweeps in one pass over the run, four rows at a time on vectors of doubles: velocities of
