@@ -2,6 +2,7 @@
 
 #include "document/class_registration.h"
 #include "document/slide_commands.h"
+#include "fastest_repetition.h"
 #include "image/fast_dib.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
@@ -44,11 +45,13 @@ class TBenchMedium : public TBaseRIControlRIMapper {
   }
 };
 
-// One running frame of the default slide with a medium and a sampling tool, at 401 x 401.
+// One running frame of the default slide with a medium and a sampling tool, at 401 x 401, on the
+// plain loops on one thread (plain:1) or on the program's own choice of path and threads.
 void BM_Frame(benchmark::State& state) {
   RegisterClasses();
   const TRef<TSlideshow> slideshow = NewSlideshow(401, 401);
   const TRef<TWater> tank = slideshow->GetActiveWater();
+  if (state.range(1) != 0) tank->Stepper().SetSettings({TSweepPath::kPlain, 1});
   tank->SetRIMapClass(TBenchMedium::StaticClassInfo());
   const TRef<TBenchLineTool> tool = MakeNode<TBenchLineTool>();
   tank->add(tool);
@@ -60,7 +63,12 @@ void BM_Frame(benchmark::State& state) {
     loop.RunFrame(tank.Get(), image, false);
   benchmark::DoNotOptimize(tool->sum);
 }
-BENCHMARK(BM_Frame)->ArgName("fast")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Frame)
+    ->Apply([](benchmark::internal::Benchmark* bench) { WithFastestRepetition(bench); })
+    ->ArgNames({"fast", "plain"})
+    ->ArgsProduct({{0, 1}, {1, 0}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace wavora

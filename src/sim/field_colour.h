@@ -17,20 +17,38 @@ inline TFieldShade MakeFieldShade(float exposure) {
   return {exposure, static_cast<float>(256.0 / (2.0 * static_cast<double>(exposure)))};
 }
 
-// A channel clipped to 0 .. 255; NaN (from an exposure of 0) counts as 0.
+// Rounds to nearest with halves to even without a library call per pixel: adding and taking away
+// 1.5 * 2^52 leaves a double below 2^51 rounded to an integer in the default rounding mode.
+inline constexpr double kRoundingShift = 6755399441055744.0;
+
+// A channel value rounded to a whole number; the caller clips it to 0 .. 255 (ShadeByte). D is double
+// for one pixel or a vector of doubles for several.
+template <class D>
+[[gnu::always_inline]] inline D RoundedShade(D v) {
+  return (v + kRoundingShift) - kRoundingShift;
+}
+
+// v = (h + E) * s before its rounding to single, and the tint's value 2 * v * c.
+template <class D>
+[[gnu::always_inline]] inline D ShadeValue(D displacement, const TFieldShade& shade) {
+  return (displacement + static_cast<double>(shade.exposure)) * static_cast<double>(shade.scale);
+}
+template <class D>
+[[gnu::always_inline]] inline D TintValue(D value, D speedFactor) {
+  return 2.0 * value * speedFactor;
+}
+
+// A channel 0 .. 255 from its unclipped value; NaN (from an exposure of 0) counts as 0.
 inline uint8_t ShadeByte(double v) {
   if (!(v > 0)) return 0;
   if (v >= 255) return 255;
-  // Round half to even without a library call per pixel: adding and taking away 1.5 * 2^52 leaves
-  // v rounded to an integer in the default rounding mode (v is below 255 here).
-  constexpr double kRoundingShift = 6755399441055744.0;
-  return static_cast<uint8_t>((v + kRoundingShift) - kRoundingShift);
+  return static_cast<uint8_t>(RoundedShade(v));
 }
 
 // Writes the blue, green and red bytes of the cell's pixel.
 inline void ShadeCell(uint8_t* pixel, float displacement, float speedFactor, const TFieldShade& shade) {
-  const float v = static_cast<float>((static_cast<double>(displacement) + shade.exposure) * shade.scale);
-  const uint8_t tint = ShadeByte(2.0 * v * static_cast<double>(speedFactor));
+  const float v = static_cast<float>(ShadeValue(static_cast<double>(displacement), shade));
+  const uint8_t tint = ShadeByte(TintValue(static_cast<double>(v), static_cast<double>(speedFactor)));
   pixel[0] = tint;
   pixel[1] = tint;
   pixel[2] = ShadeByte(v);

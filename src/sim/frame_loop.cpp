@@ -50,6 +50,15 @@ TFrameLoop::TFrameLoop() {
   };
 }
 
+bool TFrameLoop::FrozenImageChanged(const TFastDIB& image) {
+  const uint8_t* bits = image.Bits();
+  const size_t size = static_cast<size_t>(image.BytesPerRow()) * static_cast<size_t>(image.Height());
+  if (shownFrozenImage_.size() == size && std::equal(bits, bits + size, shownFrozenImage_.begin()))
+    return false;
+  shownFrozenImage_.assign(bits, bits + size);
+  return true;
+}
+
 bool TFrameLoop::FieldFrozen(const TWater& tank) const {
   return paused || (mouseIsDown && tank.FrozenByDrag());
 }
@@ -65,6 +74,7 @@ TFrameOutcome TFrameLoop::RunFrame(TWater* tank, TFastDIB& image, bool debugVisi
       image.GradientFill(1, 1, image.Width() - 1, image.Height() - 1, white, white, white,
                          RGB(200, 200, 200));
       outcome.imageChanged = true;
+      shownFrozenImage_.clear();
     }
   } else if (!FieldFrozen(*tank)) {
     if (fast) {
@@ -74,12 +84,13 @@ TFrameOutcome TFrameLoop::RunFrame(TWater* tank, TFastDIB& image, bool debugVisi
     tank->StepAndDraw(image);
     ++drawCount_;
     outcome.imageChanged = true;
+    shownFrozenImage_.clear();
   } else if (++idleFrames_ > 2) {
     // Frozen: redrawn every third frame so dragged objects still move on screen.
     tank->DrawOnly(image);
     ++drawCount_;
     idleFrames_ = 0;
-    outcome.imageChanged = true;
+    outcome.imageChanged = FrozenImageChanged(image);
   }
   if (tank) {
     outcome.activePanelTool = ActivePanelTool(*tank);

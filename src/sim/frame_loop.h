@@ -29,7 +29,8 @@ struct TSelectionButtons {
 
 // What the window has to show after a frame.
 struct TFrameOutcome {
-  // The image was rewritten and must be shown again.
+  // The image differs from the one shown and must be shown again. A frozen tank's redraw that gives
+  // the same picture is not sent to the screen again, so a paused program stays almost idle.
   bool imageChanged = false;
   // The tool whose panel is shown and updated this frame; none: the info sheet is shown.
   TControlPanelTool* activePanelTool = nullptr;
@@ -61,6 +62,8 @@ class TFrameLoop {
 
  private:
   bool FieldFrozen(const TWater& tank) const;
+  // Whether a frozen redraw differs from the last frozen picture reported (kept below).
+  bool FrozenImageChanged(const TFastDIB& image);
   std::vector<TDebugRow> TakeStatistics(const TWater* tank, int64_t now);
 
   int32_t idleFrames_ = 0;
@@ -70,6 +73,7 @@ class TFrameLoop {
   std::optional<int64_t> lastStatisticsMs_;  // from the first frame on
   float frameRate_ = 0;
   float cpuUsage_ = 0;
+  std::vector<uint8_t> shownFrozenImage_;  // empty after a running frame
 };
 
 // The debug panel's read-outs for the pointer at image position (X, Y): "Speed", "Displacement", "n".

@@ -135,93 +135,44 @@ void TWater::ClearField() {
   }
 }
 
-void TWater::VelocitySweep() {
-  const int32_t w = W_;
-  const int32_t h = H_;
-  // v += c * Laplacian(h). Only velocities change, so every Laplacian reads the heights of the
-  // previous step. Sums in double in a fixed order; each store rounds to float.
-  for (int32_t x = 1; x < w - 1; ++x) {
-    const TWaterCell* left = grid_->Column(x - 1);
-    TWaterCell* column = grid_->Column(x);
-    const TWaterCell* right = grid_->Column(x + 1);
-    for (int32_t y = 1; y < h - 1; ++y) {
-      const double laplacian = (static_cast<double>(left[y].Displacement) + column[y - 1].Displacement +
-                                right[y].Displacement + column[y + 1].Displacement) -
-                               4.0 * column[y].Displacement;
-      column[y].Velocity = static_cast<float>(laplacian * column[y].SpeedFactor + column[y].Velocity);
-    }
-  }
-}
-
-template <bool kDraw>
-void TWater::HeightSweep(TFastDIB* image) {
-  const int32_t w = W_;
-  const int32_t h = H_;
-  const TFieldShade shade = MakeFieldShade(exposure_);
-  // h = (h + v) * d, then clipped to +-kClip as stored. Buffer row y of the image is grid row y.
-  for (int32_t x = 1; x < w - 1; ++x) {
-    TWaterCell* column = grid_->Column(x);
-    for (int32_t y = 1; y < h - 1; ++y) {
-      TWaterCell& cell = column[y];
-      cell.Displacement =
-          static_cast<float>((static_cast<double>(cell.Displacement) + cell.Velocity) * cell.Damping);
-      if (std::fabs(cell.Displacement) > kClip) cell.Displacement = cell.Displacement > 0 ? kClip : -kClip;
-      if constexpr (kDraw)
-        ShadeCell(image->Row(y) + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, shade);
-    }
-  }
-}
-
 bool TWater::FitsImage(const TFastDIB& image) const {
   return image.Width() == W_ && image.Height() == H_;
 }
 
 void TWater::Step() {
   if (!grid_->HasInterior()) return;
-  VelocitySweep();
-  HeightSweep<false>(nullptr);
+  stepper_.Sweep(*grid_, nullptr, MakeFieldShade(exposure_));
   ApplySource();
-  for (const iXMLNode& child : ChildList(*this)) {
+  // By index, holding each child while its hook runs: a hook may add or remove children.
+  for (int i = 0; i < GetChildCount(); ++i) {
+    const iXMLNode child = GetChildren(i);
     if (auto* tool = As<TBaseTool>(child)) tool->AfterStep();
   }
 }
 
 void TWater::StepAndDraw(TFastDIB& image) {
   if (!grid_->HasInterior()) return;
-  VelocitySweep();
-  if (FitsImage(image)) {
-    HeightSweep<true>(&image);
-  } else {
-    HeightSweep<false>(nullptr);
-  }
+  stepper_.Sweep(*grid_, FitsImage(image) ? &image : nullptr, MakeFieldShade(exposure_));
   ApplySource();
   DrawObjects(image, true);
 }
 
 void TWater::DrawOnly(TFastDIB& image) {
   if (!grid_->HasInterior()) return;
-  if (FitsImage(image)) {
-    const TFieldShade shade = MakeFieldShade(exposure_);
-    for (int32_t y = 1; y < H_ - 1; ++y) {
-      uint8_t* row = image.Row(y);
-      for (int32_t x = 1; x < W_ - 1; ++x) {
-        const TWaterCell& cell = grid_->Cell(x, y);
-        ShadeCell(row + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, shade);
-      }
-    }
-  }
+  if (FitsImage(image)) stepper_.Draw(*grid_, image, MakeFieldShade(exposure_));
   DrawObjects(image, false);
 }
 
 void TWater::DrawObjects(TFastDIB& image, bool sample) {
-  const std::vector<iXMLNode> children = ChildList(*this);
-  for (const iXMLNode& child : children) {
+  for (int i = 0; i < GetChildCount(); ++i) {
+    const iXMLNode child = GetChildren(i);
     auto* object = As<TBaseWaterObject>(child);
     if (!object || IsSelectedTool(child)) continue;
     if (auto* tool = As<TBaseTool>(child); tool && sample) tool->AfterStep();
     object->Draw(image);
   }
-  for (const iXMLNode& child : children) {
+  for (int i = 0; i < GetChildCount(); ++i) {
+    const iXMLNode child = GetChildren(i);
     if (!IsSelectedTool(child)) continue;
     auto* tool = As<TBaseTool>(child);
     if (sample) tool->AfterStep();

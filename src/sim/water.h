@@ -8,6 +8,7 @@
 #include "sim/pointer.h"
 #include "sim/scene_object.h"
 #include "sim/water_grid.h"
+#include "sim/water_stepper.h"
 
 namespace wavora {
 
@@ -39,6 +40,8 @@ class TWater : public TXMLNode {
   int32_t W() const { return W_; }
   int32_t H() const { return H_; }
   const TWaterGridRef& Grid() const { return grid_; }
+  // How the sweeps run (path and threads); every choice gives the same bits.
+  TWaterStepper& Stepper() { return stepper_; }
 
   // Zeroes height and velocity of every cell, keeps the medium, and resets every scene object.
   void ClearField();
@@ -121,10 +124,6 @@ class TWater : public TXMLNode {
 
  private:
   TRef<TMapHolder> FindMapHolder() const;
-  void VelocitySweep();
-  // Writes pixels when image is given (it has the grid's size).
-  template <bool kDraw>
-  void HeightSweep(TFastDIB* image);
   void ApplySource();
   // Whether the image can take the field pixel for pixel.
   bool FitsImage(const TFastDIB& image) const;
@@ -139,6 +138,7 @@ class TWater : public TXMLNode {
   int32_t W_ = 0;
   int32_t H_ = 0;
   TWaterGridRef grid_;
+  TWaterStepper stepper_;
   bool sourceDrag_ = false;
   bool captured_ = false;
   TRef<TBaseWaterObject> capturedObject_;

@@ -492,8 +492,9 @@ void TMainForm::RunFrame() {
     ShowToolPanel(0);
   }
 
+  // The thumbnail follows the tank picture; a still picture needs no new one.
   const int selected = SlideList->SelectedIndex();
-  if (selected >= 0 && MenuButton->Down()) {
+  if (outcome.imageChanged && selected >= 0 && MenuButton->Down()) {
     UpdateSlideThumbnail(selected);
     SlideList->RedrawItem(selected);
   }
@@ -841,7 +842,10 @@ void TMainForm::MenuButtonClick() {
   ToolBoxPanel->setVisible(ToolsTabButton->Down());
   if (MenuButton->Down()) {
     const int selected = SlideList->SelectedIndex();
-    if (selected >= 0) SlideList->MakeVisible(selected);
+    if (selected >= 0) {
+      UpdateSlideThumbnail(selected);
+      SlideList->MakeVisible(selected);
+    }
   }
 }
 

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "sim/field_colour.h"
+#include "sim/water_grid.h"
+
+namespace wavora {
+
+class TFastDIB;
+
+// Working copies of three neighbouring columns for the vector sweep, so that it reads a cell's
+// neighbours with plain loads: the heights widened to double, one array per column; velocity, speed
+// factor and damping of interior rows in groups of four rows (four velocities, four speed factors,
+// four dampings), so one pointer reaches all three. Also the heights of the two columns just
+// outside a run of columns, taken before any thread changes them; and the pixels of the columns
+// not yet written to the image.
+class TSweepScratch {
+ public:
+  static constexpr int kSlots = 3;
+  static constexpr int kGroup = 4;
+
+  void Resize(int32_t height);
+
+  double* Heights(int32_t column) { return heights_.data() + Slot(column) * heightStride_; }
+  // Field k (0 velocity, 1 speed factor, 2 damping) of interior row y sits at Fields(column) +
+  // FieldIndex(y, k).
+  float* Fields(int32_t column) { return fields_.data() + Slot(column) * fieldStride_; }
+  static size_t FieldIndex(int32_t y, int k) {
+    const size_t row = static_cast<size_t>(y - 1);
+    return row / kGroup * 3 * kGroup + static_cast<size_t>(k) * kGroup + row % kGroup;
+  }
+  double* LeftEdge() { return heights_.data() + kSlots * heightStride_; }
+  double* RightEdge() { return heights_.data() + (kSlots + 1) * heightStride_; }
+  // The pixels (blue, green, red in the low three bytes) of the last kTile columns, one run each,
+  // written to the image a tile at a time in row order.
+  static constexpr int kTile = 16;
+  uint32_t* Pixels(int32_t tileColumn) {
+    return pixels_.data() + static_cast<size_t>(tileColumn) * heightStride_;
+  }
+
+ private:
+  static size_t Slot(int32_t column) { return static_cast<size_t>(column) % kSlots; }
+
+  size_t heightStride_ = 0;
+  size_t fieldStride_ = 0;
+  std::vector<double> heights_;
+  std::vector<float> fields_;
+  std::vector<uint32_t> pixels_;
+};
+
+// One run of columns first .. last - 1 (inside 1 .. W - 2) of one time step, with the image to
+// write the new heights into when there is one (it has the grid's size).
+struct TSweepRun {
+  TWaterGrid* grid;
+  int32_t first;
+  int32_t last;
+  TFastDIB* image;
+  TFieldShade shade;
+  TSweepScratch* scratch;
+};
+
+// The plain loops: every velocity of the run, then (once every run's velocities are done) every
+// height. The reference every other path must match to the bit, and the path on processors
+// without a vector path.
+void PlainVelocitySweep(const TSweepRun& run);
+void PlainHeightSweep(const TSweepRun& run);
+// The image of the run's columns from the grid as it stands, without stepping (also VectorDraw*).
+void PlainDraw(const TSweepRun& run);
+
+// Both sweeps in one pass over the run, four rows at a time on vectors of doubles: velocities of
+// column x, then heights of column x - 1. The caller first stores the edge heights
+// (TakeEdgeHeights), so runs side by side may go at the same time.
+void TakeEdgeHeights(const TSweepRun& run);
+#if defined(__x86_64__)
+void VectorSweepSse2(const TSweepRun& run);
+void VectorSweepAvx2(const TSweepRun& run);
+void VectorDrawSse2(const TSweepRun& run);
+void VectorDrawAvx2(const TSweepRun& run);
+// Whether this processor runs the AVX2 path.
+bool ProcessorHasAvx2();
+#endif
+
+}  // namespace wavora

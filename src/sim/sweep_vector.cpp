@@ -1,0 +1,137 @@
+// The 32-byte vectors below live only inside always-inlined helpers, so the note that passing them
+// by value without AVX differs from the AVX calling convention concerns no call that remains.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+#include <cstring>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+#include "image/fast_dib.h"
+#include "sim/cell_step.h"
+#include "sim/sweep_kernels.h"
+
+namespace wavora {
+
+void TSweepScratch::Resize(int32_t height) {
+  heightStride_ = static_cast<size_t>(height);
+  fieldStride_ = (heightStride_ / kGroup + 1) * 3 * kGroup;
+  heights_.assign((kSlots + 2) * heightStride_, 0.0);
+  fields_.assign(kSlots * fieldStride_, 0.0f);
+  pixels_.assign(kTile * heightStride_, 0);
+}
+
+void TakeEdgeHeights(const TSweepRun& run) {
+  const TWaterCell* left = run.grid->Column(run.first - 1);
+  const TWaterCell* right = run.grid->Column(run.last);
+  double* leftEdge = run.scratch->LeftEdge();
+  double* rightEdge = run.scratch->RightEdge();
+  for (int32_t y = 0; y < run.grid->Height(); ++y) {
+    leftEdge[y] = left[y].Displacement;
+    rightEdge[y] = right[y].Displacement;
+  }
+}
+
+#if defined(__x86_64__)
+
+namespace {
+
+#define WAVORA_INLINE inline __attribute__((always_inline))
+
+// Four lanes: four rows of one column. The compiler maps them onto SSE2 registers (two per vector
+// of doubles) or AVX registers, depending on the function they are inlined into.
+using TFloats = float __attribute__((vector_size(16)));
+using TDoubles = double __attribute__((vector_size(32)));
+using TInts = int32_t __attribute__((vector_size(16)));
+using TBytes = uint8_t __attribute__((vector_size(16)));
+using TLongs = uint64_t __attribute__((vector_size(16)));
+constexpr int32_t kLanes = 4;
+
+template <class V, class T>
+WAVORA_INLINE V Load(const T* p) {
+  V v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+template <class V, class T>
+WAVORA_INLINE void Store(T* p, V v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
+// Floats to doubles and back (rounding to nearest), four lanes at a time; ShadeByte on four rounded
+// channel values (maximum first: it turns NaN into 0, then the minimum caps at 255); and four pixels
+// (blue, green, red, unused) packed into the first twelve bytes.
+namespace baseline {
+WAVORA_INLINE TDoubles Wide(TFloats f) {
+  return __builtin_convertvector(f, TDoubles);
+}
+WAVORA_INLINE TFloats Narrow(TDoubles d) {
+  return __builtin_convertvector(d, TFloats);
+}
+WAVORA_INLINE TInts ShadeBytes(TDoubles rounded) {
+  const __m128d zero = _mm_setzero_pd();
+  const __m128d white = _mm_set1_pd(255.0);
+  const __m128d low = _mm_min_pd(_mm_max_pd(_mm_set_pd(rounded[1], rounded[0]), zero), white);
+  const __m128d high = _mm_min_pd(_mm_max_pd(_mm_set_pd(rounded[3], rounded[2]), zero), white);
+  return reinterpret_cast<TInts>(_mm_unpacklo_epi64(_mm_cvttpd_epi32(low), _mm_cvttpd_epi32(high)));
+}
+// Without a byte shuffle: each 64-bit lane closes the gap between its two pixels, then the second
+// lane's six bytes follow the first's.
+WAVORA_INLINE TLongs PackPixels(TInts row) {
+  const TLongs pairs = reinterpret_cast<TLongs>(row);
+  const TLongs joined = (pairs & 0xFFFFFFu) | ((pairs >> 8) & 0xFFFFFF000000u);
+  return TLongs{joined[0] | (joined[1] << 48), joined[1] >> 16};
+}
+#include "sim/sweep_vector_body.inc"
+}  // namespace baseline
+
+#pragma GCC push_options
+#pragma GCC target("avx2")
+namespace avx2 {
+// The compiler splits the generic conversions in two halves; one instruction does it with AVX.
+WAVORA_INLINE TDoubles Wide(TFloats f) {
+  return reinterpret_cast<TDoubles>(_mm256_cvtps_pd(reinterpret_cast<__m128>(f)));
+}
+WAVORA_INLINE TFloats Narrow(TDoubles d) {
+  return reinterpret_cast<TFloats>(_mm256_cvtpd_ps(reinterpret_cast<__m256d>(d)));
+}
+WAVORA_INLINE TInts ShadeBytes(TDoubles rounded) {
+  const __m256d clipped = _mm256_min_pd(
+      _mm256_max_pd(reinterpret_cast<__m256d>(rounded), _mm256_setzero_pd()), _mm256_set1_pd(255.0));
+  return reinterpret_cast<TInts>(_mm256_cvttpd_epi32(clipped));
+}
+WAVORA_INLINE TLongs PackPixels(TInts row) {
+  const TBytes bytes = reinterpret_cast<TBytes>(row);
+  return reinterpret_cast<TLongs>(
+      __builtin_shufflevector(bytes, bytes, 0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 3, 7, 11, 15));
+}
+#include "sim/sweep_vector_body.inc"
+}  // namespace avx2
+#pragma GCC pop_options
+
+}  // namespace
+
+void VectorSweepSse2(const TSweepRun& run) {
+  baseline::VectorSweep(run);
+}
+
+void VectorDrawSse2(const TSweepRun& run) {
+  baseline::VectorDraw(run);
+}
+
+__attribute__((target("avx2"))) void VectorSweepAvx2(const TSweepRun& run) {
+  avx2::VectorSweep(run);
+}
+
+__attribute__((target("avx2"))) void VectorDrawAvx2(const TSweepRun& run) {
+  avx2::VectorDraw(run);
+}
+
+bool ProcessorHasAvx2() {
+  return __builtin_cpu_supports("avx2");
+}
+#endif  // x86-64
+
+}  // namespace wavora
