@@ -1,5 +1,6 @@
 #include "app/cli_commands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -24,12 +25,15 @@ constexpr long kMaxFrames = 10000000;
 const char kUsage[] =
     "Usage:\n"
     "  wavora-cli run [FILE.wvr] [--slide K] [--size WxH] [--frames N] [--fast]\n"
-    "                 [--image OUT.jpg|OUT.bmp] [--field OUT.bin]\n"
+    "                 [--image OUT.jpg|OUT.bmp] [--field OUT.bin] [--save OUT.wvr]\n"
     "      Runs a slideshow's slide (without FILE: a new slide with an empty tank and the\n"
     "      default source) for N frames (default 300; --fast: five steps a frame) on tanks of\n"
-    "      W x H cells (default 401x401), then writes the tank picture and/or the field.\n"
+    "      W x H cells (default 401x401), then writes the tank picture and/or the field,\n"
+    "      and saves the whole slideshow as the window does (with --frames 0: as it was read).\n"
     "  wavora-cli info FILE.wvr\n"
-    "      Lists the slides of a slideshow.\n";
+    "      Lists the slides of a slideshow.\n"
+    "  wavora-cli [run|info] --help\n"
+    "      Prints this text.\n";
 
 // A bad command line: reported on one line, exit status 2.
 struct TUsageError {
@@ -55,6 +59,7 @@ struct TRunOptions {
   bool fast = false;
   std::string image;
   std::string field;
+  std::string save;
 };
 
 TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
@@ -83,6 +88,8 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
       options.image = value();
     } else if (arg == "--field") {
       options.field = value();
+    } else if (arg == "--save") {
+      options.save = value();
     } else if (arg.starts_with("-")) {
       throw TUsageError{"unknown option " + arg};
     } else if (options.file.empty()) {
@@ -134,6 +141,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   try {
     if (!options.image.empty()) SaveSnapshotFile(image, options.image);
     if (!options.field.empty()) WriteFileText(options.field, EncodeFieldFile(*water->Grid()));
+    if (!options.save.empty()) SaveToFile(*slideshow, options.save);
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;
@@ -177,7 +185,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   try {
     if (arguments.empty()) throw TUsageError{"a command is needed: run or info (see --help)"};
     const std::string& command = arguments[0];
-    if (command == "--help" || command == "-h" || command == "help") {
+    const auto isHelp = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
+    const bool commandHelp =
+        (command == "run" || command == "info") && std::any_of(arguments.begin(), arguments.end(), isHelp);
+    if (isHelp(command) || command == "help" || commandHelp) {
       out << kUsage;
       return 0;
     }

@@ -41,12 +41,13 @@ bool IsSelectedTool(const iXMLNode& node) {
 }  // namespace
 
 const TClassInfo& TWater::StaticClassInfo() {
-  static const TClassInfo info = TClassBuilder<TWater>("TWater", &TXMLNode::StaticClassInfo())
-                                     .Single("Exposure", &TWater::GetExposure, &TWater::SetExposure)
-                                     .Integer("UniqueID", &TWater::GetUniqueID, &TWater::SetUniqueID)
-                                     .String("Name", &TWater::GetName, &TWater::SetName)
-                                     .String("Description", &TWater::GetDescription, &TWater::SetDescription)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TWater>("TWater", &TXMLNode::StaticClassInfo())
+          .Single("Exposure", &TWater::GetExposure, &TWater::SetExposure)
+          .Integer("UniqueID", &TWater::GetUniqueID, &TWater::SetUniqueID)
+          .String("Name", &TWater::StoredName, &TWater::SetStoredName)
+          .String("Description", &TWater::StoredDescription, &TWater::SetStoredDescription)
+          .Build();
   return info;
 }
 
@@ -90,10 +91,13 @@ int TWater::add(const iXMLNode& node) {
   }
   if (auto* medium = As<TBaseRIMap>(node)) {
     medium->MapToWater();
-    // A slide read from a file gets its name before its medium, so a name that was derived from the
-    // medium arrives stored. It reads the same as the derived one: let it follow the medium again.
-    if (name_ == medium->TypeName()) name_.clear();
-    if (description_ == medium->TypeDescription()) description_.clear();
+    // Older versions saved a slide's derived texts; read back, they would stop following the medium.
+    // Only texts that came from a file are judged, so one the user typed stays whatever it reads.
+    if (textsMayBeDerived_) {
+      if (name_ == medium->TypeName()) name_.clear();
+      if (description_ == medium->TypeDescription()) description_.clear();
+      textsMayBeDerived_ = false;
+    }
   }
   return index;
 }
@@ -300,6 +304,16 @@ std::string TWater::GetDescription() const {
 void TWater::SetDescription(const std::string& value) {
   if (description_.empty() && GetDescription() == value) return;
   description_ = value;
+}
+
+void TWater::SetStoredName(const std::string& value) {
+  name_ = value;
+  textsMayBeDerived_ = true;
+}
+
+void TWater::SetStoredDescription(const std::string& value) {
+  description_ = value;
+  textsMayBeDerived_ = true;
 }
 
 float TWater::DisplacementAt(int32_t X, int32_t Y) const {

@@ -68,6 +68,12 @@ class TWater : public TXMLNode {
   void SetName(const std::string& value);
   std::string GetDescription() const;
   void SetDescription(const std::string& value);
+  // The texts as saved: empty while they are derived, so files hold only what the user gave. A file
+  // gives them before the medium; older files hold derived texts, which the medium then takes back.
+  const std::string& StoredName() const { return name_; }
+  void SetStoredName(const std::string& value);
+  const std::string& StoredDescription() const { return description_; }
+  void SetStoredDescription(const std::string& value);
 
   int32_t GetUniqueID() const { return uniqueID_; }
   void SetUniqueID(int32_t value) { uniqueID_ = value; }
@@ -127,6 +133,8 @@ class TWater : public TXMLNode {
   int32_t uniqueID_ = 0;
   std::string name_;
   std::string description_;
+  // Texts came from a file and may be the derived ones older versions saved; cleared by the medium.
+  bool textsMayBeDerived_ = false;
   float exposure_ = 2.55f;
   bool dripMode_ = false;
   int32_t W_ = 0;

@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace wavora {
 
@@ -13,10 +13,11 @@ QUrl ExtractHelpPage(QString* error) {
     return {};
   }
   const QByteArray text = page.readAll();
-  const QDir folder(QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
-                    QStringLiteral("/wavora-help"));
-  if (!folder.mkpath(QStringLiteral("."))) {
-    *error = folder.path();
+  // A folder of the program's own, made afresh and readable by this user only, so nobody else can
+  // plant a link where the page is written; it goes when the program ends.
+  static const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/wavora-help-XXXXXX"));
+  if (!folder.isValid()) {
+    *error = folder.errorString();
     return {};
   }
   QFile copy(folder.filePath(QStringLiteral("index.html")));

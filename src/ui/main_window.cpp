@@ -95,6 +95,22 @@ TCustomSpeedButton* SpeedButton(QWidget* parent, const char* name, const QRect& 
   return button;
 }
 
+// Calls back on every mouse press the application delivers, before the pressed object sees it.
+class TPressWatcher : public QObject {
+ public:
+  TPressWatcher(QObject* parent, std::function<void(QObject*)> onPress)
+      : QObject(parent), onPress_(std::move(onPress)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) onPress_(watched);
+    return false;
+  }
+
+ private:
+  std::function<void(QObject*)> onPress_;
+};
+
 QLabel* Caption(QWidget* parent, const char* name, const QRect& geometry, bool bold = true) {
   auto* label = new QLabel(parent);
   label->setObjectName(QLatin1String(name));
@@ -105,13 +121,25 @@ QLabel* Caption(QWidget* parent, const char* name, const QRect& geometry, bool b
   return label;
 }
 
-// "Name (*.x)|*.x|..." as the file dialogs want it: "Name (*.x);;...".
-QString QtFilter(std::string_view filter) {
+// A file dialog for the string table's "Name (*.x)|*.x|...". A name typed without an extension gets
+// the one of the filter chosen when the dialog closes.
+std::unique_ptr<QFileDialog> FileDialog(QWidget* parent, std::string_view title, std::string_view filter,
+                                        std::string_view defaultSuffix) {
+  auto dialog = std::make_unique<QFileDialog>(parent, QtText(title));
   const QStringList parts = QtText(filter).split(QLatin1Char('|'));
   QStringList names;
-  for (int i = 0; i < parts.size(); i += 2)
+  QStringList suffixes;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
     names << parts[i];
-  return names.join(QStringLiteral(";;"));
+    suffixes << QFileInfo(parts[i + 1]).suffix();
+  }
+  dialog->setNameFilters(names);
+  dialog->setDefaultSuffix(QtText(defaultSuffix));
+  QFileDialog* shown = dialog.get();
+  QObject::connect(shown, &QFileDialog::filterSelected, shown, [shown, names, suffixes](const QString& name) {
+    if (const qsizetype index = names.indexOf(name); index >= 0) shown->setDefaultSuffix(suffixes[index]);
+  });
+  return dialog;
 }
 
 std::string LocalPath(const QString& fileName) {
@@ -142,6 +170,9 @@ TMainForm::TMainForm(const QStringList& arguments, std::unique_ptr<IMessageSink>
   CreateControls();
   CreateMenus();
   SetupMainWindow(arguments);
+  // Buttons and the slide list take no focus: presses on them are seen on their way in.
+  QCoreApplication::instance()->installEventFilter(
+      new TPressWatcher(this, [this](QObject* pressed) { TakeFocusFromInfoSheet(pressed); }));
 }
 
 TMainForm::~TMainForm() {
@@ -355,8 +386,9 @@ void TMainForm::CreateDebugPanel() {
   DataList->setGeometry(5, 5, 158, 218);
   DataList->horizontalHeader()->hide();
   DataList->verticalHeader()->hide();
+  DataList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   DataList->horizontalHeader()->setStretchLastSection(true);
-  DataList->setColumnWidth(0, 84);
+  DataList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   DataList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DataList->setSelectionMode(QAbstractItemView::NoSelection);
   DataList->setFocusPolicy(Qt::NoFocus);
@@ -502,6 +534,7 @@ void TMainForm::SetDisplayShape(int tag) {
   for (QAction* entry : DisplayShapes->actions())
     entry->setChecked(entry->data().toInt() == tag);
   RebuildThumbnails();
+  SlideList->update();
   Box->update();
 }
 
@@ -533,9 +566,14 @@ void TMainForm::BoxMouseUp(TMouseButton button, TShiftState shift, int x, int y)
   mouseIsDown_ = false;
 }
 
-void TMainForm::mousePressEvent(QMouseEvent* event) {
-  Panel5->setFocus();
-  QWidget::mousePressEvent(event);
+void TMainForm::TakeFocusFromInfoSheet(QObject* pressed) {
+  const auto* widget = qobject_cast<const QWidget*>(pressed);
+  if (!widget || (widget != this && !isAncestorOf(widget))) return;
+  if (widget == InfoSheetName || widget == InfoSheetDescription || InfoSheetDescription->isAncestorOf(widget))
+    return;
+  // The window's own background takes the focus from any control, as a click beside a control does.
+  const QWidget* focused = focusWidget();
+  if (widget == this || focused == InfoSheetName || focused == InfoSheetDescription) Panel5->setFocus();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -864,21 +902,19 @@ void TMainForm::ChooseExperiment(int classIndex) {
 }
 
 void TMainForm::OpenSlideshow1Click() {
-  QFileDialog dialog(this, QtText(rs::OpenSlideshow), QString(), QtFilter(rs::SlideshowFilter));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setDefaultSuffix(QtText(rs::SlideshowExtension));
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-    OpenSlideshowFile(dialog.selectedFiles().constFirst());
+  const auto dialog = FileDialog(this, rs::OpenSlideshow, rs::SlideshowFilter, rs::SlideshowExtension);
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+    OpenSlideshowFile(dialog->selectedFiles().constFirst());
 }
 
 void TMainForm::SaveSlideshow1Click() {
   if (!GetCurrentWater()) return;
-  QFileDialog dialog(this, QtText(rs::SaveSlideshow), QString(), QtFilter(rs::SlideshowFilter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QtText(rs::SlideshowExtension));
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-    SaveSlideshowFile(dialog.selectedFiles().constFirst());
+  const auto dialog = FileDialog(this, rs::SaveSlideshow, rs::SlideshowFilter, rs::SlideshowExtension);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+    SaveSlideshowFile(dialog->selectedFiles().constFirst());
 }
 
 void TMainForm::OpenSlideshowFile(const QString& fileName) {
@@ -894,8 +930,7 @@ void TMainForm::OpenSlideshowFile(const QString& fileName) {
   mediumPanel_.Release();
   exciterPanel_.Release();
   previousActiveID_ = 0;
-  document_ = slideshow;
-  document_->SetTankSize(Box->width(), Box->height());
+  document_ = slideshow;  // its tanks come sized to the display
   RebuildSlideList();
   SlideListClick();
   ShowFileTitle(fileName);
@@ -927,12 +962,11 @@ void TMainForm::CameraClipBtnClick() {
 
 void TMainForm::CameraFileBtnClick() {
   const TFastDIB snapshot = tankImage_;
-  QFileDialog dialog(this, QtText(rs::SnapshotDialogTitle), QString(), QtFilter(rs::SnapshotFilter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QtText(rs::SnapshotExtension));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const auto dialog = FileDialog(this, rs::SnapshotDialogTitle, rs::SnapshotFilter, rs::SnapshotExtension);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
   try {
-    SaveSnapshotFile(snapshot, LocalPath(dialog.selectedFiles().constFirst()));
+    SaveSnapshotFile(snapshot, LocalPath(dialog->selectedFiles().constFirst()));
   } catch (const std::exception& e) {
     messages_->ShowMessage(TMessageBox::mbError, QtText(rs::CouldNotSaveSnapshot) + QStringLiteral("\n\n") +
                                                      QString::fromUtf8(e.what()));

@@ -67,9 +67,6 @@ class TMainForm : public QWidget {
   // One frame of the simulation and the views that follow it.
   void RunFrame();
 
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-
  private:
   // A panel model and its view; the view goes first, as it refers to the model.
   struct THeldPanel {
@@ -108,6 +105,9 @@ class TMainForm : public QWidget {
   void UpdateSlideshowMenu();
   void ShowInfoSheet();
   void InfoSheetNameExit();
+  // A press anywhere in the window but on the info sheet's edits moves the keyboard focus from them to
+  // Panel5, so they save their texts and the slide list shows them before the press changes the slide.
+  void TakeFocusFromInfoSheet(QObject* pressed);
   void RefreshSlideItem(const TWater& tank);
 
   void BuildExperimentMenu();

@@ -47,7 +47,12 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
     EXPECT_EQ(result.err.rfind("wavora-cli: ", 0), 0u);
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
   }
-  EXPECT_EQ(Cli({"--help"}).status, 0);
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--help"}, {"run", "--help"}, {"info", "-h"}, {"run", "x.wvr", "--help"}}) {
+    const TCliResult help = Cli(arguments);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u) << help.out;
+  }
 }
 
 TEST(Cli, InfoListsTheSlidesOrSaysWhyTheFileDidNotOpen) {
@@ -99,10 +104,29 @@ TEST(Cli, RunWritesTheFieldOfTheChosenSlideAndItsPicture) {
   EXPECT_EQ(cell[3], 0.999f);
   EXPECT_EQ(ReadFileText(image).substr(0, 2), "BM");
 
-  const TCliResult unwritable =
-      Cli({"run", path, "--size", "40x30", "--frames", "1", "--image", "/nonexistent/x.jpg"});
-  EXPECT_EQ(unwritable.status, 1);
-  EXPECT_NE(unwritable.err.find("/nonexistent/x.jpg"), std::string::npos);
+  for (const char* option : {"--image", "--save"}) {
+    const TCliResult unwritable =
+        Cli({"run", path, "--size", "40x30", "--frames", "1", option, "/nonexistent/x.jpg"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("/nonexistent/x.jpg"), std::string::npos);
+  }
+}
+
+TEST(Cli, SaveWritesEverySlideAsTheWindowWouldAndReadsBackTheSame) {
+  const std::string path = TempPath("tidy_in.wvr");
+  WriteFileText(path, kTwoSlides);
+  const std::string saved = TempPath("tidy_out.wvr");
+  const TCliResult run = Cli({"run", path, "--size", "40x30", "--frames", "0", "--save", saved});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = ReadFileText(saved);
+  EXPECT_EQ(text.rfind("<TSlideshow ActiveID=\"", 0), 0u) << text;
+
+  // The copy lists the same slides with the same one active.
+  const auto slides = [](const std::string& file) {
+    const std::string listing = Cli({"info", file}).out;
+    return listing.substr(listing.find('\n'));
+  };
+  EXPECT_EQ(slides(saved), slides(path));
 }
 
 }  // namespace

@@ -63,11 +63,16 @@ TEST(Persistence, ReloadedSlideRemapsOnceSized) {
   EXPECT_EQ(loaded->Grid()->Cell(200, 200).SpeedFactor, 0.375f);
 }
 
-TEST(Persistence, DerivedNameStillFollowsTheMediumAfterReload) {
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const std::string saved = Text(*tank);
-  EXPECT_NE(saved.find("Name=\"Empty Tank\""), std::string::npos);
-  const TRef<TWater> loaded = RefCast<TWater>(Reload(saved));
+TEST(Persistence, DerivedTextsAreNotSavedAndOnesOlderFilesSavedFollowTheMediumAgain) {
+  const std::string saved = Text(*MakeTank(101, 101));
+  EXPECT_EQ(saved.find("Name="), std::string::npos);
+  EXPECT_EQ(saved.find("Description="), std::string::npos);
+
+  std::string older = saved;
+  older.insert(older.find("<TWater ") + 8, "Name=\"Empty Tank\" Description=\" \" ");
+  const TRef<TWater> loaded = RefCast<TWater>(Reload(older));
+  EXPECT_EQ(loaded->StoredName(), "");
+  EXPECT_EQ(loaded->StoredDescription(), "");
   loaded->SetRIMapClass(TTestBlock::StaticClassInfo());
   EXPECT_EQ(loaded->GetName(), "Test Block");
 }

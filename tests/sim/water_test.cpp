@@ -204,10 +204,14 @@ TEST(TankNames, NameFollowsTheMediumUntilTheUserGivesAnother) {
   EXPECT_EQ(tank->GetName(), "Test Block");
   EXPECT_EQ(tank->GetDescription(), "A block of slower medium");
 
-  tank->SetName("My lens");
-  tank->SetRIMapClass(TTestWall::StaticClassInfo());
-  EXPECT_EQ(tank->GetName(), "My lens");
-  EXPECT_EQ(tank->GetDescription(), "A wall");
+  // A name the user gives stays, even one that is also a medium's name.
+  for (const std::string name : {"My lens", "Test Wall"}) {
+    tank->SetName(name);
+    tank->SetRIMapClass(TTestWall::StaticClassInfo());
+    tank->SetRIMapClass(TTestBlock::StaticClassInfo());
+    EXPECT_EQ(tank->GetName(), name);
+    EXPECT_EQ(tank->GetDescription(), "A block of slower medium");
+  }
 }
 
 TEST(TankMedium, SwitchingBackRestoresTheFirstObjectWithItsSettings) {

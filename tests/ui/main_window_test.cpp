@@ -1,12 +1,20 @@
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 
 #include "../widgets/mouse.h"
 #include "document/water_collection.h"
+#include "model/file_text.h"
 #include "sim/resource_strings.h"
+#include "ui/help_page.h"
 #include "ui/main_window.h"
 #include "ui/slide_item.h"
 #include "widgets/custom_speed_button.h"
@@ -41,6 +49,18 @@ QString ItemName(const TScrollerList& list, int index) {
 void WriteFile(const QString& fileName, const std::string& text) {
   std::ofstream(fileName.toStdString(), std::ios::binary) << text;
 }
+
+// The parts of a widget that were painted while it watched.
+class TPaintRecorder : public QObject {
+ public:
+  QRegion painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -152,6 +172,26 @@ class TMainWindowTest : public QObject {
     QCOMPARE(ItemName(*list_, 0), QStringLiteral("Ripples"));
   }
 
+  void RenamingShowsInTheListBeforeAPressElsewhereActs() {
+    Click("NewSlideBtn");
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    auto* name = Control<QLineEdit>("InfoSheetName");
+    const auto rename = [name](const QString& text) {
+      name->setFocus();
+      name->selectAll();
+      QTest::keyClicks(name, text);
+    };
+    rename(QStringLiteral("Ripples"));
+    QTest::mouseClick(list_, Qt::LeftButton, {}, list_->ItemRect(0).center());
+    QCOMPARE(list_->SelectedIndex(), 0);
+    QCOMPARE(ItemName(*list_, 1), QStringLiteral("Ripples"));
+
+    rename(QStringLiteral("Echo"));
+    Click("ToolsTabButton");
+    QCOMPARE(ItemName(*list_, 0), QStringLiteral("Echo"));
+  }
+
   void TheTankDisplayShowsTheImageTheRightWayUp() {
     // A drip near the top edge makes the only waves; the display must show them at the top.
     Click("DripButton");
@@ -197,6 +237,53 @@ class TMainWindowTest : public QObject {
     QCOMPARE(tank->DisplacementAt(200, 200), 0.0f);
     window_->SetDisplayShape(0);
     QCOMPARE(box->geometry(), QRect(216, 26, 401, 401));
+  }
+
+  void DisplayShapeRepaintsTheOtherSlidesThumbnails() {
+    Click("NewSlideBtn");
+    QTest::qWait(50);
+    TPaintRecorder recorder;
+    list_->installEventFilter(&recorder);
+    window_->SetDisplayShape(1);
+    QTest::qWait(50);
+    QVERIFY(recorder.painted.contains(list_->ItemRect(0)));
+  }
+
+  void SnapshotNamesTakeTheExtensionOfTheChosenFilter() {
+    QTemporaryDir folder;
+    QTimer::singleShot(0, this, [&folder] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;  // no file is written, which the test reports
+      if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        QTest::keyClick(types, Qt::Key_Down);  // "Bitmap (*.bmp)", as the user picks it
+      dialog->selectFile(folder.filePath(QStringLiteral("pic")));
+      static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+    });
+    Click("CameraFileBtn");
+    const QString bitmap = folder.filePath(QStringLiteral("pic.bmp"));
+    QVERIFY(QFileInfo::exists(bitmap));
+    QCOMPARE(ReadFileText(bitmap.toStdString()).substr(0, 2), std::string("BM"));
+  }
+
+  void HelpPageIsWrittenToAFolderOnlyTheUserCanOpen() {
+    QString error;
+    const QUrl page = ExtractHelpPage(&error);
+    QVERIFY2(!page.isEmpty(), qPrintable(error));
+    const QFileInfo file(page.toLocalFile());
+    QVERIFY(file.size() > 0);
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QCOMPARE(QFileInfo(file.path()).permissions() & others, QFile::Permissions());
+    QCOMPARE(ExtractHelpPage(&error), page);
+  }
+
+  void DebugRowNamesFitTheirColumn() {
+    Control<QWidget>("DebugPanel")->show();
+    QTest::qWait(1);
+    const auto* rows = Control<QTableWidget>("DataList");
+    const QAbstractItemView& view = *rows;  // where the width the texts need is public
+    QVERIFY(rows->columnWidth(0) >= view.sizeHintForColumn(0));
+    QVERIFY(rows->columnWidth(1) >= view.sizeHintForColumn(1));
   }
 
   void FilesThatCannotBeOpenedShowTheirMessageAndKeepTheDocument() {
