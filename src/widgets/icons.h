@@ -23,8 +23,16 @@ enum class TIcon {
   ArrowDown,
   ToolsTab,
   SlidesTab,
+  ToolRuler,
+  ToolProtractor,
+  ToolCrossSection,
+  ToolIntensity,
+  ToolPaperTape,
+  ToolLevelMeter,
+  ToolStopwatch,
+  ToolSpectrometer,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::SlidesTab) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::ToolSpectrometer) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);
