@@ -441,10 +441,13 @@ void TMainForm::CreateMenus() {
   SaveSlideshow1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
   SlideshowMenu->addSeparator();
   Cut1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Cut1Click);
+  Cut1->setObjectName(QStringLiteral("Cut1"));
   Cut1->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
   Copy1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Copy1Click);
+  Copy1->setObjectName(QStringLiteral("Copy1"));
   Copy1->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
   Paste1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Paste1Click);
+  Paste1->setObjectName(QStringLiteral("Paste1"));
   Paste1->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   addActions({SaveSlideshow1, Cut1, Copy1, Paste1});
   // "Paste Slide" follows what the clipboard offers while the program runs.
@@ -1075,7 +1078,9 @@ void TMainForm::Copy1Click() {
 void TMainForm::Paste1Click() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (!data || !data->hasFormat(SlideFormat())) return;
-  const TPastedSlide pasted = PasteSlide(*document_, data->text().toStdString());
+  // The plain text is the slide; a program that offers only the slide format gives it there.
+  const QByteArray text = data->hasText() ? data->text().toUtf8() : data->data(SlideFormat());
+  const TPastedSlide pasted = PasteSlide(*document_, text.toStdString());
   for (const std::string& error : pasted.errors)
     messages_->ShowMessage(TMessageBox::mbError, QtText(error));
   if (!pasted.slide) return;

@@ -5,6 +5,7 @@
 namespace wavora {
 int RunMainWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
+int RunCatalogueWindowTests(int argc, char** argv);
 }  // namespace wavora
 
 int main(int argc, char** argv) {
@@ -13,5 +14,7 @@ int main(int argc, char** argv) {
   int failed = 0;
   failed += wavora::RunMainWindowTests(argc, argv);
   failed += wavora::RunPanelViewTests(argc, argv);
+  // Last: it adds test classes to the lists the window offers.
+  failed += wavora::RunCatalogueWindowTests(argc, argv);
   return failed == 0 ? 0 : 1;
 }
