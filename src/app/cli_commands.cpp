@@ -12,9 +12,11 @@
 #include "image/snapshot_file.h"
 #include "model/node_files.h"
 #include "sim/control_panel_tool.h"
+#include "sim/exciter.h"
 #include "sim/field_file.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
+#include "sim/tool_class_list.h"
 #include "sim/tool_panel.h"
 #include "tools/tick_clock.h"
 #include "tools/tool_data.h"
@@ -41,6 +43,10 @@ const char kUsage[] =
     "      saves the whole slideshow as the window does (with --frames 0: as it was read).\n"
     "  wavora-cli info FILE.wvr\n"
     "      Lists the slides of a slideshow.\n"
+    "  wavora-cli classes\n"
+    "      Lists the medium, source and tool classes a lesson can hold, in the order the\n"
+    "      window offers them: list, element name, type name and type description, one\n"
+    "      class a line, separated by tabs (line breaks and tabs in texts as \\n and \\t).\n"
     "  wavora-cli [run|info] --help\n"
     "      Prints this text.\n";
 
@@ -274,22 +280,54 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return 0;
 }
 
+// A text on one line of a tab-separated listing.
+std::string OneLine(const std::string& text) {
+  std::string line;
+  for (const char c : text) {
+    if (c == '\\') {
+      line += "\\\\";
+    } else if (c == '\n') {
+      line += "\\n";
+    } else if (c == '\t') {
+      line += "\\t";
+    } else if (c != '\r') {
+      line += c;
+    }
+  }
+  return line;
+}
+
+int Classes(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() != 1) throw TUsageError{"classes takes no arguments"};
+  const std::pair<const char*, const TClassList*> lists[] = {
+      {"medium", &MediumClasses()}, {"source", &ExciterClasses()}, {"tool", &ToolClasses()}};
+  for (const auto& [list, classes] : lists) {
+    for (int i = 0; i < classes->Count(); ++i) {
+      const TClassInfo& info = *classes->Class(i);
+      out << list << '\t' << info.ClassName() << '\t' << OneLine(info.TypeName()) << '\t'
+          << OneLine(info.TypeDescription()) << '\n';
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   RegisterClasses();
   try {
-    if (arguments.empty()) throw TUsageError{"a command is needed: run or info (see --help)"};
+    if (arguments.empty()) throw TUsageError{"a command is needed: run, info or classes (see --help)"};
     const std::string& command = arguments[0];
     const auto isHelp = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
-    const bool commandHelp =
-        (command == "run" || command == "info") && std::any_of(arguments.begin(), arguments.end(), isHelp);
+    const bool commandHelp = (command == "run" || command == "info" || command == "classes") &&
+                             std::any_of(arguments.begin(), arguments.end(), isHelp);
     if (isHelp(command) || command == "help" || commandHelp) {
       out << kUsage;
       return 0;
     }
     if (command == "run") return Run(arguments, out, err);
     if (command == "info") return Info(arguments, out, err);
+    if (command == "classes") return Classes(arguments, out);
     throw TUsageError{"unknown command " + command + " (see --help)"};
   } catch (const TUsageError& e) {
     err << "wavora-cli: " << e.message << "\n";

@@ -190,4 +190,13 @@ int TXMLNode::Move(const iXMLNode& child, int position) {
   return oldIndex;
 }
 
+std::vector<iXMLNode> ChildList(const TBasicXMLNode& node) {
+  std::vector<iXMLNode> children;
+  const int count = node.GetChildCount();
+  children.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i)
+    children.push_back(node.GetChildren(i));
+  return children;
+}
+
 }  // namespace wavora

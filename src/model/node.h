@@ -77,6 +77,9 @@ class TBasicXMLNode : public virtual TRefCounted {
   TBasicXMLNode* parentNode_ = nullptr;
 };
 
+// The children at call time, held: handlers may add or remove children while a caller walks them.
+std::vector<iXMLNode> ChildList(const TBasicXMLNode& node);
+
 // A node with an ordered list of children, which it owns.
 class TXMLNode : public TBasicXMLNode {
  public:

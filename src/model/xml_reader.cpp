@@ -228,6 +228,9 @@ class TBodyReader {
     if (++progress.nodes > kMaxNodesPerRead) {
       throw TXMLNodeParsingError("Too many elements: " + tag.name + " at " + Position());
     }
+    if (node_.GetChildCount() >= kMaxChildrenPerElement) {
+      throw TXMLNodeParsingError("Too many elements inside one: " + tag.name + " at " + Position());
+    }
     const iXMLNode child = NodeRegistry().CreateNodeByName(tag.name, tag.attributes, skip_);
     node_.add(child);
     if (tag.empty) return;

@@ -176,7 +176,7 @@ int32_t TGeneralExciter::PulseLength() const {
   return RoundHalfEven(std::sqrt(std::sqrt(static_cast<double>(wavelength_))) * 20);
 }
 
-std::string TGeneralExciter::SourceName() const {
+std::string TGeneralExciter::ListName() const {
   switch (beamType_) {
     case kPoint:
       return std::string(rs::PointSource);

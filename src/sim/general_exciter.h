@@ -76,8 +76,9 @@ class TGeneralExciter : public TBaseExciter {
   bool GetUseFreq() const { return useFreq_; }
   void SetUseFreq(bool value) { useFreq_ = value; }
 
-  // The name of the present shape, for the object list.
-  std::string SourceName() const;
+  // The name and picture of the present shape, for the object list.
+  std::string ListName() const override;
+  int ListImageIndex() const override { return beamType_; }
   // The panel's restart of the moving source: target at 95 % of the width, mid height, source at 5 %.
   void DopplerRestart();
 

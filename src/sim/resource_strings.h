@@ -37,7 +37,6 @@ inline constexpr std::string_view HelpHint = "Help, display shape and about";
 inline constexpr std::string_view CopySnapshotHint = "Copy snapshot of water";
 inline constexpr std::string_view SaveSnapshotHint = "Save snapshot of water";
 inline constexpr std::string_view HelpCaption = "Help";
-inline constexpr std::string_view ToolCatalogueEmpty = "Tools for measuring the waves will be offered here.";
 inline constexpr std::string_view SlideNamePlaceholder = "Name of this slide";
 inline constexpr std::string_view SlideDescriptionPlaceholder = "What this slide shows";
 inline constexpr std::string_view AboutTagline = "Waves in a ripple tank, for the classroom";
@@ -96,12 +95,31 @@ inline constexpr std::string_view CouldNotSave = "The slideshow could not be sav
 inline constexpr std::string_view HelpNotOpened = "The help page could not be opened:";
 
 // Opening a slideshow
-inline constexpr std::string_view CouldNotLoad = "Even after trying to ignore errors, this file could not be loaded.";
+inline constexpr std::string_view CouldNotLoad =
+    "Even after trying to ignore errors, this file could not be loaded.";
 inline constexpr std::string_view ProblemReported = "The following problem was reported:";
 inline constexpr std::string_view NoSlideshowInFile = "File did not contain a slideshow";
-inline constexpr std::string_view NewerVersionLoaded = "File is from a newer version but seems to have loaded without a problem";
+inline constexpr std::string_view NewerVersionLoaded =
+    "File is from a newer version but seems to have loaded without a problem";
 inline constexpr std::string_view ObjectsLost =
-    "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been loaded.";
+    "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been "
+    "loaded.";
+
+// Slides through the clipboard
+inline constexpr std::string_view ClipboardCorrupted =
+    "Clipboard data has been corrupted and can not be used";
+inline constexpr std::string_view NoExperimentOnClipboard = "No Experiment setup found on the clipboard";
+inline constexpr std::string_view WrongClipboardObject = "Clipboard Experiment object is of the wrong type";
+inline constexpr std::string_view SlideshowFull =
+    "The slideshow already holds the most slides a file can keep; delete one first.";
+
+// Object catalogue
+inline constexpr std::string_view NewToolPrefix = "New ";
+inline constexpr std::string_view AddToolHint = "Add a measuring tool to the tank";
+inline constexpr std::string_view DeleteObjectHint = "Delete the selected object";
+inline constexpr std::string_view SnapCaption = "Snap";
+inline constexpr std::string_view SnapHint = "Make it easier to line up tools";
+inline constexpr std::string_view CouldNotSaveFile = "The file could not be saved.";
 
 // Block
 inline constexpr std::string_view Block = "Block";

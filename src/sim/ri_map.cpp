@@ -23,6 +23,10 @@ void TBaseRIMap::MapToWater() {
   if (Grid()) ResetMedium();
 }
 
+int TBaseRIMap::ListImageIndex() const {
+  return MapClassIndexOf(ClassInfo().ClassName());
+}
+
 TColour TBaseRIMap::HandleColour() const {
   return GetActiveTool() ? RGB(210, 12, 48) : RGB(140, 12, 24);
 }

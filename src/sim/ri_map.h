@@ -20,6 +20,8 @@ class TBaseRIMap : public TBaseControl {
   void MapToWater() override;
   void HandlesMoved() override { MapToWater(); }
   TColour HandleColour() const override;
+  // Its place in the medium class list, which is also its picture's.
+  int ListImageIndex() const override;
   // Dragging a medium object re-maps on every step, so the waves stand still meanwhile.
   bool FreezesFieldWhileDragged(const TWater& tank) const override;
   // Whether the frame loop keeps stepping while the user drags the wave source.

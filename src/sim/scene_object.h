@@ -7,6 +7,7 @@
 
 #include "model/node.h"
 #include "sim/control_panel_model.h"
+#include "sim/list_menu_entry.h"
 #include "sim/pointer.h"
 #include "sim/water_grid.h"
 
@@ -44,6 +45,12 @@ class TBaseWaterObject : public TXMLNode {
   // Class-level texts of the object's class.
   const std::string& TypeName() const { return ClassInfo().TypeName(); }
   const std::string& TypeDescription() const { return ClassInfo().TypeDescription(); }
+
+  // How the window's object list shows the object: its name, the index of its picture in the list of
+  // its kind (media, tools, source shapes; -1 for none) and the entries of the item's popup menu.
+  virtual std::string ListName() const { return TypeName(); }
+  virtual int ListImageIndex() const { return -1; }
+  virtual std::vector<TListMenuEntry> ListMenuEntries() { return {}; }
 
   // The whole grid back to the open tank with its absorbing border; the field is untouched.
   virtual void ResetMedium();

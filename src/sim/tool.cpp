@@ -1,5 +1,7 @@
 #include "sim/tool.h"
 
+#include "sim/tool_class_list.h"
+
 namespace wavora {
 
 const TClassInfo& TBaseTool::StaticClassInfo() {
@@ -12,6 +14,10 @@ const TClassInfo& TBaseTool::StaticClassInfo() {
 
 TColour TBaseTool::HandleColour() const {
   return GetActiveTool() ? RGB(210, 210, 254) : RGB(56, 70, 150);
+}
+
+int TBaseTool::ListImageIndex() const {
+  return ToolImageIndexOf(ClassInfo());
 }
 
 }  // namespace wavora

@@ -26,6 +26,8 @@ class TBaseTool : public TBaseControl {
 
   // Tools draw their outline and handles in a dark blue, a pale lilac while selected.
   TColour HandleColour() const override;
+  // The picture the tool class list gives its class.
+  int ListImageIndex() const override;
 
   // Called once after every time step of the tank, after the source was applied.
   virtual void AfterStep() {}

@@ -18,16 +18,6 @@ namespace wavora {
 
 namespace {
 
-// The children at call time: handlers may add or remove children while the tank walks them.
-std::vector<iXMLNode> ChildList(const TBasicXMLNode& node) {
-  std::vector<iXMLNode> children;
-  const int count = node.GetChildCount();
-  children.reserve(count);
-  for (int i = 0; i < count; ++i)
-    children.push_back(node.GetChildren(i));
-  return children;
-}
-
 template <class T>
 T* As(const iXMLNode& node) {
   return dynamic_cast<T*>(node.Get());

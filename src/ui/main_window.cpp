@@ -20,19 +20,25 @@
 #include <algorithm>
 #include <chrono>
 
+#include "document/object_commands.h"
+#include "document/slide_clipboard.h"
 #include "document/slide_commands.h"
 #include "image/snapshot_file.h"
+#include "model/file_text.h"
 #include "model/node_files.h"
 #include "sim/control_panel_tool.h"
 #include "sim/exciter.h"
 #include "sim/resource_strings.h"
 #include "sim/ri_map.h"
+#include "sim/tool_class_list.h"
 #include "sim/tool_panel.h"
 #include "sim/unique_id.h"
 #include "ui/about_box.h"
 #include "ui/dib_image.h"
 #include "ui/file_dialogs.h"
+#include "ui/general_exciter_view.h"
 #include "ui/help_page.h"
+#include "ui/object_item.h"
 #include "ui/panel_views.h"
 #include "ui/slide_item.h"
 #include "ui/tank_box.h"
@@ -47,9 +53,6 @@
 namespace wavora {
 
 namespace {
-
-// The clipboard format a copied slide travels under.
-const QString kSlideClipboardFormat = QStringLiteral("WavoraWater");
 
 constexpr int kMarqueeMs = 150;
 constexpr int kExperimentImageSize = 28;
@@ -120,6 +123,15 @@ QLabel* Caption(QWidget* parent, const char* name, const QRect& geometry, bool b
   font.setBold(bold);
   label->setFont(font);
   return label;
+}
+
+QString SlideFormat() {
+  return QtText(kSlideClipboardFormat);
+}
+
+bool ClipboardOffersSlide() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data && data->hasFormat(SlideFormat());
 }
 
 bool IsDebugSwitch(const QString& argument) {
@@ -202,14 +214,35 @@ void TMainForm::CreateLeftColumn() {
 
   const QRect column(17, 125, 178, 494);
   ToolBoxPanel = new TPanelFrame(this, "ToolBoxPanel", column);
-  auto* catalogue = new QLabel(QtText(rs::ToolCatalogueEmpty), ToolBoxPanel);
-  catalogue->setObjectName(QStringLiteral("ObjectList"));
-  catalogue->setGeometry(16, 16, column.width() - 32, 80);
-  catalogue->setWordWrap(true);
-  catalogue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  QPalette quiet = catalogue->palette();
-  quiet.setColor(QPalette::WindowText, QColor(palette::kTextDisabled));
-  catalogue->setPalette(quiet);
+  CustomSpeedButton2 = new TCustomBitBtn(ToolBoxPanel);
+  CustomSpeedButton2->setObjectName(QStringLiteral("CustomSpeedButton2"));
+  CustomSpeedButton2->setGeometry(6, 6, 58, 34);
+  CustomSpeedButton2->SetGlyph(WavoraIcon(TIcon::ToolsTab));
+  CustomSpeedButton2->SetMenuArrow(true);
+  CustomSpeedButton2->SetHint(QtText(rs::AddToolHint));
+  DeleteObjectBtn = SpeedButton(ToolBoxPanel, "DeleteObjectBtn", QRect(70, 6, 50, 34),
+                                WavoraIcon(TIcon::DeleteObject), rs::DeleteObjectHint);
+  SnapToGrid = SpeedButton(ToolBoxPanel, "SnapToGrid", QRect(122, 6, 50, 34), WavoraIcon(TIcon::SnapToGrid),
+                           rs::SnapHint, 1);
+  DeleteObjectBtn->setEnabled(false);
+  SnapToGrid->setEnabled(false);
+  connect(CustomSpeedButton2, &QAbstractButton::clicked, this, &TMainForm::ToolBoxButtonClick);
+  connect(DeleteObjectBtn, &QAbstractButton::clicked, this, &TMainForm::DeleteToolBtnClick);
+  connect(SnapToGrid, &QAbstractButton::clicked, this, &TMainForm::SnapToGridClick);
+
+  ObjectList = new TScrollerList(ToolBoxPanel);
+  ObjectList->setObjectName(QStringLiteral("ObjectList"));
+  ObjectList->setGeometry(4, 46, column.width() - 8, column.height() - 50);
+  ObjectList->SetDrawItem([this](QPainter& painter, int index, const QRect& rect, bool selected) {
+    if (index < 0 || index >= int(objectItems_.size())) return;
+    const TObjectListItem& item = objectItems_[size_t(index)];
+    DrawObjectItem(painter, item, rect, selected, ObjectPicture(item), PanelImageOf(item.uniqueID));
+  });
+  ObjectList->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ObjectList, &TScrollerList::Click, this, [this](int) { ObjectListClick(); });
+  connect(ObjectList, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    ObjectListPopup(ObjectList->IndexAt(pos), ObjectList->mapToGlobal(pos));
+  });
 
   SlideShowPanel = new TPanelFrame(this, "SlideShowPanel", column);
   SlideShowPanel->hide();
@@ -383,14 +416,18 @@ void TMainForm::CreateMenus() {
   SaveSlideshow1 = SlideshowMenu->addAction(QString(), this, &TMainForm::SaveSlideshow1Click);
   SaveSlideshow1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
   SlideshowMenu->addSeparator();
-  // Copying and pasting slides are still to come; the entries are there and follow their rules.
-  Cut1 = SlideshowMenu->addAction(QString());
+  Cut1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Cut1Click);
+  Cut1->setObjectName(QStringLiteral("Cut1"));
   Cut1->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
-  Copy1 = SlideshowMenu->addAction(QString());
+  Copy1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Copy1Click);
+  Copy1->setObjectName(QStringLiteral("Copy1"));
   Copy1->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
-  Paste1 = SlideshowMenu->addAction(QString());
+  Paste1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Paste1Click);
+  Paste1->setObjectName(QStringLiteral("Paste1"));
   Paste1->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   addActions({SaveSlideshow1, Cut1, Copy1, Paste1});
+  // "Paste Slide" follows what the clipboard offers while the program runs.
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::UpdateSlideshowMenu);
 
   HelpMenu = new QMenu(this);
   HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -415,6 +452,12 @@ void TMainForm::CreateMenus() {
   ExperimentMenu = new QMenu(this);
   ExperimentMenu->setObjectName(QStringLiteral("ExperimentMenu"));
   ExperimentMenu->setToolTipsVisible(true);
+
+  PopupMenu3 = new QMenu(this);
+  PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+  PopupMenu3->setToolTipsVisible(true);
+  ObjectMenu = new QMenu(this);
+  ObjectMenu->setObjectName(QStringLiteral("ObjectMenu"));
 }
 
 void TMainForm::SetupMainWindow(const QStringList& arguments) {
@@ -458,6 +501,7 @@ void TMainForm::ApplyCaptions() {
   HelpButton->SetCaption(QtText(rs::HelpCaption));
   CameraClipBtn->SetCaption(QtText(rs::CopyCaption));
   CameraFileBtn->SetCaption(QtText(rs::SaveCaption));
+  SnapToGrid->SetCaption(QtText(rs::SnapCaption));
   OpenSlideshow1->setText(QtText(rs::OpenSlideshow));
   SaveSlideshow1->setText(QtText(rs::SaveSlideshow));
   Cut1->setText(QtText(rs::CutSlide));
@@ -491,6 +535,7 @@ void TMainForm::RunFrame() {
   } else {
     ShowToolPanel(0);
   }
+  ShowSelectionButtons(outcome.buttons);
 
   // The thumbnail follows the tank picture; a still picture needs no new one.
   const int selected = SlideList->SelectedIndex();
@@ -498,6 +543,7 @@ void TMainForm::RunFrame() {
     UpdateSlideThumbnail(selected);
     SlideList->RedrawItem(selected);
   }
+  if (tank && ObjectList->Count() > 0 && !MenuButton->Down()) RefreshObjectList(*tank);
   if (!outcome.statistics.empty()) SetDebugRows(outcome.statistics);
 }
 
@@ -708,11 +754,7 @@ void TMainForm::UpdateSlideThumbnail(int index) {
 
 void TMainForm::DeactivateTools(TWater* tank) {
   if (!tank) return;
-  for (int i = 0; i < tank->GetChildCount(); ++i) {
-    const iXMLNode child = tank->GetChildren(i);
-    if (const TRef<TBaseTool> tool = RefCast<TBaseTool>(child)) tool->SetActiveTool(false);
-    if (const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(child)) tool->SetActiveCPTool(false);
-  }
+  wavora::DeactivateTools(*tank);
   ShowToolPanel(0);
 }
 
@@ -746,7 +788,10 @@ void TMainForm::SyncToolPanels() {
   bool inStep = toolPanelsTag_ == tankID && toolPanels_.size() == tools.size();
   for (size_t i = 0; inStep && i < tools.size(); ++i)
     inStep = toolPanels_[i].tag == tools[i]->GetUniqueID();
-  if (inStep) return;
+  if (inStep) {
+    RebuildObjectList();
+    return;
+  }
 
   toolPanels_.clear();
   for (TControlPanelTool* tool : tools) {
@@ -760,6 +805,7 @@ void TMainForm::SyncToolPanels() {
     toolPanels_.push_back(std::move(panel));
   }
   toolPanelsTag_ = tankID;
+  RebuildObjectList();
 }
 
 void TMainForm::ShowToolPanel(int32_t toolID) {
@@ -795,11 +841,11 @@ void TMainForm::UpdateExperimentButton() {
 
 void TMainForm::UpdateSlideshowMenu() {
   const bool slide = bool(GetCurrentWater());
-  Cut1->setEnabled(slide);
   SaveSlideshow1->setEnabled(slide);
   Copy1->setEnabled(slide);
-  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-  Paste1->setEnabled(clipboard && clipboard->hasFormat(kSlideClipboardFormat));
+  // Like deleting, cutting leaves at least one slide.
+  Cut1->setEnabled(slide && SlideList->Count() > 1);
+  Paste1->setEnabled(ClipboardOffersSlide());
 }
 
 void TMainForm::ShowInfoSheet() {
@@ -832,6 +878,199 @@ void TMainForm::RefreshSlideItem(const TWater& tank) {
   SlideList->SetItemText(
       item, SlideItemText(QtText(document_->SlideName(slide)), QtText(document_->SlideDescription(slide))));
   SlideList->RedrawItem(item);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The objects of the current tank
+
+void TMainForm::ToolBoxButtonClick() {
+  if (!GetCurrentWater()) return;
+  PopupMenu3->clear();
+  for (int i = 0; i < ToolCount(); ++i) {
+    QAction* entry = PopupMenu3->addAction(ToolImage(ToolImageIndex(i)),
+                                           QtText(rs::NewToolPrefix) + QtText(ToolClass(i)->TypeName()), this,
+                                           [this, i] { AddToolFromMenu(i); });
+    entry->setToolTip(QtText(ToolClass(i)->TypeDescription()));
+    entry->setData(i);
+  }
+  PopupMenu3->popup(CustomSpeedButton2->mapToGlobal(QPoint(0, CustomSpeedButton2->height())));
+}
+
+void TMainForm::AddToolFromMenu(int toolIndex) {
+  const TRef<TWater> tank = GetCurrentWater();
+  if (!tank) return;
+  const TRef<TBaseControl> tool = AddToolFromList(*tank, toolIndex);
+  if (!tool) return;
+  SyncToolPanels();
+  if (const TRef<TControlPanelTool> panelTool = RefCast<TControlPanelTool>(tool))
+    ShowToolPanel(panelTool->GetUniqueID());
+}
+
+void TMainForm::ObjectListClick() {
+  const TRef<TWater> tank = GetCurrentWater();
+  const int selected = ObjectList->SelectedIndex();
+  if (!tank || selected < 0) return;
+  const TRef<TBaseControl> object = SelectObject(*tank, ObjectList->ItemId(selected));
+  if (!object) return;
+  const TRef<TControlPanelTool> panelTool = RefCast<TControlPanelTool>(object);
+  if (panelTool || RefCast<TBaseRIMap>(object)) ShowToolPanel(panelTool ? panelTool->GetUniqueID() : 0);
+  shownSelectedObjectID_ = SelectedObjectID(*tank);
+  ObjectList->update();
+}
+
+void TMainForm::DeleteToolBtnClick() {
+  const TRef<TWater> tank = GetCurrentWater();
+  if (!tank) return;
+  // The objects live on until their panels have gone, as panels refer to them.
+  const std::vector<iXMLNode> keep = ChildList(*tank);
+  if (DeleteActiveObject(*tank) == TDeleted::Medium) {
+    SlideListClick();
+    RefreshSlideItem(*tank);
+  }
+  SyncToolPanels();
+}
+
+void TMainForm::SnapToGridClick() {
+  if (const TRef<TWater> tank = GetCurrentWater()) SnapActiveObjects(*tank, SnapToGrid->Down());
+}
+
+void TMainForm::RebuildObjectList() {
+  ObjectList->Clear();
+  objectItems_.clear();
+  shownSelectedObjectID_ = -1;
+  const TRef<TWater> tank = GetCurrentWater();
+  if (!tank) return;
+  TObjectListContent content = ObjectListOf(*tank);
+  objectItems_ = std::move(content.items);
+  for (const TObjectListItem& item : objectItems_)
+    ObjectList->AddItem(QtText(item.name), item.uniqueID, ObjectItemHeight(item.kind));
+  if (!objectItems_.empty()) ObjectList->SetSelectedIndex(content.selected);
+  shownSelectedObjectID_ = SelectedObjectID(*tank);
+}
+
+void TMainForm::RefreshObjectList(const TWater& tank) {
+  const TObjectListContent content = ObjectListOf(tank);
+  if (content.items.size() != objectItems_.size()) {
+    RebuildObjectList();
+    return;
+  }
+  // A source that changed its shape shows its new picture and name.
+  for (size_t i = 0; i < objectItems_.size(); ++i) {
+    if (content.items[i] == objectItems_[i]) continue;
+    objectItems_[i] = content.items[i];
+    ObjectList->SetItemText(int(i), QtText(objectItems_[i].name));
+    ObjectList->RedrawItem(int(i));
+  }
+  // Selecting in the tank selects in the list.
+  const int32_t selectedID = SelectedObjectID(tank);
+  if (selectedID != shownSelectedObjectID_) {
+    const int index = ObjectList->IndexOfId(selectedID);
+    if (index != ObjectList->SelectedIndex()) ObjectList->SetSelectedIndex(index);
+    shownSelectedObjectID_ = selectedID;
+    ObjectList->update();
+  }
+  // Panel items show what their panels show now.
+  for (size_t i = 0; i < objectItems_.size(); ++i) {
+    if (objectItems_[i].kind != TObjectKind::PanelTool) continue;
+    for (THeldPanel& panel : toolPanels_) {
+      if (panel.tag == objectItems_[i].uniqueID) static_cast<TBaseCPFrame&>(*panel.model).RefreshPanel();
+    }
+    ObjectList->RedrawItem(int(i));
+  }
+}
+
+void TMainForm::ShowSelectionButtons(const TSelectionButtons& buttons) {
+  if (SnapToGrid->isEnabled() != buttons.snapEnabled) SnapToGrid->setEnabled(buttons.snapEnabled);
+  if (SnapToGrid->Down() != buttons.snapDown) SnapToGrid->SetDown(buttons.snapDown);
+  if (DeleteObjectBtn->isEnabled() != buttons.deleteEnabled)
+    DeleteObjectBtn->setEnabled(buttons.deleteEnabled);
+}
+
+QIcon TMainForm::ObjectPicture(const TObjectListItem& item) const {
+  switch (item.kind) {
+    case TObjectKind::Source:
+      return TGeneralExciterView::ShapePicture(item.imageIndex);
+    case TObjectKind::Medium:
+      return item.imageIndex >= 0 && item.imageIndex < int(experimentImages_.size())
+                 ? experimentImages_[size_t(item.imageIndex)]
+                 : WavoraIcon(TIcon::Experiment);
+    default:
+      return ToolImage(item.imageIndex);
+  }
+}
+
+TFastDIB* TMainForm::PanelImageOf(int32_t toolID) const {
+  for (const THeldPanel& panel : toolPanels_) {
+    if (panel.tag == toolID && panel.model) return static_cast<TBaseCPFrame&>(*panel.model).SnapshotImage();
+  }
+  return nullptr;
+}
+
+void TMainForm::ObjectListPopup(int index, const QPoint& globalPos) {
+  const TRef<TWater> tank = GetCurrentWater();
+  if (!tank || index < 0) return;
+  for (const iXMLNode& child : ChildList(*tank)) {
+    auto* object = dynamic_cast<TBaseWaterObject*>(child.Get());
+    if (!object || object->GetUniqueID() != ObjectList->ItemId(index)) continue;
+    const std::vector<TListMenuEntry> entries = object->ListMenuEntries();
+    if (entries.empty()) return;
+    ObjectMenu->clear();
+    for (const TListMenuEntry& entry : entries) {
+      // The entry holds the object, which lives on while the menu is open.
+      ObjectMenu->addAction(QtText(entry.caption), this, [this, entry, child] { RunListMenuEntry(entry); });
+    }
+    ObjectMenu->popup(globalPos);
+    return;
+  }
+}
+
+void TMainForm::RunListMenuEntry(const TListMenuEntry& entry) {
+  if (entry.action == TListMenuEntry::TAction::CopyText) {
+    QGuiApplication::clipboard()->setText(QtText(entry.text()));
+    return;
+  }
+  const auto dialog = FileDialog(this, entry.dialogTitle, entry.filter, entry.extension);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+  try {
+    WriteFileText(LocalPath(dialog->selectedFiles().constFirst()), entry.text());
+  } catch (const std::exception& e) {
+    messages_->ShowMessage(TMessageBox::mbError, QtText(rs::CouldNotSaveFile) + QStringLiteral("\n\n") +
+                                                     QString::fromUtf8(e.what()));
+  }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Slides through the clipboard
+
+void TMainForm::Copy1Click() {
+  const TRef<TWater> tank = GetCurrentWater();
+  if (!tank) return;
+  const QByteArray text = QByteArray::fromStdString(SlideClipboardText(*tank));
+  auto* data = new QMimeData;
+  // The slide format carries the text with its terminating zero byte, as programs that read it expect.
+  data->setData(SlideFormat(), text + QByteArray(1, '\0'));
+  data->setText(QString::fromUtf8(text));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TMainForm::Paste1Click() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (!data || !data->hasFormat(SlideFormat())) return;
+  // The plain text is the slide; a program that offers only the slide format gives it there.
+  const QByteArray text = data->hasText() ? data->text().toUtf8() : data->data(SlideFormat());
+  const TPastedSlide pasted = PasteSlide(*document_, text.toStdString());
+  for (const std::string& error : pasted.errors)
+    messages_->ShowMessage(TMessageBox::mbError, QtText(error));
+  if (!pasted.slide) return;
+  RebuildSlideList();
+  SlideListClick();
+}
+
+void TMainForm::Cut1Click() {
+  if (!GetCurrentWater() || SlideList->Count() <= 1) return;
+  Copy1Click();
+  RemoveMapButtonClick();
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "document/object_list.h"
 #include "document/water_collection.h"
 #include "image/fast_dib.h"
 #include "sim/frame_loop.h"
@@ -67,6 +68,17 @@ class TMainForm : public QWidget {
   // One frame of the simulation and the views that follow it.
   void RunFrame();
 
+  // The "Tools" tab: the tool menu and the commands on the current tank's objects.
+  void ToolBoxButtonClick();
+  void AddToolFromMenu(int toolIndex);
+  void ObjectListClick();
+  void DeleteToolBtnClick();
+  void SnapToGridClick();
+  // Slides through the clipboard.
+  void Copy1Click();
+  void Paste1Click();
+  void Cut1Click();
+
  private:
   // A panel model and its view; the view goes first, as it refers to the model.
   struct THeldPanel {
@@ -100,6 +112,15 @@ class TMainForm : public QWidget {
                  bool centreVertically);
   void SyncToolPanels();
   void ShowToolPanel(int32_t toolID);
+  void RebuildObjectList();
+  // The per-frame refresh of the object list: changed items, the selection and the panel pictures.
+  void RefreshObjectList(const TWater& tank);
+  void ShowSelectionButtons(const TSelectionButtons& buttons);
+  QIcon ObjectPicture(const TObjectListItem& item) const;
+  TFastDIB* PanelImageOf(int32_t toolID) const;
+  // The popup menu an object offers on its list item.
+  void ObjectListPopup(int index, const QPoint& globalPos);
+  void RunListMenuEntry(const TListMenuEntry& entry);
   void UpdateDeleteButton();
   void UpdateExperimentButton();
   void UpdateSlideshowMenu();
@@ -143,6 +164,9 @@ class TMainForm : public QWidget {
   bool settingExposure_ = false;
   bool mouseIsDown_ = false;
   int32_t previousActiveID_ = 0;
+  // What the object list shows, item by item, and the selected object it last followed.
+  std::vector<TObjectListItem> objectItems_;
+  int32_t shownSelectedObjectID_ = -1;
 
   // Panels refer to objects of the document, so they are declared after it and go first.
   THeldPanel mediumPanel_;
@@ -164,6 +188,10 @@ class TMainForm : public QWidget {
   TCustomSpeedButton* NewSlideBtn = nullptr;
   TCustomSpeedButton* DeleteSlideBtn = nullptr;
   TScrollerList* SlideList = nullptr;
+  TCustomBitBtn* CustomSpeedButton2 = nullptr;
+  TCustomSpeedButton* DeleteObjectBtn = nullptr;
+  TCustomSpeedButton* SnapToGrid = nullptr;
+  TScrollerList* ObjectList = nullptr;
   QFrame* ExciterControlPanel = nullptr;
   QFrame* Panel1 = nullptr;
   TCustomBitBtn* ExperimentBtn = nullptr;
@@ -189,6 +217,8 @@ class TMainForm : public QWidget {
   QMenu* SlideshowMenu = nullptr;
   QMenu* HelpMenu = nullptr;
   QMenu* ExperimentMenu = nullptr;
+  QMenu* PopupMenu3 = nullptr;
+  QMenu* ObjectMenu = nullptr;
   QAction* OpenSlideshow1 = nullptr;
   QAction* SaveSlideshow1 = nullptr;
   QAction* Cut1 = nullptr;

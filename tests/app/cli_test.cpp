@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -44,7 +45,8 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
                                                     {"run", "--panel-size", "0x10"},
                                                     {"run", "--tool-data"},
                                                     {"run", "a.wvr", "b.wvr"},
-                                                    {"info"}}) {
+                                                    {"info"},
+                                                    {"classes", "media"}}) {
     const TCliResult result = Cli(arguments);
     EXPECT_EQ(result.status, 2) << result.err;
     EXPECT_EQ(result.err.rfind("wavora-cli: ", 0), 0u);
@@ -56,6 +58,22 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u) << help.out;
   }
+}
+
+TEST(Cli, ClassesListsEveryOfferedClassOnOneTabSeparatedLine) {
+  const TCliResult result = Cli({"classes"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::istringstream lines(result.out);
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 3) << line;
+    rows.push_back(line);
+  }
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ(rows[0], "medium\tTNoneRIMap\tEmpty Tank\t ");
+  const auto source = std::find(rows.begin(), rows.end(),
+                                "source\tTGeneralExciter\tWave Source\tCan make different widths of wave ");
+  EXPECT_NE(source, rows.end());
 }
 
 TEST(Cli, InfoListsTheSlidesOrSaysWhyTheFileDidNotOpen) {

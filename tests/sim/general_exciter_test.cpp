@@ -409,7 +409,7 @@ TEST(SourceClass, TextsAndNames) {
   const std::vector<int32_t> kinds = {1, 4, 7, 2, 1};
   for (int32_t shape = 0; shape < 5; ++shape) {
     source->SetBeamType(shape);
-    EXPECT_EQ(source->SourceName(), names[shape]);
+    EXPECT_EQ(source->ListName(), names[shape]);
     EXPECT_EQ(source->HandleKind(), kinds[shape]);
   }
   source->SetBeamType(7);

@@ -17,6 +17,7 @@
 #include "media/earth_mapper.h"
 #include "media/slits_mapper.h"
 #include "media/waveguide_mapper.h"
+#include "message_recorder.h"
 #include "model/file_text.h"
 #include "sim/resource_strings.h"
 #include "ui/help_page.h"
@@ -30,23 +31,6 @@
 namespace wavora {
 
 namespace {
-
-struct TShownMessage {
-  TMessageBox::TKind kind;
-  QString text;
-};
-
-// Keeps the messages the window would have shown, so no box blocks a test.
-class TMessageRecorder : public IMessageSink {
- public:
-  explicit TMessageRecorder(std::vector<TShownMessage>& messages) : messages_(messages) {}
-  void ShowMessage(TMessageBox::TKind kind, const QString& text) override {
-    messages_.push_back({kind, text});
-  }
-
- private:
-  std::vector<TShownMessage>& messages_;
-};
 
 QString ItemName(const TScrollerList& list, int index) {
   return list.ItemText(index).section(kSlideTextSeparator, 0, 0);
