@@ -179,7 +179,8 @@ inline constexpr std::string_view Earthquakes = "Earthquakes";
 inline constexpr std::string_view PWaves = "P-Waves";
 inline constexpr std::string_view SWaves = "S-Waves";
 inline constexpr std::string_view Tsunami = "Tsunami";
-inline constexpr std::string_view TsunamiDescription = "Tsunami are waves in the ocean caused by earthquakes. ";
+inline constexpr std::string_view TsunamiDescription =
+    "Tsunami are waves in the ocean caused by earthquakes. ";
 inline constexpr std::string_view IndianOcean = "Indian Ocean";
 inline constexpr std::string_view Atlantic = "Atlantic";
 inline constexpr std::string_view Beach = "Beach";
