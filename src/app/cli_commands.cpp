@@ -17,9 +17,9 @@
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
 #include "sim/tool_class_list.h"
+#include "sim/tool_data.h"
 #include "sim/tool_panel.h"
 #include "tools/tick_clock.h"
-#include "tools/tool_data.h"
 
 namespace wavora {
 

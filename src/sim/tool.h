@@ -34,6 +34,9 @@ class TBaseTool : public TBaseControl {
 
   // What the tool's label or panel shows, as numbers.
   virtual std::vector<TToolReading> Readings() const { return {}; }
+
+  // "Save Data…" and "Copy Data": the readings as CSV, from the tool's item in the object list.
+  std::vector<TListMenuEntry> ListMenuEntries() override;
 };
 
 }  // namespace wavora

@@ -7,10 +7,10 @@
 #include "model/property_text.h"
 #include "model/stream.h"
 #include "sim/tool_class_list.h"
+#include "sim/tool_data.h"
 #include "sim/water.h"
 #include "tools/ruler.h"
 #include "tools/timer_tool.h"
-#include "tools/tool_data.h"
 
 namespace wavora {
 namespace {
@@ -37,6 +37,14 @@ TEST(ToolData, OneCsvRowPerReadingNumberedInTheTanksOrder) {
   EXPECT_EQ(ToolDataCsv(*ruler),
             "tool,type,quantity,x,x_unit,value,value_unit\r\n"
             "2,Ruler,length,,,119,mm\r\n");
+  // The tool's item in the object list saves or copies the same text, made when chosen.
+  const std::vector<TListMenuEntry> entries = ruler->ListMenuEntries();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].action, TListMenuEntry::TAction::SaveText);
+  EXPECT_EQ(entries[0].extension, "csv");
+  EXPECT_EQ(entries[1].caption, "Copy Data");
+  ruler->SetX2Percent(60.0f);
+  EXPECT_EQ(entries[1].text(), ToolDataCsv(*ruler));
 }
 
 TEST(ToolData, ToolsAreOfferedInMenuOrderAndReadBackWithTheirSettings) {

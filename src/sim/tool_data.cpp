@@ -1,4 +1,4 @@
-#include "tools/tool_data.h"
+#include "sim/tool_data.h"
 
 #include <charconv>
 #include <string_view>
