@@ -31,6 +31,8 @@ class TSweepScratch {
     const size_t row = static_cast<size_t>(y - 1);
     return row / kGroup * 3 * kGroup + static_cast<size_t>(k) * kGroup + row % kGroup;
   }
+  // The new heights of the column being shaded.
+  float* NewHeights() { return newHeights_.data(); }
   double* LeftEdge() { return heights_.data() + kSlots * heightStride_; }
   double* RightEdge() { return heights_.data() + (kSlots + 1) * heightStride_; }
   // The pixels (blue, green, red in the low three bytes) of the last kTile columns, one run each,
@@ -47,6 +49,7 @@ class TSweepScratch {
   size_t fieldStride_ = 0;
   std::vector<double> heights_;
   std::vector<float> fields_;
+  std::vector<float> newHeights_;
   std::vector<uint32_t> pixels_;
 };
 

@@ -19,6 +19,7 @@ void TSweepScratch::Resize(int32_t height) {
   fieldStride_ = (heightStride_ / kGroup + 1) * 3 * kGroup;
   heights_.assign((kSlots + 2) * heightStride_, 0.0);
   fields_.assign(kSlots * fieldStride_, 0.0f);
+  newHeights_.assign(heightStride_, 0.0f);
   pixels_.assign(kTile * heightStride_, 0);
 }
 

@@ -1,6 +1,39 @@
 #include "sim/worker_pool.h"
 
+#include <algorithm>
+#include <chrono>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace wavora {
+
+namespace {
+
+// Long enough to bridge the gap between two steps of a frame, short enough that a worker idle
+// between the frames of a running window costs next to nothing.
+constexpr std::chrono::microseconds kSpinTime{200};
+
+void Relax() {
+#if defined(__x86_64__)
+  _mm_pause();
+#else
+  std::this_thread::yield();
+#endif
+}
+
+}  // namespace
+
+template <class Condition>
+bool TWorkerPool::SpinUntil(Condition condition) {
+  const auto end = std::chrono::steady_clock::now() + kSpinTime;
+  for (int turn = 1;; ++turn) {
+    if (condition()) return true;
+    Relax();
+    if (turn % 64 == 0 && std::chrono::steady_clock::now() >= end) return condition();
+  }
+}
 
 TWorkerPool& TWorkerPool::Shared() {
   static TWorkerPool pool;
@@ -18,43 +51,49 @@ TWorkerPool::~TWorkerPool() {
 }
 
 void TWorkerPool::Run(int parts, TTask task, void* context) {
+  parts = std::min(parts, kMaxParts);
   if (parts <= 1) {
     if (parts == 1) task(context, 0);
     return;
   }
   const std::lock_guard run(runMutex_);
+  while (static_cast<int>(threads_.size()) < parts - 1) {
+    const int part = static_cast<int>(threads_.size()) + 1;
+    threads_.emplace_back([this, part] { Work(part); });
+  }
+  task_ = task;
+  context_ = context;
+  pending_.store(parts - 1);
   {
+    // Changed under the lock so that a worker about to sleep either sees it or gets the notice.
     const std::lock_guard lock(mutex_);
-    while (static_cast<int>(threads_.size()) < parts - 1) {
-      const int part = static_cast<int>(threads_.size()) + 1;
-      threads_.emplace_back([this, part] { Work(part); });
-    }
-    task_ = task;
-    context_ = context;
-    parts_ = parts;
-    pending_ = parts - 1;
-    ++generation_;
+    const uint64_t number = (job_.load() >> 8) + 1;
+    job_.store(number << 8 | static_cast<uint64_t>(parts));
   }
   wake_.notify_all();
   task(context, 0);
+  if (SpinUntil([this] { return pending_.load() == 0; })) return;
   std::unique_lock lock(mutex_);
-  done_.wait(lock, [this] { return pending_ == 0; });
+  done_.wait(lock, [this] { return pending_.load() == 0; });
 }
 
 void TWorkerPool::Work(int part) {
   uint64_t seen = 0;
-  std::unique_lock lock(mutex_);
   for (;;) {
-    wake_.wait(lock, [&] { return stopping_ || generation_ != seen; });
-    if (stopping_) return;
-    seen = generation_;
-    if (part >= parts_) continue;
-    const TTask task = task_;
-    void* const context = context_;
-    lock.unlock();
-    task(context, part);
-    lock.lock();
-    if (--pending_ == 0) done_.notify_one();
+    const auto raised = [&] { return stopping_.load() || job_.load() != seen; };
+    if (!SpinUntil(raised)) {
+      std::unique_lock lock(mutex_);
+      wake_.wait(lock, raised);
+    }
+    if (stopping_.load()) return;
+    seen = job_.load();
+    if (part >= static_cast<int>(seen & 0xFF)) continue;
+    task_(context_, part);
+    if (pending_.fetch_sub(1) == 1) {
+      // Taken so that the notice cannot fall between the caller's last look and its sleep.
+      { const std::lock_guard lock(mutex_); }
+      done_.notify_one();
+    }
   }
 }
 
