@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "media/block_mapper.h"
-#include "media_tank.h"
+#include "media_test_tank.h"
 
 namespace wavora::test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "media/lens_cp.h"
 #include "media/lens_mapper.h"
-#include "media_tank.h"
+#include "media_test_tank.h"
 #include "model/property_text.h"
 
 namespace wavora::test {

@@ -4,8 +4,9 @@
 #include <limits>
 #include <string>
 
+#include "document/class_registration.h"
 #include "image/fast_dib.h"
-#include "media_tank.h"
+#include "media_test_tank.h"
 #include "model/node_files.h"
 #include "model/stream.h"
 #include "sim/ri_map.h"

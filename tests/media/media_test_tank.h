@@ -17,6 +17,17 @@ TRef<T> ChooseMedium(TWater& tank) {
   return RefCast<T>(tank.GetRIMap());
 }
 
+// A tank of MakeTank switched to a new medium object of class T, as choosing the experiment does.
+template <class T>
+struct TMediumInTank {
+  TRef<TWater> tank;
+  TRef<T> medium;
+
+  TMediumInTank(int32_t width, int32_t height)
+      : tank(MakeTank(width, height)), medium(ChooseMedium<T>(*tank)) {}
+  const TWaterCell& Cell(int32_t x, int32_t y) const { return tank->Grid()->Cell(x, y); }
+};
+
 // Pointer gestures in grid coordinates (y upward), turned into the tank's image coordinates.
 void Press(TWater& tank, int32_t x, int32_t y);
 void Drag(TWater& tank, int32_t x, int32_t y);
