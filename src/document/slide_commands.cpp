@@ -1,8 +1,11 @@
 #include "document/slide_commands.h"
 
 #include <stdexcept>
+#include <string>
 
+#include "document/slideshow_file.h"
 #include "sim/exciter.h"
+#include "sim/resource_strings.h"
 #include "sim/ri_map.h"
 
 namespace wavora {
@@ -11,6 +14,8 @@ TRef<TWater> AddNewSlide(TWaterCollection& slideshow) {
   if (MapClassCount() == 0) throw std::logic_error("RIMapList is empty!?!?");
   if (ExciterClassCount() != 1)
     throw std::logic_error("ExciterList is assumed to contain one and only one type");
+  // A slideshow saved with more slides could not be opened again.
+  if (slideshow.SlideCount() >= kMaxSlidesPerFile) throw std::runtime_error(std::string(rs::SlideshowFull));
   const TRef<TWater> water = MakeNode<TWater>();
   water->add(MapClass(0)->Create());
   water->add(ExciterClass(0)->Create());

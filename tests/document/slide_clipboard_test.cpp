@@ -83,12 +83,13 @@ TEST_F(SlideClipboard, UnusableTextGivesItsMessagesInOrderAndChangesNothing) {
   }
 }
 
-TEST_F(SlideClipboard, AFullSlideshowTakesNoMoreSlides) {
+TEST_F(SlideClipboard, AFullSlideshowTakesNoMorePastedOrNewSlides) {
   const std::string text = SlideClipboardText(*slideshow_->GetActiveWater());
   while (slideshow_->SlideCount() < kMaxSlidesPerFile)
     ASSERT_TRUE(PasteSlide(*slideshow_, text).slide);
   const TPastedSlide refused = PasteSlide(*slideshow_, text);
   EXPECT_EQ(refused.errors, std::vector<std::string>{std::string(rs::SlideshowFull)});
+  EXPECT_THROW(AddNewSlide(*slideshow_), std::runtime_error);
   EXPECT_EQ(slideshow_->SlideCount(), kMaxSlidesPerFile);
 }
 
