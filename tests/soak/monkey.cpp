@@ -38,10 +38,15 @@ constexpr int kAnswerMs = 20;
 constexpr int kReanswerTicks = 5;
 constexpr int kLongPasteLength = 5000;
 
-// A file the open dialog offers: a slideshow cut off in the middle of a medium with extreme values.
-constexpr char kBrokenSlideshow[] =
-    "<?xml version=\"1.0\"?>\n<TSlideshow ActiveID=\"7\"><TWater Name=\"&lt;x&gt;\" Exposure=\"1e38\">"
-    "<TLensMapper FPercent=\"-1e38\" X1Percent=\"150\"/><TGeneralExciter Frequency=\"2147483647\"";
+// Files the open dialog offers beside those the run saved: one cut off in the middle, and one whole
+// with values far outside what the controls allow.
+constexpr char kCutOffSlideshow[] =
+    "<TSlideshow Version=\"0.5\"><TWater Name=\"&lt;x&gt;\"><TLensMapper FPercent=\"-1e38\"";
+constexpr char kExtremeSlideshow[] =
+    "<TSlideshow Version=\"0.5\">\r\n  <TWater Name=\"&lt;&amp;&quot;\" Exposure=\"1e38\">\r\n"
+    "    <TLensMapper FPercent=\"-1e38\" X1Percent=\"150\" Y2Percent=\"-2147483648\"/>\r\n"
+    "    <TGeneralExciter Wavelength=\"1e-45\" Phase=\"1e38\" BeamType=\"2147483647\"/>\r\n"
+    "  </TWater>\r\n</TSlideshow>\r\n";
 
 // The object's name, or its class where it has none, and the name of the widget it sits in.
 QString Describe(const QObject* object) {
@@ -86,8 +91,9 @@ std::vector<QPoint> HandlePoints(const TMainForm& window) {
 
 TMonkey::TMonkey(TMainForm& window, uint64_t seed, const QString& scratchFolder, TEventLog& log)
     : window_(window), random_(seed), scratch_(scratchFolder), log_(log) {
-  std::ofstream(QDir(scratch_).filePath(QStringLiteral("broken.wvr")).toStdString(), std::ios::binary)
-      << kBrokenSlideshow;
+  for (const auto& [name, text] :
+       {std::pair{"cut-off.wvr", kCutOffSlideshow}, {"extreme.wvr", kExtremeSlideshow}})
+    std::ofstream(QDir(scratch_).filePath(QLatin1String(name)).toStdString(), std::ios::binary) << text;
   for (const char* scheme : {"file", "http", "https"})
     QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "OpenUrl");
   answerTimer_.setInterval(kAnswerMs);

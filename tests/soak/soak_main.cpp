@@ -112,8 +112,8 @@ int Run(const TOptions& options) {
     for (int minute = 1; Clock::now() < end;) {
       monkey.Step();
       if (Clock::now() < nextReport) continue;
-      std::printf("minute %d: %ld kB resident after %lld events\n", minute++, ResidentKilobytes(),
-                  static_cast<long long>(log.Count()));
+      std::printf("minute %d: %ld kB resident, %d slides, after %lld events\n", minute++, ResidentKilobytes(),
+                  window.Document().SlideCount(), static_cast<long long>(log.Count()));
       std::fflush(stdout);
       nextReport += std::chrono::minutes(1);
     }
@@ -121,7 +121,8 @@ int Run(const TOptions& options) {
     while (log.Count() < options.events)
       monkey.Step();
   }
-  std::printf("events %lld\nresident %ld kB\n", static_cast<long long>(log.Count()), ResidentKilobytes());
+  std::printf("events %lld\nresident %ld kB, %d slides\n", static_cast<long long>(log.Count()),
+              ResidentKilobytes(), window.Document().SlideCount());
   return 0;
 }
 
