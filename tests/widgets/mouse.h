@@ -7,8 +7,8 @@
 // Sends one mouse event with the button state stated outright, so that a move while holding the
 // button is seen as such whatever the test framework remembers of earlier presses.
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-                      Qt::MouseButtons buttons) {
-  QMouseEvent event(type, QPointF(pos), widget->mapToGlobal(QPointF(pos)), button, buttons, Qt::NoModifier);
+                      Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QMouseEvent event(type, QPointF(pos), widget->mapToGlobal(QPointF(pos)), button, buttons, modifiers);
   QApplication::sendEvent(widget, &event);
 }
 
