@@ -29,7 +29,13 @@ void PaintFitted(QPainter& painter, const QRect& area, const TFastDIB& image) {
     for (const QRect& bar : bars)
       painter.fillRect(bar, Qt::black);
   }
-  PaintDib(painter, target, image);
+  if (target.size() == QSize(image.Width(), image.Height())) {
+    PaintDib(painter, target, image);
+  } else {
+    // Enlarging reads each pixel many times: Qt scales an upright 32-bit copy on its fast paths, in
+    // less than half the time it takes reading the 24-bit buffer through a flip.
+    painter.drawImage(target, DibToImage(image).convertToFormat(QImage::Format_RGB32));
+  }
 }
 
 QImage DibToImage(const TFastDIB& image) {
