@@ -590,8 +590,7 @@ void TMainForm::PresentationClick() {
         this);
     ConnectTankBox(&presentation_->Box());
   }
-  presentation_->showFullScreen();
-  presentation_->activateWindow();
+  presentation_->ShowOn(*screen());
 }
 
 void TMainForm::ExposureSliderChange(int position) {

@@ -1,6 +1,7 @@
 #include "ui/presentation_window.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "sim/resource_strings.h"
@@ -20,6 +21,12 @@ TPresentationWindow::TPresentationWindow(const TFastDIB& image, TPresentationCom
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(box_);
+}
+
+void TPresentationWindow::ShowOn(const QScreen& screen) {
+  setGeometry(screen.geometry());
+  showFullScreen();
+  activateWindow();
 }
 
 const std::function<void()>* TPresentationWindow::CommandOf(int key) const {

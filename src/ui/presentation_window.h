@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+class QScreen;
+
 namespace wavora {
 
 class TFastDIB;
@@ -29,6 +31,10 @@ class TPresentationWindow : public QWidget {
  public:
   // image: the tank image the opening window draws every frame; it outlives this window.
   TPresentationWindow(const TFastDIB& image, TPresentationCommands commands, QWidget* parent);
+
+  // Covers the screen and takes the keyboard. The screen's geometry is set first, so that the window
+  // covers it also where no window manager carries out the full-screen state.
+  void ShowOn(const QScreen& screen);
 
   // The picture; it reports the pointer in tank image coordinates, as the main window's display does.
   TTankBox& Box() const { return *box_; }
