@@ -32,8 +32,8 @@ void PaintFitted(QPainter& painter, const QRect& area, const TFastDIB& image) {
   if (target.size() == QSize(image.Width(), image.Height())) {
     PaintDib(painter, target, image);
   } else {
-    // Enlarging reads each pixel many times: Qt scales an upright 32-bit copy on its fast paths, in
-    // less than half the time it takes reading the 24-bit buffer through a flip.
+    // Scaling reads each pixel many times: Qt scales an upright 32-bit copy on its fast paths, in less
+    // than half the time it takes reading the 24-bit buffer through a flip.
     painter.drawImage(target, DibToImage(image).convertToFormat(QImage::Format_RGB32));
   }
 }

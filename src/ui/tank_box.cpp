@@ -36,7 +36,7 @@ TTankBox::TTankBox(const TFastDIB& image, QWidget* parent) : QWidget(parent), im
 
 void TTankBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // Interpolate only when enlarging: at one pixel per pixel the picture is copied as it stands.
+  // Interpolate only when scaling: at one pixel per pixel the picture is copied as it stands.
   const bool scaled = FittedRect(rect(), image_).size() != QSize(image_.Width(), image_.Height());
   painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
   PaintFitted(painter, rect(), image_);
