@@ -316,8 +316,11 @@ void TMainForm::CreateRightColumn() {
                               rs::CopySnapshotHint, 5);
   CameraFileBtn = SpeedButton(Panel5, "CameraFileBtn", QRect(90, 66, 81, 34), WavoraIcon(TIcon::CameraSave),
                               rs::SaveSnapshotHint);
-  connect(DripButton, &QAbstractButton::toggled, this,
-          [this](bool down) { Box->setCursor(down ? Qt::PointingHandCursor : Qt::ArrowCursor); });
+  connect(DripButton, &QAbstractButton::toggled, this, [this](bool down) {
+    const Qt::CursorShape cursor = down ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    Box->setCursor(cursor);
+    if (presentation_) presentation_->Box().setCursor(cursor);
+  });
   connect(HelpButton, &QAbstractButton::clicked, this, [this] {
     HelpMenu->popup(HelpButton->mapToGlobal(QPoint(HelpButton->width(), HelpButton->height())));
   });
@@ -589,6 +592,7 @@ void TMainForm::PresentationClick() {
                               [moveSlide] { moveSlide(1); }, [moveSlide] { moveSlide(-1); }},
         this);
     ConnectTankBox(&presentation_->Box());
+    presentation_->Box().setCursor(Box->cursor());
   }
   presentation_->ShowOn(*screen());
 }

@@ -80,6 +80,7 @@ class TPresentationTest : public QObject {
     TPresentationWindow* presentation = Open();
     QTest::keyClick(presentation, Qt::Key_D);
     TTankBox& box = presentation->Box();
+    QCOMPARE(box.cursor().shape(), Qt::PointingHandCursor);
     // On a wide screen the square tank fills the height, centred between black bars.
     box.resize(1000, 600);
     const QRect picture = FittedRect(box.rect(), window_->TankImage());
