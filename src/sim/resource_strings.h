@@ -81,6 +81,7 @@ inline constexpr std::string_view ShapeNormal = "Normal";
 inline constexpr std::string_view ShapeSmall = "Small";
 inline constexpr std::string_view ShapeLongAndThin = "Long and thin";
 inline constexpr std::string_view ShapeTallAndNarrow = "Tall and Narrow";
+inline constexpr std::string_view Presentation = "Presentation";
 inline constexpr std::string_view AboutWavora = "About Wavora";
 inline constexpr std::string_view Exit = "Exit";
 

@@ -18,6 +18,14 @@ inline QImage WrapDib(const TFastDIB& image) {
 // Paints the image the right way up, scaled into target.
 void PaintDib(QPainter& painter, const QRect& target, const TFastDIB& image);
 
+// The largest rectangle of the image's proportions that fits in area, centred in it; empty for an
+// empty image.
+QRect FittedRect(const QRect& area, const TFastDIB& image);
+
+// Paints the image the right way up in FittedRect(area, image) and the rest of area black. The
+// painter's SmoothPixmapTransform hint chooses between interpolated and whole-pixel scaling.
+void PaintFitted(QPainter& painter, const QRect& area, const TFastDIB& image);
+
 // An upright copy of the image.
 QImage DibToImage(const TFastDIB& image);
 

@@ -40,6 +40,7 @@
 #include "ui/help_page.h"
 #include "ui/object_item.h"
 #include "ui/panel_views.h"
+#include "ui/presentation_window.h"
 #include "ui/slide_item.h"
 #include "ui/tank_box.h"
 #include "widgets/custom_bit_btn.h"
@@ -180,9 +181,7 @@ void TMainForm::CreateControls() {
   Box = new TTankBox(tankImage_, this);
   Box->setObjectName(QStringLiteral("Box"));
   Box->setGeometry(216, 26, 401, 401);
-  connect(Box, &TTankBox::BoxMouseDown, this, &TMainForm::BoxMouseDown);
-  connect(Box, &TTankBox::BoxMouseMove, this, &TMainForm::BoxMouseMove);
-  connect(Box, &TTankBox::BoxMouseUp, this, &TMainForm::BoxMouseUp);
+  ConnectTankBox(Box);
 
   Panel2 = new TPanelFrame(this, "Panel2", QRect(17, 18, 175, 50));
   ResetBtn =
@@ -198,6 +197,12 @@ void TMainForm::CreateControls() {
   CreateRightColumn();
   CreateInfoSheet();
   CreateDebugPanel();
+}
+
+void TMainForm::ConnectTankBox(TTankBox* box) {
+  connect(box, &TTankBox::BoxMouseDown, this, &TMainForm::BoxMouseDown);
+  connect(box, &TTankBox::BoxMouseMove, this, &TMainForm::BoxMouseMove);
+  connect(box, &TTankBox::BoxMouseUp, this, &TMainForm::BoxMouseUp);
 }
 
 void TMainForm::CreateLeftColumn() {
@@ -311,8 +316,11 @@ void TMainForm::CreateRightColumn() {
                               rs::CopySnapshotHint, 5);
   CameraFileBtn = SpeedButton(Panel5, "CameraFileBtn", QRect(90, 66, 81, 34), WavoraIcon(TIcon::CameraSave),
                               rs::SaveSnapshotHint);
-  connect(DripButton, &QAbstractButton::toggled, this,
-          [this](bool down) { Box->setCursor(down ? Qt::PointingHandCursor : Qt::ArrowCursor); });
+  connect(DripButton, &QAbstractButton::toggled, this, [this](bool down) {
+    const Qt::CursorShape cursor = down ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    Box->setCursor(cursor);
+    if (presentation_) presentation_->Box().setCursor(cursor);
+  });
   connect(HelpButton, &QAbstractButton::clicked, this, [this] {
     HelpMenu->popup(HelpButton->mapToGlobal(QPoint(HelpButton->width(), HelpButton->height())));
   });
@@ -443,6 +451,10 @@ void TMainForm::CreateMenus() {
     entry->setChecked(tag == 0);
     DisplayShapes->addAction(entry);
   }
+  QAction* presentation = HelpMenu->addAction(QString(), this, &TMainForm::PresentationClick);
+  presentation->setObjectName(QStringLiteral("Presentation1"));
+  presentation->setShortcut(QKeySequence(Qt::Key_F11));
+  addAction(presentation);
   HelpMenu->addSeparator();
   HelpMenu->addAction(QString(), this, &TMainForm::AboutWavora1Click)
       ->setObjectName(QStringLiteral("AboutWavora1"));
@@ -512,6 +524,7 @@ void TMainForm::ApplyCaptions() {
   for (QAction* entry : DisplayShapes->actions())
     entry->setText(QtText(shapeNames[entry->data().toInt()]));
   HelpMenu->findChild<QMenu*>(QStringLiteral("DisplayShape1"))->setTitle(QtText(rs::DisplayShape));
+  HelpMenu->findChild<QAction*>(QStringLiteral("Presentation1"))->setText(QtText(rs::Presentation));
   HelpMenu->findChild<QAction*>(QStringLiteral("AboutWavora1"))->setText(QtText(rs::AboutWavora));
   HelpMenu->findChild<QAction*>(QStringLiteral("exit1"))->setText(QtText(rs::Exit));
 }
@@ -523,7 +536,10 @@ void TMainForm::RunFrame() {
   const TRef<TWater> tank = GetCurrentWater();
   frameLoop_.mouseIsDown = mouseIsDown_;
   const TFrameOutcome outcome = frameLoop_.RunFrame(tank.Get(), tankImage_, DebugPanel->isVisible());
-  if (outcome.imageChanged) Box->update();
+  if (outcome.imageChanged) {
+    Box->update();
+    if (presentation_) presentation_->Box().update();
+  }
 
   if (outcome.activePanelTool) {
     ShowToolPanel(outcome.activePanelTool->GetUniqueID());
@@ -559,6 +575,26 @@ void TMainForm::SetDisplayShape(int tag) {
   RebuildThumbnails();
   SlideList->update();
   Box->update();
+}
+
+void TMainForm::PresentationClick() {
+  if (!presentation_) {
+    const auto moveSlide = [this](int step) {
+      const int index = SlideList->SelectedIndex() + step;
+      if (index < 0 || index >= SlideList->Count()) return;
+      SlideList->SetSelectedIndex(index);
+      SlideListClick();
+    };
+    presentation_ = std::make_unique<TPresentationWindow>(
+        tankImage_,
+        TPresentationCommands{[this] { PauseButton->click(); }, [this] { ResetBtn->click(); },
+                              [this] { Button1->click(); }, [this] { DripButton->click(); },
+                              [moveSlide] { moveSlide(1); }, [moveSlide] { moveSlide(-1); }},
+        this);
+    ConnectTankBox(&presentation_->Box());
+    presentation_->Box().setCursor(Box->cursor());
+  }
+  presentation_->ShowOn(*screen());
 }
 
 void TMainForm::ExposureSliderChange(int position) {

@@ -29,6 +29,7 @@ class TControlPanelModel;
 class TCustomBitBtn;
 class TCustomSpeedButton;
 class TCustomTrackBar;
+class TPresentationWindow;
 class TScrollerList;
 class TTankBox;
 
@@ -98,6 +99,7 @@ class TMainForm : public QWidget {
   void CreateInfoSheet();
   void CreateDebugPanel();
   void CreateMenus();
+  void ConnectTankBox(TTankBox* box);
   void SetupMainWindow(const QStringList& arguments);
   void ApplyCaptions();
 
@@ -139,6 +141,8 @@ class TMainForm : public QWidget {
   void CameraClipBtnClick();
   void CameraFileBtnClick();
   void WavoraHelp1Click();
+  // Shows the running tank alone on the full screen, driven from the keyboard.
+  void PresentationClick();
   void AboutWavora1Click();
   void ShowDebugPanelBTNClick();
   void DataListClick();
@@ -155,6 +159,8 @@ class TMainForm : public QWidget {
   std::unique_ptr<IMessageSink> messages_;
   TRef<TSlideshow> document_;
   TFastDIB tankImage_;
+  // Opened on first use; it shows tankImage_, so it is declared after it.
+  std::unique_ptr<TPresentationWindow> presentation_;
   TFastDIB thumbnailImage_;  // scratch image for drawing slides
   std::vector<QImage> slideThumbnails_;
   std::vector<QIcon> experimentImages_;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "ui/dib_image.h"
 
@@ -35,25 +36,32 @@ TTankBox::TTankBox(const TFastDIB& image, QWidget* parent) : QWidget(parent), im
 
 void TTankBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (image_.Width() == width() && image_.Height() == height()) {
-    PaintDib(painter, rect(), image_);
-  } else {
-    painter.fillRect(rect(), Qt::black);
-  }
+  // Interpolate only when scaling: at one pixel per pixel the picture is copied as it stands.
+  const bool scaled = FittedRect(rect(), image_).size() != QSize(image_.Width(), image_.Height());
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
+  PaintFitted(painter, rect(), image_);
+}
+
+QPoint TTankBox::ImagePoint(const QPointF& position) const {
+  const QRect target = FittedRect(rect(), image_);
+  if (target.isEmpty()) return position.toPoint();
+  return QPoint(int(std::floor((position.x() - target.left()) * image_.Width() / target.width())),
+                int(std::floor((position.y() - target.top()) * image_.Height() / target.height())));
 }
 
 void TTankBox::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  if (!FittedRect(rect(), image_).contains(event->position().toPoint())) return;
+  const QPoint p = ImagePoint(event->position());
   emit BoxMouseDown(ButtonOf(*event), ShiftOf(*event), p.x(), p.y());
 }
 
 void TTankBox::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ImagePoint(event->position());
   emit BoxMouseMove(ShiftOf(*event), p.x(), p.y());
 }
 
 void TTankBox::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ImagePoint(event->position());
   emit BoxMouseUp(ButtonOf(*event), ShiftOf(*event), p.x(), p.y());
 }
 

@@ -8,8 +8,9 @@ namespace wavora {
 
 class TFastDIB;
 
-// The tank display: paints the tank image as it stands in the core's buffer and reports the pointer
-// in image coordinates.
+// The tank display: paints the tank image as large as the box allows with its proportions kept (on
+// black where the shapes differ) and reports the pointer in image coordinates. Presses beside the
+// picture are not reported.
 class TTankBox : public QWidget {
   Q_OBJECT
 
@@ -28,6 +29,9 @@ class TTankBox : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // The image pixel under a position in the box, whether it lies inside the picture or not.
+  QPoint ImagePoint(const QPointF& position) const;
+
   const TFastDIB& image_;  // the window's tank image
 };
 

@@ -9,6 +9,7 @@ int RunMainWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
 int RunCatalogueWindowTests(int argc, char** argv);
 int RunPointLoggerViewTests(int argc, char** argv);
+int RunPresentationTests(int argc, char** argv);
 int RunToolPanelImageTests(int argc, char** argv);
 }  // namespace wavora
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   failed += wavora::RunLineAndMirrorMediaTests(argc, argv);
   failed += wavora::RunToolPanelImageTests(argc, argv);
   failed += wavora::RunPointLoggerViewTests(argc, argv);
+  failed += wavora::RunPresentationTests(argc, argv);
   // Last: it adds test classes to the lists the window offers.
   failed += wavora::RunCatalogueWindowTests(argc, argv);
   return failed == 0 ? 0 : 1;
