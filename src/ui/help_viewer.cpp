@@ -57,9 +57,9 @@ THelpViewer::THelpViewer(const QString& folder, QWidget* parent)
   connect(homeButton, &QToolButton::clicked, browser_, &QTextBrowser::home);
   connect(browser_, &QTextBrowser::historyChanged, this, &THelpViewer::UpdateButtons);
   connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+    const QString help = QtText(rs::WavoraHelp);
     const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? QtText(rs::WavoraHelp)
-                                   : title + QStringLiteral(" - ") + QtText(rs::WavoraHelp));
+    setWindowTitle(title.isEmpty() || title == help ? help : title + QStringLiteral(" - ") + help);
   });
 
   auto* buttons = new QHBoxLayout;

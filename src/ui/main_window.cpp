@@ -437,6 +437,9 @@ void TMainForm::CreateMenus() {
   HelpMenu->addAction(QtText(rs::WavoraHelp), this, &TMainForm::WavoraHelp1Click);
   auto* contextHelp = new QAction(this);
   contextHelp->setShortcut(QKeySequence::HelpContents);
+  // Also while the help window has the focus, so pointing at one panel after another and pressing F1
+  // turns its pages.
+  contextHelp->setShortcutContext(Qt::ApplicationShortcut);
   connect(contextHelp, &QAction::triggered, this, &TMainForm::ShowHelpAtPointer);
   addAction(contextHelp);
   HelpMenu->addSeparator();

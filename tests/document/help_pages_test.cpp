@@ -38,7 +38,7 @@ std::set<std::string> AnchorsOf(const fs::path& page) {
 }
 
 std::set<std::string> LinksOf(const fs::path& page) {
-  static const std::regex link(R"re(href="([^"]+)")re");
+  static const std::regex link(R"re((?:href|src)="([^"]+)")re");
   return Matches(ReadText(page), link);
 }
 
@@ -54,8 +54,8 @@ TEST(HelpPages, EveryOfferedClassHasAPageWithAPanelSection) {
   }
 }
 
-// Links to other pages and their sections resolve; web addresses are left to the browser. The getting-started
-// page links every other page, so none is out of reach.
+// Links to other pages, their sections and pictures resolve; web addresses are left to the browser. The
+// getting-started page links every other page, so none is out of reach.
 TEST(HelpPages, EveryLinkResolvesAndTheIndexReachesEveryPage) {
   std::set<std::string> pages;
   for (const fs::directory_entry& entry : fs::directory_iterator(kHelpFolder)) {
