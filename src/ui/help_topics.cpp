@@ -22,7 +22,7 @@ struct THelpTopic {
   const char* page;  // the page of an OwnPage, else the section of the object's page ("" for its top)
 };
 
-// Parts inside others come first: the search walks from the widget outwards and takes the first match.
+// The search walks from the widget outwards; the nearest part named here decides.
 constexpr THelpTopic kHelpTopics[] = {
     {"InfoControlPanel", THelpSubject::OwnPage, "info-sheet.html"},
     {"ToolControlPanel", THelpSubject::ActiveTool, kHelpPanelSection.data()},
@@ -31,10 +31,11 @@ constexpr THelpTopic kHelpTopics[] = {
     {"ExciterControlPanel", THelpSubject::Source, kHelpPanelSection.data()},
     {"ToolBoxPanel", THelpSubject::OwnPage, "tools-tab.html"},
     {"SlideShowPanel", THelpSubject::OwnPage, "slides.html"},
-    {"SlideshowHeader", THelpSubject::OwnPage, "slides.html"},
+    {"ToolsTabButton", THelpSubject::OwnPage, "tools-tab.html"},
+    {"MenuButton", THelpSubject::OwnPage, "slides.html"},
     {"DebugPanel", THelpSubject::OwnPage, "debug-panel.html"},
     {"Panel5", THelpSubject::OwnPage, "index.html#controls"},
-    {"Panel2", THelpSubject::OwnPage, "index.html#tank"},
+    {"Panel2", THelpSubject::OwnPage, "index.html#clear"},
     {"Box", THelpSubject::OwnPage, "index.html#tank"},
 };
 

@@ -292,6 +292,7 @@ class TMainWindowTest : public QObject {
         {shownPanel("ToolControlPanel"), "TCrossSectionTool.html#panel"},
         {Control<QWidget>("SlideList"), "slides.html"},
         {Control<QWidget>("ExperimentBtn"), "TLensMapper.html"},
+        {Control<QWidget>("ResetBtn"), "index.html#clear"},
     };
     for (const auto& [part, page] : cases) {
       window_->activateWindow();
