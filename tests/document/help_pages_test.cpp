@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <regex>
 #include <set>
-#include <sstream>
+#include <string_view>
 
 #include "document/class_registration.h"
 #include "document/help_page_name.h"
+#include "model/file_text.h"
 #include "sim/class_list.h"
 
 namespace wavora {
@@ -17,29 +16,26 @@ namespace fs = std::filesystem;
 
 const fs::path kHelpFolder = fs::path(WAVORA_SOURCE_DIR) / "assets" / "help";
 
-std::string ReadText(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::set<std::string> Matches(const std::string& text, const std::regex& pattern) {
-  std::set<std::string> found;
-  for (auto match = std::sregex_iterator(text.begin(), text.end(), pattern); match != std::sregex_iterator();
-       ++match)
-    found.insert((*match)[1]);
-  return found;
+// The values of the named attributes in a page, as written: name="value".
+std::set<std::string> AttributeValues(const fs::path& page, std::initializer_list<std::string_view> names) {
+  const std::string text = ReadFileText(page.string());
+  std::set<std::string> values;
+  for (const std::string_view name : names) {
+    const std::string opening = " " + std::string(name) + "=\"";
+    for (size_t at = text.find(opening); at != std::string::npos; at = text.find(opening, at + 1)) {
+      const size_t begin = at + opening.size();
+      values.insert(text.substr(begin, text.find('"', begin) - begin));
+    }
+  }
+  return values;
 }
 
 std::set<std::string> AnchorsOf(const fs::path& page) {
-  static const std::regex anchor(R"re((?:name|id)="([^"]+)")re");
-  return Matches(ReadText(page), anchor);
+  return AttributeValues(page, {"name", "id"});
 }
 
 std::set<std::string> LinksOf(const fs::path& page) {
-  static const std::regex link(R"re((?:href|src)="([^"]+)")re");
-  return Matches(ReadText(page), link);
+  return AttributeValues(page, {"href", "src"});
 }
 
 TEST(HelpPages, EveryOfferedClassHasAPageWithAPanelSection) {
