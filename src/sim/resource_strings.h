@@ -93,7 +93,12 @@ inline constexpr std::string_view SnapshotFilter = "JPEG (*.JPG)|*.jpg|Bitmap (*
 inline constexpr std::string_view SnapshotExtension = "jpg";
 inline constexpr std::string_view CouldNotSaveSnapshot = "The snapshot could not be saved.";
 inline constexpr std::string_view CouldNotSave = "The slideshow could not be saved.";
-inline constexpr std::string_view HelpNotOpened = "The help page could not be opened:";
+inline constexpr std::string_view HelpNotFound =
+    "The help pages could not be found. Wavora looks for them in share/wavora/help beside the installed "
+    "program, and in assets/help of the source tree it was built from.";
+inline constexpr std::string_view HelpBack = "Back";
+inline constexpr std::string_view HelpForward = "Forward";
+inline constexpr std::string_view HelpHome = "Home";
 
 // Opening a slideshow
 inline constexpr std::string_view CouldNotLoad =

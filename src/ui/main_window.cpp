@@ -1,8 +1,9 @@
 #include "ui/main_window.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
+#include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -34,10 +35,12 @@
 #include "sim/tool_panel.h"
 #include "sim/unique_id.h"
 #include "ui/about_box.h"
+#include "ui/data_folder.h"
 #include "ui/dib_image.h"
 #include "ui/file_dialogs.h"
 #include "ui/general_exciter_view.h"
-#include "ui/help_page.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "ui/object_item.h"
 #include "ui/panel_views.h"
 #include "ui/presentation_window.h"
@@ -440,6 +443,13 @@ void TMainForm::CreateMenus() {
   HelpMenu = new QMenu(this);
   HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
   HelpMenu->addAction(QtText(rs::WavoraHelp), this, &TMainForm::WavoraHelp1Click);
+  auto* contextHelp = new QAction(this);
+  contextHelp->setShortcut(QKeySequence::HelpContents);
+  // Also while the help window has the focus, so pointing at one panel after another and pressing F1
+  // turns its pages.
+  contextHelp->setShortcutContext(Qt::ApplicationShortcut);
+  connect(contextHelp, &QAction::triggered, this, &TMainForm::ShowHelpAtPointer);
+  addAction(contextHelp);
   HelpMenu->addSeparator();
   QMenu* shapes = HelpMenu->addMenu(QString());
   shapes->setObjectName(QStringLiteral("DisplayShape1"));
@@ -1231,12 +1241,29 @@ void TMainForm::CameraFileBtnClick() {
 }
 
 void TMainForm::WavoraHelp1Click() {
-  QString error;
-  const QUrl page = ExtractHelpPage(&error);
-  if (page.isEmpty() || !QDesktopServices::openUrl(page)) {
-    messages_->ShowMessage(TMessageBox::mbError, QtText(rs::HelpNotOpened) + QStringLiteral("\n\n") +
-                                                     (page.isEmpty() ? error : page.toString()));
+  ShowHelp(QStringLiteral("index.html"));
+}
+
+void TMainForm::ShowHelpAtPointer() {
+  // The part of the window under the pointer, else the one with the keyboard focus.
+  QWidget* pointed = QApplication::widgetAt(QCursor::pos());
+  const QWidget* part = pointed && isAncestorOf(pointed) ? pointed : QApplication::focusWidget();
+  ShowHelp(HelpPageAt(part, GetCurrentWater().Get()));
+}
+
+void TMainForm::ShowHelp(const QString& page) {
+  if (!helpViewer_) {
+    const QString folder = FindDataFolder(TDataFolder::Help);
+    if (folder.isEmpty()) {
+      messages_->ShowMessage(TMessageBox::mbError, QtText(rs::HelpNotFound));
+      return;
+    }
+    helpViewer_ = new THelpViewer(folder, this);
   }
+  helpViewer_->ShowPage(page);
+  helpViewer_->show();
+  helpViewer_->raise();
+  helpViewer_->activateWindow();
 }
 
 void TMainForm::AboutWavora1Click() {

@@ -29,6 +29,7 @@ class TControlPanelModel;
 class TCustomBitBtn;
 class TCustomSpeedButton;
 class TCustomTrackBar;
+class THelpViewer;
 class TPresentationWindow;
 class TScrollerList;
 class TTankBox;
@@ -143,6 +144,10 @@ class TMainForm : public QWidget {
   void WavoraHelp1Click();
   // Shows the running tank alone on the full screen, driven from the keyboard.
   void PresentationClick();
+  // F1: the help page of the panel under the pointer or with the focus.
+  void ShowHelpAtPointer();
+  // Opens the help viewer at page ("name.html" or "name.html#section").
+  void ShowHelp(const QString& page);
   void AboutWavora1Click();
   void ShowDebugPanelBTNClick();
   void DataListClick();
@@ -231,6 +236,7 @@ class TMainForm : public QWidget {
   QAction* Copy1 = nullptr;
   QAction* Paste1 = nullptr;
   QActionGroup* DisplayShapes = nullptr;
+  THelpViewer* helpViewer_ = nullptr;  // made on the first request for help; a child window
 };
 
 }  // namespace wavora

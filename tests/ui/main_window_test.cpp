@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <fstream>
 
+#include "../document/catalogue_test_objects.h"
 #include "../widgets/mouse.h"
 #include "document/water_collection.h"
 #include "media/earth_mapper.h"
@@ -20,7 +21,9 @@
 #include "message_recorder.h"
 #include "model/file_text.h"
 #include "sim/resource_strings.h"
-#include "ui/help_page.h"
+#include "tools/cross_section_tool.h"
+#include "ui/data_folder.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/slide_item.h"
 #include "widgets/custom_speed_button.h"
@@ -266,16 +269,41 @@ class TMainWindowTest : public QObject {
     QCOMPARE(ReadFileText(bitmap.toStdString()).substr(0, 2), std::string("BM"));
   }
 
-  void HelpPageIsWrittenToAFolderOnlyTheUserCanOpen() {
-    QString error;
-    const QUrl page = ExtractHelpPage(&error);
-    QVERIFY2(!page.isEmpty(), qPrintable(error));
-    const QFileInfo file(page.toLocalFile());
-    QVERIFY(file.size() > 0);
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-    QCOMPARE(QFileInfo(file.path()).permissions() & others, QFile::Permissions());
-    QCOMPARE(ExtractHelpPage(&error), page);
+  // F1 opens the page of the panel with the focus (the pointer is away from the window): the page of
+  // the object a medium, source or tool panel belongs to, at its panel's section.
+  void F1OpensThePageOfThePanelWithTheFocus() {
+    ChooseExperiment(rs::Lenses);
+    window_->AddToolFromMenu(test::ToolIndexOf(TCrossSectionTool::StaticClassInfo()));
+    QCursor::setPos(window_->geometry().bottomRight() + QPoint(100, 100));
+    const QString folder = FindDataFolder(TDataFolder::Help);
+    QVERIFY(!folder.isEmpty());
+    const auto shownPanel = [this](const char* holder) {
+      for (QWidget* view : Control<QWidget>(holder)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (view->isVisible()) return view;
+      }
+      return static_cast<QWidget*>(nullptr);
+    };
+    const struct {
+      QWidget* part;
+      QString page;
+    } cases[] = {
+        {shownPanel("ControlPanelHolder"), "TLensMapper.html#panel"},
+        {shownPanel("ExciterControlPanel"), "TGeneralExciter.html#panel"},
+        {shownPanel("ToolControlPanel"), "TCrossSectionTool.html#panel"},
+        {Control<QWidget>("SlideList"), "slides.html"},
+        {Control<QWidget>("ExperimentBtn"), "TLensMapper.html"},
+        {Control<QWidget>("ResetBtn"), "index.html#clear"},
+    };
+    for (const auto& [part, page] : cases) {
+      window_->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+      part->setFocus();
+      QTest::keyClick(part, Qt::Key_F1);
+      const auto* viewer = window_->findChild<THelpViewer*>();
+      QVERIFY(viewer && viewer->isVisible());
+      QCOMPARE(viewer->CurrentPage(), page);
+      QVERIFY(QFileInfo(folder + QLatin1Char('/') + page.section(QLatin1Char('#'), 0, 0)).isFile());
+    }
   }
 
   void DebugRowNamesFitTheirColumn() {
