@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -34,6 +35,7 @@
 #include "sim/tool_panel.h"
 #include "sim/unique_id.h"
 #include "ui/about_box.h"
+#include "ui/data_folder.h"
 #include "ui/dib_image.h"
 #include "ui/file_dialogs.h"
 #include "ui/general_exciter_view.h"
@@ -415,6 +417,9 @@ void TMainForm::CreateMenus() {
   OpenSlideshow1 = SlideshowMenu->addAction(QString(), this, &TMainForm::OpenSlideshow1Click);
   SaveSlideshow1 = SlideshowMenu->addAction(QString(), this, &TMainForm::SaveSlideshow1Click);
   SaveSlideshow1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  Examples1 = SlideshowMenu->addMenu(QString());
+  Examples1->setObjectName(QStringLiteral("Examples1"));
+  FillExamplesMenu();
   SlideshowMenu->addSeparator();
   Cut1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Cut1Click);
   Cut1->setObjectName(QStringLiteral("Cut1"));
@@ -504,6 +509,7 @@ void TMainForm::ApplyCaptions() {
   SnapToGrid->SetCaption(QtText(rs::SnapCaption));
   OpenSlideshow1->setText(QtText(rs::OpenSlideshow));
   SaveSlideshow1->setText(QtText(rs::SaveSlideshow));
+  Examples1->setTitle(QtText(rs::Examples));
   Cut1->setText(QtText(rs::CutSlide));
   Copy1->setText(QtText(rs::CopySlide));
   Paste1->setText(QtText(rs::PasteSlide));
@@ -1138,12 +1144,12 @@ void TMainForm::SaveSlideshow1Click() {
     SaveSlideshowFile(dialog->selectedFiles().constFirst());
 }
 
-void TMainForm::OpenSlideshowFile(const QString& fileName) {
+bool TMainForm::OpenSlideshowFile(const QString& fileName) {
   TOpenedSlideshow opened = wavora::OpenSlideshowFile(LocalPath(fileName), Box->width(), Box->height());
   if (opened.message.kind != TMessageBox::mbNone)
     messages_->ShowMessage(opened.message.kind, QString::fromStdString(opened.message.text));
   const TRef<TSlideshow> slideshow = RefCast<TSlideshow>(opened.document);
-  if (!slideshow) return;
+  if (!slideshow) return false;
 
   // The panels refer to objects of the old document, which goes now.
   toolPanels_.clear();
@@ -1157,6 +1163,27 @@ void TMainForm::OpenSlideshowFile(const QString& fileName) {
   ShowFileTitle(fileName);
   MenuButton->SetDown(true);
   MenuButtonClick();
+  return true;
+}
+
+void TMainForm::OpenExample(const QString& fileName) {
+  if (OpenSlideshowFile(fileName)) ShowFileTitle(QString());
+}
+
+void TMainForm::FillExamplesMenu() {
+  const QString folder = FindDataFolder(TDataFolder::Examples);
+  const QStringList files = folder.isEmpty()
+                                ? QStringList()
+                                : QDir(folder).entryList({QStringLiteral("*.wvr")}, QDir::Files, QDir::Name);
+  for (const QString& file : files) {
+    // "waves_in_the_earth.wvr" is offered as "Waves in the earth".
+    QString caption = QFileInfo(file).completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (caption.isEmpty()) continue;
+    caption[0] = caption[0].toUpper();
+    const QString path = QDir(folder).filePath(file);
+    Examples1->addAction(caption, this, [this, path] { OpenExample(path); });
+  }
+  Examples1->setEnabled(!files.isEmpty());
 }
 
 bool TMainForm::SaveSlideshowFile(const QString& fileName) {
