@@ -75,6 +75,7 @@ inline constexpr std::string_view SaveSlideshow = "Save Slideshow";
 inline constexpr std::string_view CutSlide = "Cut Slide";
 inline constexpr std::string_view CopySlide = "Copy Slide";
 inline constexpr std::string_view PasteSlide = "Paste Slide";
+inline constexpr std::string_view Examples = "Examples";
 inline constexpr std::string_view WavoraHelp = "Wavora Help";
 inline constexpr std::string_view DisplayShape = "Display Shape";
 inline constexpr std::string_view ShapeNormal = "Normal";

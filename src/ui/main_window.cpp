@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -426,6 +428,9 @@ void TMainForm::CreateMenus() {
   OpenSlideshow1 = SlideshowMenu->addAction(QString(), this, &TMainForm::OpenSlideshow1Click);
   SaveSlideshow1 = SlideshowMenu->addAction(QString(), this, &TMainForm::SaveSlideshow1Click);
   SaveSlideshow1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  Examples1 = SlideshowMenu->addMenu(QString());
+  Examples1->setObjectName(QStringLiteral("Examples1"));
+  FillExamplesMenu();
   SlideshowMenu->addSeparator();
   Cut1 = SlideshowMenu->addAction(QString(), this, &TMainForm::Cut1Click);
   Cut1->setObjectName(QStringLiteral("Cut1"));
@@ -526,6 +531,7 @@ void TMainForm::ApplyCaptions() {
   SnapToGrid->SetCaption(QtText(rs::SnapCaption));
   OpenSlideshow1->setText(QtText(rs::OpenSlideshow));
   SaveSlideshow1->setText(QtText(rs::SaveSlideshow));
+  Examples1->setTitle(QtText(rs::Examples));
   Cut1->setText(QtText(rs::CutSlide));
   Copy1->setText(QtText(rs::CopySlide));
   Paste1->setText(QtText(rs::PasteSlide));
@@ -1184,12 +1190,12 @@ void TMainForm::SaveSlideshow1Click() {
     SaveSlideshowFile(dialog->selectedFiles().constFirst());
 }
 
-void TMainForm::OpenSlideshowFile(const QString& fileName) {
+bool TMainForm::OpenSlideshowFile(const QString& fileName) {
   TOpenedSlideshow opened = wavora::OpenSlideshowFile(LocalPath(fileName), Box->width(), Box->height());
   if (opened.message.kind != TMessageBox::mbNone)
     messages_->ShowMessage(opened.message.kind, QString::fromStdString(opened.message.text));
   const TRef<TSlideshow> slideshow = RefCast<TSlideshow>(opened.document);
-  if (!slideshow) return;
+  if (!slideshow) return false;
 
   // The panels refer to objects of the old document, which goes now.
   toolPanels_.clear();
@@ -1203,6 +1209,27 @@ void TMainForm::OpenSlideshowFile(const QString& fileName) {
   ShowFileTitle(fileName);
   MenuButton->SetDown(true);
   MenuButtonClick();
+  return true;
+}
+
+void TMainForm::OpenExample(const QString& fileName) {
+  if (OpenSlideshowFile(fileName)) ShowFileTitle(QString());
+}
+
+void TMainForm::FillExamplesMenu() {
+  const QString folder = FindDataFolder(TDataFolder::Examples);
+  const QStringList files = folder.isEmpty()
+                                ? QStringList()
+                                : QDir(folder).entryList({QStringLiteral("*.wvr")}, QDir::Files, QDir::Name);
+  for (const QString& file : files) {
+    // "waves_in_the_earth.wvr" is offered as "Waves in the earth".
+    QString caption = QFileInfo(file).completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (caption.isEmpty()) continue;
+    caption[0] = caption[0].toUpper();
+    const QString path = QDir(folder).filePath(file);
+    Examples1->addAction(caption, this, [this, path] { OpenExample(path); });
+  }
+  Examples1->setEnabled(!files.isEmpty());
 }
 
 bool TMainForm::SaveSlideshowFile(const QString& fileName) {

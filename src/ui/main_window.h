@@ -61,8 +61,11 @@ class TMainForm : public QWidget {
   void SlideListMoveListItem(int fromIndex, int toIndex);
   void SlideListClick();
   // Opens the file as the new document; the message the opening brings is shown, and the document
-  // stays when the file cannot be used.
-  void OpenSlideshowFile(const QString& fileName);
+  // stays when the file cannot be used. Returns whether the file became the document.
+  bool OpenSlideshowFile(const QString& fileName);
+  // Opens a shipped lesson as an untitled document, so saving asks for a name of its own and the
+  // lesson itself is never overwritten.
+  void OpenExample(const QString& fileName);
   // Writes the document; a failure is shown and changes nothing. Returns whether it was written.
   bool SaveSlideshowFile(const QString& fileName);
   // One of the four display shapes, by its tag 0 ... 3.
@@ -154,6 +157,8 @@ class TMainForm : public QWidget {
   void SetDebugRows(const std::vector<TDebugRow>& rows);
   void ExposureSliderChange(int position);
   void ShowFileTitle(const QString& fileName);
+  // The lessons shipped in the examples folder, one entry each.
+  void FillExamplesMenu();
 
   void BoxMouseDown(TMouseButton button, TShiftState shift, int x, int y);
   void BoxMouseMove(TShiftState shift, int x, int y);
@@ -232,6 +237,7 @@ class TMainForm : public QWidget {
   QMenu* ObjectMenu = nullptr;
   QAction* OpenSlideshow1 = nullptr;
   QAction* SaveSlideshow1 = nullptr;
+  QMenu* Examples1 = nullptr;
   QAction* Cut1 = nullptr;
   QAction* Copy1 = nullptr;
   QAction* Paste1 = nullptr;

@@ -347,6 +347,17 @@ class TMainWindowTest : public QObject {
     QVERIFY(!Control<QWidget>("ExciterControlPanel")->findChildren<QWidget*>().isEmpty());
   }
 
+  void AnExampleOpensAsAnUntitledCopy() {
+    auto* examples = window_->findChild<QMenu*>("Examples1");
+    QVERIFY(examples->actions().size() >= 7);
+    QCOMPARE(examples->actions().constFirst()->text(), QStringLiteral("Diffraction and interference"));
+    examples->actions().constFirst()->trigger();
+    QVERIFY(messages_.empty());
+    QCOMPARE(QtText(window_->Document().SlideName(0)), QStringLiteral("Through a gap"));
+    // No file name: saving asks for one, so the shipped lesson stays as it is.
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora"));
+  }
+
   void SavingAndReopeningGivesTheSameSlides() {
     MakeThreeNamedSlides();
     SelectSlide(1);

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <set>
+
+#include "document/class_registration.h"
+#include "document/slideshow_file.h"
+#include "document/water_collection.h"
+#include "image/fast_dib.h"
+#include "sim/frame_loop.h"
+#include "sim/general_exciter.h"
+#include "sim/ri_map.h"
+#include "sim/tool.h"
+#include "sim/tool_class_list.h"
+#include "sim/water.h"
+
+namespace wavora {
+namespace {
+
+// Smaller than the window's tanks so the run stays quick; the lessons store positions as
+// percentages, so every size lays them out alike.
+constexpr int kSide = 201;
+constexpr int kFrames = 100;
+
+struct TCoverage {
+  std::set<std::string> media;
+  std::set<int32_t> shapes;
+  std::set<std::string> tools;
+};
+
+// A wave the eye can see: a thirtieth of the full scale of 3.5 somewhere in the tank.
+constexpr float kVisibleWave = 0.1f;
+
+bool FieldIsFiniteWithAVisibleWave(const TWaterGrid& grid) {
+  float highest = 0;
+  for (int32_t x = 0; x < grid.Width(); ++x) {
+    for (int32_t y = 0; y < grid.Height(); ++y) {
+      const float displacement = grid.Cell(x, y).Displacement;
+      if (!std::isfinite(displacement)) return false;
+      highest = std::max(highest, std::fabs(displacement));
+    }
+  }
+  return highest >= kVisibleWave;
+}
+
+// Opens every shipped lesson as the window does, runs each slide and notes what it uses.
+TCoverage RunEveryExample() {
+  RegisterClasses();
+  TCoverage coverage;
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(WAVORA_EXAMPLES_DIR)) {
+    if (entry.path().extension() != ".wvr") continue;
+    ++files;
+    const std::string name = entry.path().filename().string();
+    const TOpenedSlideshow opened = OpenSlideshowFile(entry.path().string(), kSide, kSide);
+    EXPECT_EQ(opened.message.text, "") << name;
+    const TRef<TWaterCollection> slideshow = RefCast<TWaterCollection>(opened.document);
+    if (!slideshow) {
+      ADD_FAILURE() << name << " did not open";
+      continue;
+    }
+    for (int i = 0; i < slideshow->SlideCount(); ++i) {
+      const TRef<TWater> tank = slideshow->GetWater(i);
+      const std::string slide = name + " slide " + std::to_string(i + 1);
+      EXPECT_NE(slideshow->SlideName(i), "") << slide;
+      EXPECT_NE(tank->StoredDescription(), "") << slide;
+      TFastDIB image(tank->W(), tank->H());
+      TFrameLoop loop;
+      for (int frame = 0; frame < kFrames; ++frame)
+        loop.RunFrame(tank.Get(), image, false);
+      EXPECT_TRUE(FieldIsFiniteWithAVisibleWave(*tank->Grid())) << slide;
+
+      if (const TRef<TBaseRIMap> medium = tank->GetRIMap())
+        coverage.media.insert(medium->ClassInfo().ClassName());
+      if (const auto source = RefCast<TGeneralExciter>(tank->GetExciter()))
+        coverage.shapes.insert(source->GetBeamType());
+      for (int child = 0; child < tank->GetChildCount(); ++child) {
+        if (const auto tool = RefCast<TBaseTool>(tank->GetChildren(child)))
+          coverage.tools.insert(tool->ClassInfo().ClassName());
+      }
+    }
+  }
+  EXPECT_GE(files, 7);
+  return coverage;
+}
+
+TEST(Examples, EveryLessonOpensQuietlyRunsAndTogetherTheyUseEveryExperimentSourceShapeAndTool) {
+  const TCoverage coverage = RunEveryExample();
+  for (int i = 0; i < MapClassCount(); ++i)
+    EXPECT_TRUE(coverage.media.contains(MapClass(i)->ClassName())) << MapClass(i)->ClassName();
+  for (int32_t shape = 0; shape < TGeneralExciter::kShapeCount; ++shape)
+    EXPECT_TRUE(coverage.shapes.contains(shape)) << "source shape " << shape;
+  for (int i = 0; i < ToolCount(); ++i)
+    EXPECT_TRUE(coverage.tools.contains(ToolClass(i)->ClassName())) << ToolClass(i)->ClassName();
+}
+
+}  // namespace
+}  // namespace wavora
