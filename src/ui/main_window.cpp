@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
