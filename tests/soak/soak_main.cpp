@@ -120,9 +120,12 @@ int Run(const TOptions& options) {
     for (int minute = 1; Clock::now() < end;) {
       monkey.Step();
       if (Clock::now() < nextReport) continue;
-      std::printf("minute %d: %ld kB resident, %ld kB heap in use, %d slides, after %lld events\n", minute++,
-                  ResidentKilobytes(), HeapInUseKilobytes(), window.Document().SlideCount(),
-                  static_cast<long long>(log.Count()));
+      std::printf(
+          "minute %d: %ld kB resident, %ld kB heap in use, %d slides, %lld objects of the window, after "
+          "%lld events\n",
+          minute++, ResidentKilobytes(), HeapInUseKilobytes(), window.Document().SlideCount(),
+          static_cast<long long>(window.findChildren<QObject*>().size()),
+          static_cast<long long>(log.Count()));
       std::fflush(stdout);
       nextReport += std::chrono::minutes(1);
     }
