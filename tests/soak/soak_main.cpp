@@ -1,8 +1,9 @@
 // wavora_soak: drives the real main window with seeded random gestures.
 //   wavora_soak [--seed N] [--events N | --minutes M] [--trace]
-// Prints the seed and the number of events; the long mode prints the resident memory every minute.
+// Prints the seed and the number of events; the long mode prints the memory in use every minute.
 // A crash, a sanitizer finding or a hang prints the seed and the last events, so the run can be replayed;
 // --trace prints every event as it is delivered.
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -87,6 +88,13 @@ long ResidentKilobytes() {
   return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+// What the program holds on the heap now, in kB. The resident size keeps pages the allocator has not
+// given back, so only this tells a leak from the high-water mark of large tanks.
+long HeapInUseKilobytes() {
+  const struct mallinfo2 heap = mallinfo2();
+  return long((heap.uordblks + heap.hblkhd) / 1024);
+}
+
 int Run(const TOptions& options) {
   RegisterClasses();
   const QTemporaryDir scratch;
@@ -112,8 +120,12 @@ int Run(const TOptions& options) {
     for (int minute = 1; Clock::now() < end;) {
       monkey.Step();
       if (Clock::now() < nextReport) continue;
-      std::printf("minute %d: %ld kB resident, %d slides, after %lld events\n", minute++, ResidentKilobytes(),
-                  window.Document().SlideCount(), static_cast<long long>(log.Count()));
+      std::printf(
+          "minute %d: %ld kB resident, %ld kB heap in use, %d slides, %lld objects of the window, after "
+          "%lld events\n",
+          minute++, ResidentKilobytes(), HeapInUseKilobytes(), window.Document().SlideCount(),
+          static_cast<long long>(window.findChildren<QObject*>().size()),
+          static_cast<long long>(log.Count()));
       std::fflush(stdout);
       nextReport += std::chrono::minutes(1);
     }
