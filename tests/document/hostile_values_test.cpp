@@ -170,12 +170,17 @@ TOutcome OpenAndRun(const std::string& text, const std::string& path, const TCla
   }
   TFastDIB image(kTankSize, kTankSize);
   TFrameLoop loop;
+  // As in the window, the active tool's panel follows every frame; the others are drawn at the end.
   for (int frame = 0; frame < kFrames; ++frame) {
-    loop.RunFrame(water.Get(), image, false);
+    const TFrameOutcome outcome = loop.RunFrame(water.Get(), image, false);
     for (const auto& panel : panels) {
-      if (auto* toolPanel = dynamic_cast<TBaseCPFrame*>(panel.get()))
+      auto* toolPanel = dynamic_cast<TBaseCPFrame*>(panel.get());
+      if (toolPanel && &toolPanel->Tool() == outcome.activePanelTool)
         toolPanel->Tool().UpdateControlPanel(*toolPanel);
     }
+  }
+  for (const auto& panel : panels) {
+    if (auto* toolPanel = dynamic_cast<TBaseCPFrame*>(panel.get())) toolPanel->RefreshPanel();
   }
   for (int x = 0; x < water->W(); ++x) {
     for (int y = 0; y < water->H(); ++y) {
