@@ -1,7 +1,7 @@
 // Memory that opening a slideshow of 200 slides costs at the default tank size, per kind of slide,
 // against what the slides' grids alone need. Prints one row per kind; the README quotes the result.
 //
-//   build/rel/bench/wavora_slideshow_memory [SLIDES] [SIDE]
+//   build/release/bench/wavora_slideshow_memory [SLIDES] [SIDE]
 //
 // Resident memory is read from /proc/self/statm before the file is opened and while the opened
 // document is alive, so it counts the pages the open actually touched, and again after every slide
