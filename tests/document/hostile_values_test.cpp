@@ -157,7 +157,12 @@ TOutcome OpenAndRun(const std::string& text, const std::string& path, const TCla
   WriteFileText(path, text);
   const TOpenedSlideshow opened = OpenSlideshowFile(path, kTankSize, kTankSize);
   const TRef<TWaterCollection> slideshow = RefCast<TWaterCollection>(opened.document);
-  if (!slideshow) return {false, opened.message.text.empty() ? "refused without a message" : ""};
+  if (!slideshow) {
+    // The refusal names the value's property: a NUL or line break shown from the file must not cut
+    // the message short of it.
+    const bool named = opened.message.text.find(nodeClass.ClassName() + "." + property) != std::string::npos;
+    return {false, named ? "" : "refused without naming the property: " + opened.message.text.substr(0, 200)};
+  }
   if (!ObjectOf(*slideshow, nodeClass)) return {true, "the object was lost"};
   if (std::string failure = SaveAndReopen(*slideshow, path, nodeClass, property, true); !failure.empty())
     return {true, failure};
