@@ -95,8 +95,13 @@ const TPropertyInfo& RequireProperty(const TBasicXMLNode& object, std::string_vi
 
 [[noreturn]] void ThrowNotConvertible(const TBasicXMLNode& object, const TPropertyInfo& property,
                                       std::string_view text, const char* what) {
+  // A short excerpt, control characters shown as "?": a line break or a NUL from a damaged file
+  // would otherwise cut the message before it names the property.
   constexpr size_t kShown = 60;
   std::string shown(text.substr(0, kShown));
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < ' ' || c == '\x7f') c = '?';
+  }
   if (text.size() > kShown) shown += "...";
   throw EConvertError("\"" + shown + "\" is not a valid " + what + " for the property " +
                       object.ClassInfo().ClassName() + "." + property.name);

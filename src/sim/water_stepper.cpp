@@ -46,6 +46,20 @@ void RunPart(void* runs, int part) {
   kKernel(static_cast<const TSweepRun*>(runs)[part]);
 }
 
+// The sweeps' scratch, one set per stepping thread rather than one per tank: only the tank being
+// stepped uses it, so the slides of a long lesson do not each keep their own (some 110 kB a slide at
+// 401 x 401 with two threads). Slides of one slideshow share their size, so moving between them
+// makes no new scratch.
+struct TThreadScratch {
+  std::vector<TSweepScratch> runs;
+  int32_t height = -1;
+};
+
+TThreadScratch& ThreadScratch() {
+  thread_local TThreadScratch scratch;
+  return scratch;
+}
+
 }  // namespace
 
 bool PathAvailable(TSweepPath path) {
@@ -79,14 +93,16 @@ int TWaterStepper::RunCount(const TWaterGrid& grid) const {
 
 void TWaterStepper::PrepareRuns(TWaterGrid& grid, TFastDIB* image, TFieldShade shade) {
   const int count = RunCount(grid);
-  // Scratch is (re)made only when the grid or the thread count changes, never in a running tank.
-  if (static_cast<int>(scratch_.size()) != count || scratchHeight_ != grid.Height()) {
-    scratch_.assign(count, TSweepScratch());
-    for (TSweepScratch& scratch : scratch_)
-      scratch.Resize(grid.Height());
-    scratchHeight_ = grid.Height();
-    runs_.resize(count);
+  // Scratch is (re)made only when the grid's height or the thread count changes, never in a running
+  // tank.
+  TThreadScratch& scratch = ThreadScratch();
+  if (static_cast<int>(scratch.runs.size()) != count || scratch.height != grid.Height()) {
+    scratch.runs.assign(count, TSweepScratch());
+    for (TSweepScratch& run : scratch.runs)
+      run.Resize(grid.Height());
+    scratch.height = grid.Height();
   }
+  runs_.resize(count);
   const int32_t columns = grid.Width() - 2;
   for (int i = 0; i < count; ++i) {
     runs_[i] = TSweepRun{&grid,
@@ -94,7 +110,7 @@ void TWaterStepper::PrepareRuns(TWaterGrid& grid, TFastDIB* image, TFieldShade s
                          1 + static_cast<int32_t>(int64_t{columns} * (i + 1) / count),
                          image,
                          shade,
-                         &scratch_[i]};
+                         &scratch.runs[i]};
   }
 }
 

@@ -54,8 +54,6 @@ class TWaterStepper {
 
   TStepSettings settings_;
   std::vector<TSweepRun> runs_;
-  std::vector<TSweepScratch> scratch_;
-  int32_t scratchHeight_ = -1;
 };
 
 }  // namespace wavora
