@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "image/half_even.h"
+
 namespace wavora {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // Rounds to the nearest integer, halves to even, and limits to a channel value.
 uint8_t RoundToChannel(double v) {
-  return static_cast<uint8_t>(std::clamp(std::nearbyint(v), 0.0, 255.0));
+  return static_cast<uint8_t>(std::clamp(RoundedHalfEven(v), 0.0, 255.0));
 }
 
 // p + (c − p) × weight / 255, rounded.

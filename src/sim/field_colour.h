@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "image/half_even.h"
+
 namespace wavora {
 
 // The tank image's shading of one cell: v = (h + E) * s with s = 256 / (2E), so the range -E .. +E
@@ -15,17 +17,6 @@ struct TFieldShade {
 
 inline TFieldShade MakeFieldShade(float exposure) {
   return {exposure, static_cast<float>(256.0 / (2.0 * static_cast<double>(exposure)))};
-}
-
-// Rounds to nearest with halves to even without a library call per pixel: adding and taking away
-// 1.5 * 2^52 leaves a double below 2^51 rounded to an integer in the default rounding mode.
-inline constexpr double kRoundingShift = 6755399441055744.0;
-
-// A channel value rounded to a whole number; the caller clips it to 0 .. 255 (ShadeByte). D is double
-// for one pixel or a vector of doubles for several.
-template <class D>
-[[gnu::always_inline]] inline D RoundedShade(D v) {
-  return (v + kRoundingShift) - kRoundingShift;
 }
 
 // v = (h + E) * s before its rounding to single, and the tint's value 2 * v * c.
@@ -42,7 +33,7 @@ template <class D>
 inline uint8_t ShadeByte(double v) {
   if (!(v > 0)) return 0;
   if (v >= 255) return 255;
-  return static_cast<uint8_t>(RoundedShade(v));
+  return static_cast<uint8_t>(RoundedHalfEven(v));
 }
 
 // Writes the blue, green and red bytes of the cell's pixel.
