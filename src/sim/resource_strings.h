@@ -94,6 +94,12 @@ inline constexpr std::string_view CouldNotSaveSnapshot = "The snapshot could not
 inline constexpr std::string_view CouldNotSave = "The slideshow could not be saved.";
 inline constexpr std::string_view HelpNotOpened = "The help page could not be opened:";
 
+// Unsaved changes
+inline constexpr std::string_view ChangedMark = "*";
+inline constexpr std::string_view Untitled = "Untitled";
+// %1 is the slideshow's name.
+inline constexpr std::string_view SaveChangesQuestion = "Save changes to \"%1\"?";
+
 // Opening a slideshow
 inline constexpr std::string_view CouldNotLoad =
     "Even after trying to ignore errors, this file could not be loaded.";

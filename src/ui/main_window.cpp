@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -481,6 +482,7 @@ void TMainForm::SetupMainWindow(const QStringList& arguments) {
   RunFrame();
   frameTimer_.start();
   ApplyCaptions();
+  unsavedChanges_.MatchesFile(*document_, QString());
 
   ShowDebugPanelBTN->setVisible(std::any_of(arguments.begin(), arguments.end(), IsDebugSwitch));
   for (const QString& argument : arguments) {
@@ -524,6 +526,7 @@ void TMainForm::RunFrame() {
   frameLoop_.mouseIsDown = mouseIsDown_;
   const TFrameOutcome outcome = frameLoop_.RunFrame(tank.Get(), tankImage_, DebugPanel->isVisible());
   if (outcome.imageChanged) Box->update();
+  unsavedChanges_.ShowChangeMark(*document_);
 
   if (outcome.activePanelTool) {
     ShowToolPanel(outcome.activePanelTool->GetUniqueID());
@@ -1123,6 +1126,7 @@ void TMainForm::ChooseExperiment(int classIndex) {
 }
 
 void TMainForm::OpenSlideshow1Click() {
+  if (!MayGiveUpDocument()) return;
   const auto dialog = FileDialog(this, rs::OpenSlideshow, rs::SlideshowFilter, rs::SlideshowExtension);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
@@ -1131,11 +1135,31 @@ void TMainForm::OpenSlideshow1Click() {
 }
 
 void TMainForm::SaveSlideshow1Click() {
-  if (!GetCurrentWater()) return;
+  if (GetCurrentWater()) SaveSlideshowAs();
+}
+
+bool TMainForm::SaveSlideshowAs() {
   const auto dialog = FileDialog(this, rs::SaveSlideshow, rs::SlideshowFilter, rs::SlideshowExtension);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
-  if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
-    SaveSlideshowFile(dialog->selectedFiles().constFirst());
+  return dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty() &&
+         SaveSlideshowFile(dialog->selectedFiles().constFirst());
+}
+
+bool TMainForm::SaveChanges() {
+  const QString& fileName = unsavedChanges_.FileName();
+  return fileName.isEmpty() ? SaveSlideshowAs() : SaveSlideshowFile(fileName);
+}
+
+bool TMainForm::MayGiveUpDocument() {
+  return unsavedChanges_.MayGiveUp(*document_, *messages_, [this] { return SaveChanges(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (MayGiveUpDocument()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void TMainForm::OpenSlideshowFile(const QString& fileName) {
@@ -1154,7 +1178,7 @@ void TMainForm::OpenSlideshowFile(const QString& fileName) {
   document_ = slideshow;  // its tanks come sized to the display
   RebuildSlideList();
   SlideListClick();
-  ShowFileTitle(fileName);
+  unsavedChanges_.MatchesFile(*document_, fileName);
   MenuButton->SetDown(true);
   MenuButtonClick();
 }
@@ -1167,12 +1191,8 @@ bool TMainForm::SaveSlideshowFile(const QString& fileName) {
                            QtText(rs::CouldNotSave) + QStringLiteral("\n\n") + QString::fromUtf8(e.what()));
     return false;
   }
-  ShowFileTitle(fileName);
+  unsavedChanges_.MatchesFile(*document_, fileName);
   return true;
-}
-
-void TMainForm::ShowFileTitle(const QString& fileName) {
-  setWindowTitle(QString::fromStdString(FileTitle(fileName.toStdString())));
 }
 
 void TMainForm::CameraClipBtnClick() {
