@@ -6,11 +6,11 @@
 
 namespace wavora {
 
-// What a document holds as a lesson, as text: every node's class and saved properties, children in
-// order, leaving out properties that record the running session (the active slide, selections, the
-// stopwatch). Two documents with the same lesson text save to files that differ in session state
-// at most.
-std::string LessonText(const TBasicXMLNode& document);
+// What a document holds as a lesson, as bytes to compare: every node's class and saved properties,
+// children in order, leaving out properties that record the running session (the active slide,
+// selections, the source's phases, the stopwatch). Two documents with the same lesson content save
+// to files that differ in session state at most.
+std::string LessonContent(const TBasicXMLNode& document);
 
 // Whether a document's lesson changed since it was last opened or saved. Comparing what the file
 // would hold catches every edit, whichever command, panel or drag made it, and nothing the running
@@ -18,8 +18,8 @@ std::string LessonText(const TBasicXMLNode& document);
 class TLessonChanges {
  public:
   // The document now matches its file (or, new, has nothing worth keeping).
-  void MarkUnchanged(const TBasicXMLNode& document) { saved_ = LessonText(document); }
-  bool Changed(const TBasicXMLNode& document) const { return LessonText(document) != saved_; }
+  void MarkUnchanged(const TBasicXMLNode& document) { saved_ = LessonContent(document); }
+  bool Changed(const TBasicXMLNode& document) const { return LessonContent(document) != saved_; }
 
  private:
   std::string saved_;
