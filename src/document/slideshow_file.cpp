@@ -68,14 +68,18 @@ TOpenedSlideshow OpenSlideshowFile(const std::string& fileName, int32_t displayW
   }
 }
 
-std::string FileTitle(const std::string& fileName) {
-  std::string title(rs::AppTitle);
-  if (fileName.empty()) return title;
+std::string SlideshowName(const std::string& fileName) {
   const size_t slash = fileName.find_last_of("/\\");
   std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
   const size_t dot = name.find_last_of('.');
   if (dot != std::string::npos) name.erase(dot);
-  return title + " - " + name;
+  return name;
+}
+
+std::string FileTitle(const std::string& fileName) {
+  std::string title(rs::AppTitle);
+  if (fileName.empty()) return title;
+  return title + " - " + SlideshowName(fileName);
 }
 
 }  // namespace wavora

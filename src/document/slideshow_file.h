@@ -30,7 +30,10 @@ inline constexpr int kMaxSlidesPerFile = 200;
 // file and the reason.
 TOpenedSlideshow OpenSlideshowFile(const std::string& fileName, int32_t displayWidth, int32_t displayHeight);
 
-// "Wavora", or "Wavora - " and the file's name without directory and extension.
+// The file's name without directory and extension, as the window shows it.
+std::string SlideshowName(const std::string& fileName);
+
+// "Wavora", or "Wavora - " and the slideshow's name.
 std::string FileTitle(const std::string& fileName);
 
 }  // namespace wavora

@@ -8,6 +8,7 @@ const TClassInfo& TWaterCollection::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TWaterCollection>("TWaterCollection", &TXMLNode::StaticClassInfo())
           .Integer("ActiveID", &TWaterCollection::ActiveID, &TWaterCollection::ActiveID)
+          .SessionState()
           .Single("Version", &TWaterCollection::GetVersion, &TWaterCollection::SetVersion)
           .Build();
   return info;

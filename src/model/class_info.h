@@ -157,6 +157,12 @@ class TClassBuilder {
     return *this;
   }
 
+  // Marks the property added last as session state (see TPropertyInfo).
+  TClassBuilder& SessionState() {
+    info_.properties_.back().sessionState = true;
+    return *this;
+  }
+
   TClassInfo Build() { return std::move(info_); }
 
  private:

@@ -68,6 +68,9 @@ struct TPropertyInfo {
   std::vector<std::string> valueNames;     // Enumeration and Boolean value names, by ordinal
   TArrayType arrayType;                    // DynArray only
   std::optional<int32_t> declaredDefault;  // Integer and Enumeration only
+  // Saved, but a record of the running session (a selection, a running clock) rather than of the
+  // lesson: changing it is not an edit of the document.
+  bool sessionState = false;
   std::function<TPropertyValue(const TBasicXMLNode&)> get;
   std::function<void(TBasicXMLNode&, const TPropertyValue&)> set;
 };

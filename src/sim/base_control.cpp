@@ -30,6 +30,7 @@ const TClassInfo& TBaseControl::StaticClassInfo() {
           .Texts("Base Control Type", "Need to change this")
           .Boolean("Snap_to_Grid", &TBaseControl::GetSnapToGrid, &TBaseControl::SetSnapToGrid)
           .Boolean("ActiveTool", &TBaseControl::GetActiveTool, &TBaseControl::SetActiveTool)
+          .SessionState()
           .Abstract()
           .Build();
   return info;

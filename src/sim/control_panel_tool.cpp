@@ -10,6 +10,7 @@ const TClassInfo& TControlPanelTool::StaticClassInfo() {
           .Texts("Base Control panel Tool Type", "Need to change this")
           .Abstract()
           .Boolean("ActiveCPTool", &TControlPanelTool::GetActiveCPTool, &TControlPanelTool::SetActiveCPTool)
+          .SessionState()
           .Build();
   return info;
 }

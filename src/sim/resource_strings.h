@@ -101,6 +101,12 @@ inline constexpr std::string_view HelpBack = "Back";
 inline constexpr std::string_view HelpForward = "Forward";
 inline constexpr std::string_view HelpHome = "Home";
 
+// Unsaved changes
+inline constexpr std::string_view ChangedMark = "*";
+inline constexpr std::string_view Untitled = "Untitled";
+// %1 is the slideshow's name.
+inline constexpr std::string_view SaveChangesQuestion = "Save changes to \"%1\"?";
+
 // Opening a slideshow
 inline constexpr std::string_view CouldNotLoad =
     "Even after trying to ignore errors, this file could not be loaded.";

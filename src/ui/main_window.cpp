@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
@@ -507,6 +508,7 @@ void TMainForm::SetupMainWindow(const QStringList& arguments) {
   RunFrame();
   frameTimer_.start();
   ApplyCaptions();
+  unsavedChanges_.MatchesFile(*document_, QString());
 
   ShowDebugPanelBTN->setVisible(std::any_of(arguments.begin(), arguments.end(), IsDebugSwitch));
   for (const QString& argument : arguments) {
@@ -555,6 +557,7 @@ void TMainForm::RunFrame() {
     Box->update();
     if (presentation_) presentation_->Box().update();
   }
+  unsavedChanges_.ShowChangeMark(*document_);
 
   if (outcome.activePanelTool) {
     ShowToolPanel(outcome.activePanelTool->GetUniqueID());
@@ -1174,6 +1177,7 @@ void TMainForm::ChooseExperiment(int classIndex) {
 }
 
 void TMainForm::OpenSlideshow1Click() {
+  if (!MayGiveUpDocument()) return;
   const auto dialog = FileDialog(this, rs::OpenSlideshow, rs::SlideshowFilter, rs::SlideshowExtension);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
@@ -1182,11 +1186,31 @@ void TMainForm::OpenSlideshow1Click() {
 }
 
 void TMainForm::SaveSlideshow1Click() {
-  if (!GetCurrentWater()) return;
+  if (GetCurrentWater()) SaveSlideshowAs();
+}
+
+bool TMainForm::SaveSlideshowAs() {
   const auto dialog = FileDialog(this, rs::SaveSlideshow, rs::SlideshowFilter, rs::SlideshowExtension);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
-  if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
-    SaveSlideshowFile(dialog->selectedFiles().constFirst());
+  return dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty() &&
+         SaveSlideshowFile(dialog->selectedFiles().constFirst());
+}
+
+bool TMainForm::SaveChanges() {
+  const QString& fileName = unsavedChanges_.FileName();
+  return fileName.isEmpty() ? SaveSlideshowAs() : SaveSlideshowFile(fileName);
+}
+
+bool TMainForm::MayGiveUpDocument() {
+  return unsavedChanges_.MayGiveUp(*document_, *messages_, [this] { return SaveChanges(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (MayGiveUpDocument()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 bool TMainForm::OpenSlideshowFile(const QString& fileName) {
@@ -1205,14 +1229,15 @@ bool TMainForm::OpenSlideshowFile(const QString& fileName) {
   document_ = slideshow;  // its tanks come sized to the display
   RebuildSlideList();
   SlideListClick();
-  ShowFileTitle(fileName);
+  unsavedChanges_.MatchesFile(*document_, fileName);
   MenuButton->SetDown(true);
   MenuButtonClick();
   return true;
 }
 
+// An example opens as an untitled copy, so saving asks for a name and the shipped lesson stays.
 void TMainForm::OpenExample(const QString& fileName) {
-  if (OpenSlideshowFile(fileName)) ShowFileTitle(QString());
+  if (MayGiveUpDocument() && OpenSlideshowFile(fileName)) unsavedChanges_.MatchesFile(*document_, QString());
 }
 
 void TMainForm::FillExamplesMenu() {
@@ -1239,12 +1264,8 @@ bool TMainForm::SaveSlideshowFile(const QString& fileName) {
                            QtText(rs::CouldNotSave) + QStringLiteral("\n\n") + QString::fromUtf8(e.what()));
     return false;
   }
-  ShowFileTitle(fileName);
+  unsavedChanges_.MatchesFile(*document_, fileName);
   return true;
-}
-
-void TMainForm::ShowFileTitle(const QString& fileName) {
-  setWindowTitle(QString::fromStdString(FileTitle(fileName.toStdString())));
 }
 
 void TMainForm::CameraClipBtnClick() {

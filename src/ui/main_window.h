@@ -13,6 +13,7 @@
 #include "image/fast_dib.h"
 #include "sim/frame_loop.h"
 #include "ui/message_sink.h"
+#include "ui/unsaved_changes.h"
 
 class QAction;
 class QActionGroup;
@@ -68,6 +69,9 @@ class TMainForm : public QWidget {
   void OpenExample(const QString& fileName);
   // Writes the document; a failure is shown and changes nothing. Returns whether it was written.
   bool SaveSlideshowFile(const QString& fileName);
+  // Asks whether to save unsaved changes before the document is given up (another slideshow opened,
+  // the window closed). Returns whether the caller may go on: nothing to save, discarded, or saved.
+  bool MayGiveUpDocument();
   // One of the four display shapes, by its tag 0 ... 3.
   void SetDisplayShape(int tag);
   // One frame of the simulation and the views that follow it.
@@ -156,18 +160,22 @@ class TMainForm : public QWidget {
   void DataListClick();
   void SetDebugRows(const std::vector<TDebugRow>& rows);
   void ExposureSliderChange(int position);
-  void ShowFileTitle(const QString& fileName);
   // The lessons shipped in the examples folder, one entry each.
   void FillExamplesMenu();
+  // Saves to the document's file, asking for a name when it has none; returns whether it was saved.
+  bool SaveChanges();
+  bool SaveSlideshowAs();
 
   void BoxMouseDown(TMouseButton button, TShiftState shift, int x, int y);
   void BoxMouseMove(TShiftState shift, int x, int y);
   void BoxMouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
   std::unique_ptr<IMessageSink> messages_;
   TRef<TSlideshow> document_;
+  TUnsavedChanges unsavedChanges_{*this};
   TFastDIB tankImage_;
   // Opened on first use; it shows tankImage_, so it is declared after it.
   std::unique_ptr<TPresentationWindow> presentation_;

@@ -26,4 +26,19 @@ void TMessageBoxSink::ShowMessage(TMessageBox::TKind kind, const QString& text) 
   box.exec();
 }
 
+TSaveAnswer TMessageBoxSink::AskToSave(const QString& question) {
+  QMessageBox box(QMessageBox::Warning, QtText(rs::AppTitle), question,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return TSaveAnswer::Save;
+    case QMessageBox::Discard:
+      return TSaveAnswer::Discard;
+    default:
+      return TSaveAnswer::Cancel;
+  }
+}
+
 }  // namespace wavora

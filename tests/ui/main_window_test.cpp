@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -21,8 +22,10 @@
 #include "message_recorder.h"
 #include "model/file_text.h"
 #include "sim/resource_strings.h"
+#include "sim/tool_class_list.h"
 #include "tools/cross_section_tool.h"
 #include "ui/data_folder.h"
+#include "ui/file_dialogs.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/slide_item.h"
@@ -62,6 +65,7 @@ class TMainWindowTest : public QObject {
 
  private:
   std::vector<TShownMessage> messages_;
+  TSaveQuestions questions_;
   std::unique_ptr<TMainForm> window_;
   TScrollerList* list_ = nullptr;
 
@@ -109,7 +113,9 @@ class TMainWindowTest : public QObject {
  private slots:
   void init() {
     messages_.clear();
-    window_ = std::make_unique<TMainForm>(QStringList(), std::make_unique<TMessageRecorder>(messages_));
+    questions_ = {};
+    window_ = std::make_unique<TMainForm>(QStringList(),
+                                          std::make_unique<TMessageRecorder>(messages_, &questions_));
     window_->show();
     list_ = Control<TScrollerList>("SlideList");
     Click("MenuButton");
@@ -408,6 +414,115 @@ class TMainWindowTest : public QObject {
     QCOMPARE(RefCast<TSimpleWaveGuideRIMapper>(medium(1))->GetFibreWidth(), 52);
     QCOMPARE(RefCast<TEarthRIMapper>(medium(2))->GetMode(), int(TEarthRIMapper::SWaves));
     QVERIFY(reopened.findChild<TCustomSpeedButton*>("Type4")->Down());
+  }
+
+  // Opening another slideshow, closing the window and Exit each ask about a changed slide; "lesson"
+  // is saved first, "untitled" never was, "unwritable" lost its folder after saving.
+  void ChangesAreAskedAboutBeforeTheDocumentGoes_data() {
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<int>("answerIndex");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("title");
+    const struct {
+      const char* leave;
+      TSaveAnswer answer;
+      const char* file;
+      const char* title;
+    } rows[] = {
+        {"open", TSaveAnswer::Save, "lesson", "Wavora - other"},
+        {"open", TSaveAnswer::Discard, "lesson", "Wavora - other"},
+        {"open", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
+        {"close", TSaveAnswer::Save, "lesson", "Wavora - lesson"},
+        {"close", TSaveAnswer::Discard, "lesson", "Wavora - lesson*"},
+        {"close", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
+        {"exit", TSaveAnswer::Save, "lesson", "Wavora - lesson"},
+        {"exit", TSaveAnswer::Discard, "lesson", "Wavora - lesson*"},
+        {"exit", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
+        {"close", TSaveAnswer::Save, "untitled", "Wavora - named"},
+        {"close", TSaveAnswer::Save, "unwritable", "Wavora - unwritable*"},
+    };
+    for (const auto& row : rows) {
+      QTest::addRow("%s %s %d", row.leave, row.file, int(row.answer))
+          << QString::fromLatin1(row.leave) << int(row.answer) << QString::fromLatin1(row.file)
+          << QString::fromLatin1(row.title);
+    }
+  }
+  void ChangesAreAskedAboutBeforeTheDocumentGoes() {
+    QFETCH(QString, leave);
+    QFETCH(int, answerIndex);
+    const auto answer = TSaveAnswer(answerIndex);
+    QFETCH(QString, file);
+    QFETCH(QString, title);
+    QTemporaryDir folder;
+    const QString other = folder.filePath("other.wvr");
+    WriteFile(other,
+              "<TSlideshow Version=\"0.5\"><TWater Name=\"Other\"><TNoneRIMap /></TWater></TSlideshow>");
+    QString saved = folder.filePath("named.wvr");
+    if (file != "untitled") {
+      QVERIFY(QDir(folder.path()).mkdir(file));
+      saved = folder.filePath(file + "/" + file + ".wvr");
+      QVERIFY(window_->SaveSlideshowFile(saved));
+      if (file == "unwritable") QVERIFY(QDir(folder.filePath(file)).removeRecursively());
+    }
+    QTest::keyClicks(Control<QLineEdit>("InfoSheetName"), "New");
+    const QString typed = ActiveName();
+    RunFrames(1);
+    QCOMPARE(window_->windowTitle(),
+             file == "untitled" ? QStringLiteral("Wavora*") : "Wavora - " + file + "*");
+
+    // The file dialogs that follow: the other slideshow to open, a name to save the untitled one.
+    QTimer dialogs;
+    dialogs.setSingleShot(true);
+    connect(&dialogs, &QTimer::timeout, this, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      dialog->selectFile(dialog->acceptMode() == QFileDialog::AcceptOpen ? other : saved);
+      static_cast<QDialog*>(dialog)->accept();  // as the dialog's button does
+    });
+    dialogs.start(0);
+    questions_.answer = answer;
+    if (leave == "open") {
+      Control<QMenu>("SlideshowMenu")->actions().constFirst()->trigger();
+    } else if (leave == "close") {
+      window_->close();
+    } else {
+      Control<QMenu>("HelpMenu")->findChild<QAction*>("exit1")->trigger();
+    }
+
+    const QString name = file == "untitled" ? QStringLiteral("Untitled") : file;
+    QCOMPARE(questions_.asked, QStringList{QStringLiteral("Save changes to \"%1\"?").arg(name)});
+    const bool written =
+        QFileInfo::exists(saved) &&
+        ReadFileText(LocalPath(saved)).find('"' + typed.toStdString() + '"') != std::string::npos;
+    QCOMPARE(written, answer == TSaveAnswer::Save && file != "unwritable");
+    QCOMPARE(messages_.size(), size_t(file == "unwritable" ? 1 : 0));
+    const bool gone = answer == TSaveAnswer::Discard || written;
+    if (leave == "open") {
+      QCOMPARE(ActiveName(), gone ? QStringLiteral("Other") : typed);
+    } else {
+      QCOMPARE(window_->isVisible(), !gone);
+    }
+    QCOMPARE(window_->windowTitle(), title);
+  }
+
+  // Frames, freezing and clearing the water, and selecting a slide change nothing worth saving.
+  void RunningTheWaterLeavesNoChangeMark() {
+    Click("NewSlideBtn");
+    for (int tool = 0; tool < ToolCount(); ++tool)
+      window_->AddToolFromMenu(tool);
+    QTemporaryDir folder;
+    QVERIFY(window_->SaveSlideshowFile(folder.filePath("lesson.wvr")));
+    for (const char* button : {"PauseButton", "ResetBtn", "PauseButton"}) {
+      Click(button);
+      RunFrames(20);
+    }
+    QTest::mouseClick(list_, Qt::LeftButton, {}, list_->ItemRect(0).center());
+    QCOMPARE(list_->SelectedIndex(), 0);
+    RunFrames(20);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora - lesson"));
+    window_->close();
+    QVERIFY(questions_.asked.isEmpty());
+    QVERIFY(!window_->isVisible());
   }
 };
 
