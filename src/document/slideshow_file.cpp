@@ -1,10 +1,14 @@
 #include "document/slideshow_file.h"
 
 #include <cmath>
+#include <optional>
 
 #include "document/water_collection.h"
+#include "model/file_encoding.h"
+#include "model/file_text.h"
 #include "model/node_errors.h"
 #include "model/node_files.h"
+#include "model/stream.h"
 #include "sim/resource_strings.h"
 
 namespace wavora {
@@ -19,21 +23,29 @@ TOpenedSlideshow Failure(std::string text) {
   return {{}, {TMessageBox::mbError, std::move(text)}};
 }
 
-TOpenedSlideshow ReadSlideshow(const std::string& fileName, int32_t displayWidth, int32_t displayHeight) {
-  iXMLNode node;
-  std::string firstError;
-  bool salvaged = false;
+// The first node of the text, read plainly and, when that fails, again with unknown elements
+// skipped; salvageError then holds why the plain reading failed.
+iXMLNode ReadFirstNode(const std::string& text, std::optional<std::string>& salvageError) {
   try {
-    node = ReadNodeFromFile(fileName);
+    TStream stream(text);
+    return ReadNodeFromStream(stream);
   } catch (const TXMLNodeParsingError& first) {
-    firstError = first.what();
-    salvaged = true;
-    try {
-      node = ReadNodeFromFileSkipUnknowns(fileName);
-    } catch (const TXMLNodeParsingError& second) {
-      return Failure(WithProblem(rs::CouldNotLoad, second.what()));
-    }
+    salvageError = first.what();
   }
+  TStream stream(text);
+  return ReadNodeFromStreamSkipUnknowns(stream);
+}
+
+TOpenedSlideshow ReadSlideshow(const std::string& fileBytes, const std::string& fileName,
+                               int32_t displayWidth, int32_t displayHeight) {
+  std::optional<std::string> firstError;
+  iXMLNode node;
+  try {
+    node = ReadFirstNode(DecodeFileText(fileBytes), firstError);
+  } catch (const TXMLNodeParsingError& second) {
+    return Failure(WithProblem(rs::CouldNotLoad, second.what()));
+  }
+  const bool salvaged = firstError.has_value();
   const TRef<TWaterCollection> slideshow = RefCast<TWaterCollection>(node);
   if (!slideshow) return Failure(std::string(rs::NoSlideshowInFile));
   if (slideshow->SlideCount() > kMaxSlidesPerFile) {
@@ -48,7 +60,7 @@ TOpenedSlideshow ReadSlideshow(const std::string& fileName, int32_t displayWidth
     result.message = {TMessageBox::mbInformation, std::string(rs::NewerVersionLoaded)};
   } else if (salvaged) {
     result.message = {newer ? TMessageBox::mbWarning : TMessageBox::mbError,
-                      WithProblem(rs::ObjectsLost, firstError)};
+                      WithProblem(rs::ObjectsLost, *firstError)};
   }
   slideshow->PrepareAfterLoad();
   slideshow->SetTankSize(displayWidth, displayHeight);
@@ -59,10 +71,19 @@ TOpenedSlideshow ReadSlideshow(const std::string& fileName, int32_t displayWidth
 }  // namespace
 
 TOpenedSlideshow OpenSlideshowFile(const std::string& fileName, int32_t displayWidth, int32_t displayHeight) {
+  std::string bytes;
   try {
-    return ReadSlideshow(fileName, displayWidth, displayHeight);
+    bytes = ReadFileText(fileName);
   } catch (const TFileError& e) {
     return Failure(e.what());
+  }
+  return OpenSlideshowBytes(bytes, fileName, displayWidth, displayHeight);
+}
+
+TOpenedSlideshow OpenSlideshowBytes(const std::string& fileBytes, const std::string& fileName,
+                                    int32_t displayWidth, int32_t displayHeight) {
+  try {
+    return ReadSlideshow(fileBytes, fileName, displayWidth, displayHeight);
   } catch (const std::exception& e) {
     return Failure("The file \"" + fileName + "\" could not be opened: " + e.what());
   }

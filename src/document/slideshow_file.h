@@ -29,6 +29,9 @@ inline constexpr int kMaxSlidesPerFile = 200;
 // or unreadable file, or a value that does not convert, comes back as an error message naming the
 // file and the reason.
 TOpenedSlideshow OpenSlideshowFile(const std::string& fileName, int32_t displayWidth, int32_t displayHeight);
+// The same for a file's bytes already in memory; fileName only names the file in messages.
+TOpenedSlideshow OpenSlideshowBytes(const std::string& fileBytes, const std::string& fileName,
+                                    int32_t displayWidth, int32_t displayHeight);
 
 // The file's name without directory and extension, as the window shows it.
 std::string SlideshowName(const std::string& fileName);

@@ -43,7 +43,9 @@ void TXNBasicAction::InitialiseForUndo() {}
 void TXNBasicAction::InitialiseForRedo() {}
 
 bool TXNBasicAction::IsEquivelent(const TRef<iXNAction>& newAction) const {
-  return newAction && typeid(*this) == typeid(*newAction.Get());
+  if (!newAction) return false;
+  const iXNAction& other = *newAction.Get();
+  return typeid(*this) == typeid(other);
 }
 
 void TXNBasicAction::Merge(const TRef<iXNAction>&) {}

@@ -76,7 +76,13 @@ void PlainDraw(const TSweepRun& run);
 // column x, then heights of column x - 1. The caller first stores the edge heights
 // (TakeEdgeHeights), so runs side by side may go at the same time.
 void TakeEdgeHeights(const TSweepRun& run);
-#if defined(__x86_64__)
+// The vector paths need x86-64. Clang before 15 refuses the 32-byte vectors the always-inlined
+// helpers pass around in code built without AVX, so its builds take the plain path.
+#if defined(__x86_64__) && !(defined(__clang__) && __clang_major__ < 15)
+#define WAVORA_VECTOR_SWEEPS 1
+#endif
+
+#if defined(WAVORA_VECTOR_SWEEPS)
 void VectorSweepSse2(const TSweepRun& run);
 void VectorSweepAvx2(const TSweepRun& run);
 void VectorDrawSse2(const TSweepRun& run);

@@ -4,13 +4,13 @@
 
 #include <cstring>
 
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
-
 #include "image/fast_dib.h"
 #include "sim/cell_step.h"
 #include "sim/sweep_kernels.h"
+
+#if defined(WAVORA_VECTOR_SWEEPS)
+#include <immintrin.h>
+#endif
 
 namespace wavora {
 
@@ -34,7 +34,7 @@ void TakeEdgeHeights(const TSweepRun& run) {
   }
 }
 
-#if defined(__x86_64__)
+#if defined(WAVORA_VECTOR_SWEEPS)
 
 namespace {
 
@@ -88,8 +88,12 @@ WAVORA_INLINE TLongs PackPixels(TInts row) {
 #include "sim/sweep_vector_body.inc"
 }  // namespace baseline
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 namespace avx2 {
 // The compiler splits the generic conversions in two halves; one instruction does it with AVX.
 WAVORA_INLINE TDoubles Wide(TFloats f) {
@@ -110,7 +114,11 @@ WAVORA_INLINE TLongs PackPixels(TInts row) {
 }
 #include "sim/sweep_vector_body.inc"
 }  // namespace avx2
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 }  // namespace
 
@@ -133,6 +141,6 @@ __attribute__((target("avx2"))) void VectorDrawAvx2(const TSweepRun& run) {
 bool ProcessorHasAvx2() {
   return __builtin_cpu_supports("avx2");
 }
-#endif  // x86-64
+#endif  // WAVORA_VECTOR_SWEEPS
 
 }  // namespace wavora

@@ -74,7 +74,14 @@ int TWater::add(const iXMLNode& node) {
   object->AttachGrid(grid_, W_, H_);
   if (auto* control = As<TBaseControl>(node)) {
     if (control->ActivatedWhenAdded()) {
+      // A control arriving selected was selected when its tank was saved, and its Activate leaves
+      // the others alone; the sibling selected only because it was read just before it was not, and
+      // left selected it would add one more selected tool at every save and reopen.
+      const bool arrivedSelected = control->GetActiveTool();
+      if (arrivedSelected && selectedOnArrival_ && IsChild(selectedOnArrival_))
+        selectedOnArrival_->SetActiveTool(false);
       control->Activate();
+      selectedOnArrival_ = arrivedSelected ? nullptr : TRef<TBaseControl>(control);
     } else {
       control->SetActiveTool(false);
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/node.h"
+#include "sim/base_control.h"
 #include "sim/pointer.h"
 #include "sim/scene_object.h"
 #include "sim/water_grid.h"
@@ -142,6 +143,8 @@ class TWater : public TXMLNode {
   bool sourceDrag_ = false;
   bool captured_ = false;
   TRef<TBaseWaterObject> capturedObject_;
+  // The control last selected by arriving unselected, until a control arrives selected.
+  TRef<TBaseControl> selectedOnArrival_;
 };
 
 }  // namespace wavora

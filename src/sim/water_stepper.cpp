@@ -63,7 +63,7 @@ TThreadScratch& ThreadScratch() {
 }  // namespace
 
 bool PathAvailable(TSweepPath path) {
-#if defined(__x86_64__)
+#if defined(WAVORA_VECTOR_SWEEPS)
   if (path == TSweepPath::kAvx2) return ProcessorHasAvx2();
   return true;
 #else
@@ -124,7 +124,7 @@ void TWaterStepper::Sweep(TWaterGrid& grid, TFastDIB* image, TFieldShade shade) 
     pool.Run(count, RunPart<PlainHeightSweep>, runs_.data());
     return;
   }
-#if defined(__x86_64__)
+#if defined(WAVORA_VECTOR_SWEEPS)
   for (const TSweepRun& run : runs_)
     TakeEdgeHeights(run);
   pool.Run(count, settings_.path == TSweepPath::kAvx2 ? RunPart<VectorSweepAvx2> : RunPart<VectorSweepSse2>,
@@ -136,7 +136,7 @@ void TWaterStepper::Draw(TWaterGrid& grid, TFastDIB& image, TFieldShade shade) {
   if (!grid.HasInterior()) return;
   PrepareRuns(grid, &image, shade);
   TWorkerPool::TTask draw = RunPart<PlainDraw>;
-#if defined(__x86_64__)
+#if defined(WAVORA_VECTOR_SWEEPS)
   if (settings_.path != TSweepPath::kPlain)
     draw = settings_.path == TSweepPath::kAvx2 ? RunPart<VectorDrawAvx2> : RunPart<VectorDrawSse2>;
 #endif

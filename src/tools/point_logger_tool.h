@@ -36,8 +36,9 @@ class TPointLoggerTool : public TControlPanelTool {
   bool Recording() const { return recording_; }
   // Starting or stopping puts the view back on the pen.
   void SetRecording(bool recording);
-  // ClearButtonClick: blank tape, clocks at 0, view on the pen.
-  void Clear();
+  // ClearButtonClick: blank tape, clocks at 0, view on the pen. It takes the place of the node's
+  // Clear, which would remove children, and the logger has none.
+  void Clear() override;
 
   const TPaperTape& Tape() const { return tape_; }
   int ScrollOffset() const { return scrollOffset_; }

@@ -7,6 +7,7 @@
 #include "document/class_registration.h"
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
+#include "fuzz_inputs.h"
 #include "image/fast_dib.h"
 #include "model/node_files.h"
 #include "model/property_text.h"
@@ -20,24 +21,6 @@
 
 namespace wavora {
 namespace {
-
-// A saved slideshow with a slide for every source shape, each holding every tool of the tools menu,
-// and one for every medium class.
-std::string SeedSlideshow() {
-  const TRef<TSlideshow> slideshow = MakeNode<TSlideshow>();
-  slideshow->SetTankSize(60, 40);
-  for (int shape = 0; shape < 5; ++shape) {
-    const TRef<TWater> water = AddNewSlide(*slideshow);
-    SetPropertyFromText(*water->GetExciter(), "BeamType", std::to_string(shape), false);
-    for (int tool = 0; tool < ToolCount(); ++tool)
-      water->add(ToolClass(tool)->Create());
-  }
-  for (int i = 1; i < MapClassCount(); ++i)
-    AddNewSlide(*slideshow)->SetRIMapClass(*MapClass(i));
-  TStream stream;
-  slideshow->SaveToStream(stream, true, 0);
-  return stream.Data();
-}
 
 // Replaces the value of one attribute with an extreme one, or damages a byte.
 std::string Mutate(std::string text, std::mt19937& random) {
@@ -71,7 +54,7 @@ std::vector<std::unique_ptr<TControlPanelModel>> ToolPanels(const TWater& water,
 
 TEST(SlideshowRobustness, HostileValuesOpenAndRunWithoutHarm) {
   RegisterClasses();
-  const std::string seed = SeedSlideshow();
+  const std::string seed = SeedSlideshowText();
   const std::string path = ::testing::TempDir() + "wavora_hostile.wvr";
   std::mt19937 random(61206);
   int opened = 0;
