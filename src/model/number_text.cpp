@@ -102,4 +102,13 @@ std::optional<float> ParseSingle(std::string_view text) {
   return static_cast<float>(*value);
 }
 
+std::string FormatSingle(float value) {
+  for (int digits = 7; digits <= 9; ++digits) {
+    std::string text = FormatGeneral(value, digits);
+    if (!std::isfinite(value) || ParseSingle(text) == value) return text;
+  }
+  // Only the largest floats, whose longer texts lie past the largest value the reader takes.
+  return FormatGeneral(value, 7);
+}
+
 }  // namespace wavora

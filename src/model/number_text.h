@@ -11,11 +11,10 @@ namespace wavora {
 // file opens the same on every machine.
 
 // The general format: fixed-point unless the exponent is below -5 or reaches the precision, then
-// "d.dddE+XX"; no trailing zeros. Single-precision values use 7 digits, doubles 15.
+// "d.dddE+XX"; no trailing zeros. Single-precision values use 7 digits, or 8 or 9 for the few that
+// 7 would not bring back to the same value when read; doubles 15.
 std::string FormatGeneral(double value, int significantDigits);
-inline std::string FormatSingle(float value) {
-  return FormatGeneral(value, 7);
-}
+std::string FormatSingle(float value);
 inline std::string FormatDouble(double value) {
   return FormatGeneral(value, 15);
 }

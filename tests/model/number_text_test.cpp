@@ -31,6 +31,15 @@ INSTANTIATE_TEST_SUITE_P(Values, GeneralFormat,
                                            TFormatCase{9.99999999, 7, "10"}, TFormatCase{1e300, 15, "1E+300"},
                                            TFormatCase{123456789012345.0, 15, "123456789012345"}));
 
+// Seven digits as before wherever they bring the value back; more only where they would not, so
+// saving and reading a value never changes it.
+TEST(NumberText, SinglesReadBackToTheSameValue) {
+  EXPECT_EQ(FormatSingle(0.1f), "0.1");
+  EXPECT_EQ(FormatSingle(1e38f), "1E+38");
+  for (const float value : {331913024.0f, 1.0f / 3.0f, 16777215.0f, -2.7182817f, 1e-45f})
+    EXPECT_EQ(ParseSingle(FormatSingle(value)), value) << FormatSingle(value);
+}
+
 TEST(NumberText, ReadsEitherDecimalSeparatorAndRefusesWhatIsNotAFiniteNumber) {
   EXPECT_EQ(ParseSingle("2,55"), 2.55f);
   EXPECT_EQ(ParseSingle(" 2.55 "), 2.55f);
