@@ -16,6 +16,7 @@
 #include "sim/general_exciter_cp.h"
 #include "sim/scene_object.h"
 #include "sim/tool_panel.h"
+#include "sim/unique_id.h"
 
 namespace wavora {
 
@@ -83,6 +84,19 @@ void RunSlide(TWater& tank, TFastDIB& image) {
   RunFrames(tank, image);
 }
 
+// Every input runs as in a fresh process: the classes registered and no identifier issued yet. The
+// identifiers are forgotten again when the input ends, so an input frees what it allocated and
+// libFuzzer's leak check runs only where something really leaked.
+struct TFreshInput {
+  TFreshInput() {
+    RegisterClasses();
+    RestartUniqueIDs();
+  }
+  ~TFreshInput() { RestartUniqueIDs(); }
+  TFreshInput(const TFreshInput&) = delete;
+  TFreshInput& operator=(const TFreshInput&) = delete;
+};
+
 void Save(const TWaterCollection& slideshow) {
   TStream stream;
   slideshow.SaveToStream(stream, true, 0);
@@ -92,7 +106,7 @@ void Save(const TWaterCollection& slideshow) {
 }  // namespace
 
 TFuzzFinding FuzzReader(std::string_view bytes) {
-  RegisterClasses();
+  const TFreshInput fresh;
   const std::string text = DecodeFileText(std::string(bytes));
   ReadAndWrite(text, false);
   ReadAndWrite(text, true);
@@ -100,7 +114,7 @@ TFuzzFinding FuzzReader(std::string_view bytes) {
 }
 
 TFuzzFinding FuzzSlideshow(std::string_view bytes) {
-  RegisterClasses();
+  const TFreshInput fresh;
   const TOpenedSlideshow opened = OpenSlideshowBytes(std::string(bytes), "fuzz.wvr", kTankSize, kTankSize);
   const TRef<TWaterCollection> slideshow = RefCast<TWaterCollection>(opened.document);
   if (!slideshow) {
@@ -118,7 +132,7 @@ TFuzzFinding FuzzSlideshow(std::string_view bytes) {
 }
 
 TFuzzFinding FuzzPaste(std::string_view bytes) {
-  RegisterClasses();
+  const TFreshInput fresh;
   const TRef<TSlideshow> slideshow = NewSlideshow(kTankSize, kTankSize);
   const TPastedSlide pasted = PasteSlide(*slideshow, bytes);
   if (!pasted.slide) {

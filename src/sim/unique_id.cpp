@@ -10,10 +10,12 @@ namespace {
 constexpr uint32_t kFirstID = 10;
 constexpr uint32_t kEndID = 2147000000;  // exclusive
 
+constexpr uint32_t kDefaultSeed = 5489u;
+
 struct TIDState {
   // mt19937's output sequence is fixed by the standard, so a seed repeats on every platform; the
   // standard distributions are not, hence the plain scaling below.
-  std::mt19937 engine{5489u};
+  std::mt19937 engine{kDefaultSeed};
   std::unordered_set<int32_t> issued;
 };
 
@@ -37,6 +39,12 @@ int32_t NewUniqueID() {
 
 void SeedUniqueIDs(uint32_t seed) {
   State().engine.seed(seed);
+}
+
+void RestartUniqueIDs() {
+  TIDState& state = State();
+  state.engine.seed(kDefaultSeed);
+  std::unordered_set<int32_t>().swap(state.issued);
 }
 
 }  // namespace wavora

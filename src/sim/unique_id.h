@@ -13,4 +13,9 @@ int32_t NewUniqueID();
 // issued.
 void SeedUniqueIDs(uint32_t seed);
 
+// Forgets every issued identifier and restarts the unseeded sequence, as in a fresh process: the fuzz
+// targets run each input this way, so an input replays alike alone or after millions of others,
+// and the issued set does not grow from input to input.
+void RestartUniqueIDs();
+
 }  // namespace wavora

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <set>
+#include <vector>
 
 #include "sim/unique_id.h"
 #include "sim_test_objects.h"
@@ -278,6 +280,16 @@ TEST(Identifiers, SceneObjectsGetDistinctIdentifiersInRange) {
   const int32_t before = child->GetUniqueID();
   parent->add(child);
   EXPECT_NE(child->GetUniqueID(), before);
+}
+
+TEST(Identifiers, RestartRepeatsTheSequenceOfAFreshProcess) {
+  RestartUniqueIDs();
+  std::vector<int32_t> first(5);
+  std::generate(first.begin(), first.end(), NewUniqueID);
+  RestartUniqueIDs();
+  std::vector<int32_t> again(5);
+  std::generate(again.begin(), again.end(), NewUniqueID);
+  EXPECT_EQ(again, first);
 }
 
 }  // namespace
