@@ -9,6 +9,8 @@ namespace wavora {
 // The spectrometer's own fast Fourier transform: 16384 points in single precision, written out
 // (bit reversal, radix-2 butterflies, twiddles by the trigonometric recurrence) because its rounding
 // is part of what the panel shows.
+struct TSpectrumTables;
+
 class TSpectrumTransform {
  public:
   static constexpr int kBits = 14;
@@ -16,12 +18,11 @@ class TSpectrumTransform {
   // Bins 0 ... kSize / 2 hold magnitudes after Run.
   static constexpr int kBins = kSize / 2 + 1;
 
-  // Computes the window, the bit-reversal table and the twiddles of every stage once.
   TSpectrumTransform();
 
   // w(i) = 0.35875 cos(i t) + 0.14128 cos(2 i t) + 0.01168 cos(3 i t), t = 2 pi / 16383: three cosine
   // terms without a constant, so w(0) = 0.51171.
-  float Window(int i) const { return window_[static_cast<size_t>(i)]; }
+  float Window(int i) const;
 
   // Transforms the count samples of the ring (kSize values) that end one sample before writeIndex,
   // windowed and padded with zeros, and leaves the magnitudes of bins 0 ... kSize / 2 in
@@ -35,11 +36,8 @@ class TSpectrumTransform {
   // The butterflies of block lengths firstLength ... kSize.
   void Butterflies(int firstLength);
 
-  std::vector<float> window_;
-  std::vector<uint16_t> bitReversed_;
-  // The twiddles of block length L at L / 2 - 1 + k, k = 0 ... L / 2 - 1, as the recurrence gives them.
-  std::vector<float> twiddleReal_;
-  std::vector<float> twiddleImag_;
+  // The window, bit-reversal and twiddle tables, shared by every transform (they are constants).
+  const TSpectrumTables* tables_;
   std::vector<float> real_;
   std::vector<float> imag_;
 };
