@@ -61,9 +61,11 @@ WAVORA_INLINE void Store(T* p, V v) {
   std::memcpy(p, &v, sizeof v);
 }
 
-// Floats to doubles and back (rounding to nearest), four lanes at a time; ShadeByte on four rounded
-// channel values (maximum first: it turns NaN into 0, then the minimum caps at 255); and four pixels
-// (blue, green, red, unused) packed into the first twelve bytes.
+// Floats to doubles and back (rounding to nearest), four lanes at a time; ShadeByte on four channel
+// values: clamped (maximum first: it turns NaN into 0, then the minimum caps at 255), then converted
+// with the processor's rounding, to nearest with halves to even (0 and 255 are whole, so clamping
+// before rounding gives what rounding before clamping gives); and four pixels (blue, green, red,
+// unused) packed into the first twelve bytes.
 namespace baseline {
 WAVORA_INLINE TDoubles Wide(TFloats f) {
   return __builtin_convertvector(f, TDoubles);
@@ -71,12 +73,12 @@ WAVORA_INLINE TDoubles Wide(TFloats f) {
 WAVORA_INLINE TFloats Narrow(TDoubles d) {
   return __builtin_convertvector(d, TFloats);
 }
-WAVORA_INLINE TInts ShadeBytes(TDoubles rounded) {
+WAVORA_INLINE TInts ShadeBytes(TDoubles value) {
   const __m128d zero = _mm_setzero_pd();
   const __m128d white = _mm_set1_pd(255.0);
-  const __m128d low = _mm_min_pd(_mm_max_pd(_mm_set_pd(rounded[1], rounded[0]), zero), white);
-  const __m128d high = _mm_min_pd(_mm_max_pd(_mm_set_pd(rounded[3], rounded[2]), zero), white);
-  return reinterpret_cast<TInts>(_mm_unpacklo_epi64(_mm_cvttpd_epi32(low), _mm_cvttpd_epi32(high)));
+  const __m128d low = _mm_min_pd(_mm_max_pd(_mm_set_pd(value[1], value[0]), zero), white);
+  const __m128d high = _mm_min_pd(_mm_max_pd(_mm_set_pd(value[3], value[2]), zero), white);
+  return reinterpret_cast<TInts>(_mm_unpacklo_epi64(_mm_cvtpd_epi32(low), _mm_cvtpd_epi32(high)));
 }
 // Without a byte shuffle: each 64-bit lane closes the gap between its two pixels, then the second
 // lane's six bytes follow the first's.
@@ -102,10 +104,10 @@ WAVORA_INLINE TDoubles Wide(TFloats f) {
 WAVORA_INLINE TFloats Narrow(TDoubles d) {
   return reinterpret_cast<TFloats>(_mm256_cvtpd_ps(reinterpret_cast<__m256d>(d)));
 }
-WAVORA_INLINE TInts ShadeBytes(TDoubles rounded) {
-  const __m256d clipped = _mm256_min_pd(
-      _mm256_max_pd(reinterpret_cast<__m256d>(rounded), _mm256_setzero_pd()), _mm256_set1_pd(255.0));
-  return reinterpret_cast<TInts>(_mm256_cvttpd_epi32(clipped));
+WAVORA_INLINE TInts ShadeBytes(TDoubles value) {
+  const __m256d clipped = _mm256_min_pd(_mm256_max_pd(reinterpret_cast<__m256d>(value), _mm256_setzero_pd()),
+                                        _mm256_set1_pd(255.0));
+  return reinterpret_cast<TInts>(_mm256_cvtpd_epi32(clipped));
 }
 WAVORA_INLINE TLongs PackPixels(TInts row) {
   const TBytes bytes = reinterpret_cast<TBytes>(row);
