@@ -13,10 +13,12 @@ namespace wavora {
 
 namespace {
 
+// A zero is written without its sign, as every file has always had it, so -0 reads back as 0: the
+// number it compares equal to.
 template <class F>
 bool SameFloat(F a, F b) {
   if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
-  return a == b && std::signbit(a) == std::signbit(b);
+  return a == b;
 }
 
 bool SameItem(const TArrayItem& a, const TArrayItem& b) {
