@@ -1,5 +1,7 @@
 #include "widgets/icons.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace wavora {
@@ -65,8 +67,21 @@ QString IconPath(TIcon icon) {
   return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kIconFiles[static_cast<size_t>(icon)]));
 }
 
+// Every call hands out the same icon of a kind, so that Qt's pixmap cache keeps one set of rendered
+// pictures per icon rather than a new set for each button, list item or arrow that asks for it. The
+// icons are released with the application object, before the image system they belong to goes.
 QIcon WavoraIcon(TIcon icon) {
-  return QIcon(IconPath(icon));
+  static std::array<QIcon, kIconCount>* icons = nullptr;
+  if (icons == nullptr) {
+    icons = new std::array<QIcon, kIconCount>();
+    qAddPostRoutine([] {
+      delete icons;
+      icons = nullptr;
+    });
+  }
+  QIcon& made = (*icons)[static_cast<size_t>(icon)];
+  if (made.isNull()) made = QIcon(IconPath(icon));
+  return made;
 }
 
 QIcon ToolIcon(int imageIndex) {
