@@ -35,12 +35,13 @@ class TSweepScratch {
   float* NewHeights() { return newHeights_.data(); }
   double* LeftEdge() { return heights_.data() + kSlots * heightStride_; }
   double* RightEdge() { return heights_.data() + (kSlots + 1) * heightStride_; }
-  // The pixels (blue, green, red in the low three bytes) of the last kTile columns, one run each,
-  // written to the image a tile at a time in row order.
+  // The pixels (blue, green, red in the low three bytes) of two tiles of kTile columns, one run
+  // each: the tile being shaded and the one being written to the image in row order.
   static constexpr int kTile = 16;
   uint32_t* Pixels(int32_t tileColumn) {
-    return pixels_.data() + static_cast<size_t>(tileColumn) * heightStride_;
+    return pixels_.data() + static_cast<size_t>(tileColumn) * TileStride();
   }
+  size_t TileStride() const { return heightStride_; }
 
  private:
   static size_t Slot(int32_t column) { return static_cast<size_t>(column) % kSlots; }

@@ -2,6 +2,7 @@
 // by value without AVX differs from the AVX calling convention concerns no call that remains.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
+#include <algorithm>
 #include <cstring>
 
 #include "image/fast_dib.h"
@@ -20,7 +21,7 @@ void TSweepScratch::Resize(int32_t height) {
   heights_.assign((kSlots + 2) * heightStride_, 0.0);
   fields_.assign(kSlots * fieldStride_, 0.0f);
   newHeights_.assign(heightStride_, 0.0f);
-  pixels_.assign(kTile * heightStride_, 0);
+  pixels_.assign(2 * kTile * heightStride_, 0);
 }
 
 void TakeEdgeHeights(const TSweepRun& run) {
