@@ -143,9 +143,11 @@ void TGeneralExciter::SetON(bool value) {
     out1_ = 0;
     phase_ = 0;
   } else if (envelope_ == 0) {
-    // Nothing to fade out: off at once. A switched-off source read from a file then stays off even
-    // when it is saved again before it has been stepped, and sends out no last flicker.
+    // Nothing to fade out: off at once, and no longer a pulse, as when a fade ends. A switched-off
+    // source read from a file then stays off even when it is saved again before it has been stepped,
+    // and sends out no last flicker; a pulse left set would switch it on again when read back.
     on_ = false;
+    oneShot_ = false;
   }
   rampingUp_ = value;
   rampingDown_ = !value && on_;

@@ -454,6 +454,21 @@ TEST(SourceFile, NonDefaultSourceSurvivesSaveAndReload) {
   EXPECT_FLOAT_EQ(copy->GetPhase2(), source->GetPhase2());
 }
 
+TEST(SourceFile, PulseSwitchedOffBeforeItsFirstStepStaysOffWhenReadBack) {
+  const TRef<TWater> tank = MakeTank(101, 101);
+  const TRef<TGeneralExciter> source = SourceIn(tank);
+  source->SetON(false);
+  source->SetOneShot(true);  // a pulse starts ...
+  source->SetON(false);      // ... and is switched off before any step: nothing to fade out
+  EXPECT_FALSE(source->GetOneShot());
+  const std::string saved = Text(*tank);
+  TStream stream(saved);
+  const TRef<TWater> loaded = RefCast<TWater>(ReadNodeFromStream(stream));
+  ASSERT_TRUE(loaded);
+  loaded->SetSize(101, 101);
+  EXPECT_EQ(Text(*loaded), saved);
+}
+
 // Values no panel produces, as a hand-edited file may hold them: the source must keep every write
 // inside the grid and never stall.
 struct TAbsurdCase {
