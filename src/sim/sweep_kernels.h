@@ -38,9 +38,8 @@ class TSweepScratch {
   // The pixels (blue, green, red in the low three bytes) of two tiles of kTile columns, one run
   // each: the tile being shaded and the one being written to the image in row order.
   static constexpr int kTile = 16;
-  uint32_t* Pixels(int32_t tileColumn) {
-    return pixels_.data() + static_cast<size_t>(tileColumn) * TileStride();
-  }
+  uint32_t* PixelTiles() { return pixels_.data(); }
+  // Between the tiles' columns.
   size_t TileStride() const { return heightStride_; }
 
  private:
