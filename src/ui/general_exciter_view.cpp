@@ -70,9 +70,8 @@ void SetTextColour(QLabel& label, TColour colour) {
   label.setPalette(colours);
 }
 
-}  // namespace
-
-QIcon TGeneralExciterView::ShapePicture(int shape) {
+// The picture of a source shape, drawn.
+QIcon DrawShapePicture(int shape) {
   constexpr int kSize = 32;
   QPixmap picture(kSize, kSize);
   picture.fill(Qt::transparent);
@@ -124,6 +123,12 @@ QIcon TGeneralExciterView::ShapePicture(int shape) {
   }
   if (shape == 4) painter.drawEllipse(QPointF(20, 16), 2.6, 2.6);
   return QIcon(picture);
+}
+
+}  // namespace
+
+QIcon TGeneralExciterView::ShapePicture(int shape) {
+  return KeptIcon(QStringLiteral("source shape %1").arg(shape), [shape] { return DrawShapePicture(shape); });
 }
 
 TGeneralExciterView::TGeneralExciterView(TGeneralExciterCP& model, QWidget* parent)

@@ -8,6 +8,7 @@
 #include "sim/resource_strings.h"
 #include "tools/point_logger_cp.h"
 #include "ui/tool_panel_view.h"
+#include "widgets/icons.h"
 #include "widgets/qt_text.h"
 
 namespace wavora {
@@ -17,7 +18,7 @@ namespace {
 enum class TGlyph { Record, Stop, Clear };
 
 // Our own button glyphs: a red dot to record, a dark square to stop, a crossed-out page to clear.
-QIcon Glyph(TGlyph glyph, int size) {
+QIcon DrawGlyph(TGlyph glyph, int size) {
   QPixmap pixmap(size * 2, size * 2);
   pixmap.setDevicePixelRatio(2);
   pixmap.fill(Qt::transparent);
@@ -45,6 +46,11 @@ QIcon Glyph(TGlyph glyph, int size) {
       break;
   }
   return QIcon(pixmap);
+}
+
+QIcon Glyph(TGlyph glyph, int size) {
+  return KeptIcon(QStringLiteral("logger glyph %1 at %2").arg(static_cast<int>(glyph)).arg(size),
+                  [glyph, size] { return DrawGlyph(glyph, size); });
 }
 
 QToolButton* Button(QWidget* parent, const char* name, TGlyph glyph, int size, std::string_view hint) {

@@ -1,6 +1,7 @@
 #include "widgets/icons.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 #include <array>
 
@@ -67,21 +68,22 @@ QString IconPath(TIcon icon) {
   return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kIconFiles[static_cast<size_t>(icon)]));
 }
 
-// Every call hands out the same icon of a kind, so that Qt's pixmap cache keeps one set of rendered
-// pictures per icon rather than a new set for each button, list item or arrow that asks for it. The
-// icons are released with the application object, before the image system they belong to goes.
-QIcon WavoraIcon(TIcon icon) {
-  static std::array<QIcon, kIconCount>* icons = nullptr;
-  if (icons == nullptr) {
-    icons = new std::array<QIcon, kIconCount>();
+QIcon KeptIcon(const QString& key, const std::function<QIcon()>& make) {
+  static QHash<QString, QIcon>* kept = nullptr;
+  if (kept == nullptr) {
+    kept = new QHash<QString, QIcon>();
     qAddPostRoutine([] {
-      delete icons;
-      icons = nullptr;
+      delete kept;
+      kept = nullptr;
     });
   }
-  QIcon& made = (*icons)[static_cast<size_t>(icon)];
-  if (made.isNull()) made = QIcon(IconPath(icon));
-  return made;
+  const auto found = kept->constFind(key);
+  return found != kept->constEnd() ? *found : *kept->insert(key, make());
+}
+
+QIcon WavoraIcon(TIcon icon) {
+  const QString path = IconPath(icon);
+  return KeptIcon(path, [&path] { return QIcon(path); });
 }
 
 QIcon ToolIcon(int imageIndex) {

@@ -27,6 +27,23 @@ class TIconsTest : public QObject {
     }
   }
 
+  // A picture drawn anew for every button or list item painted would leave a new set of scaled
+  // copies in Qt's pixmap cache each time.
+  void KeptIconIsMadeOnceAndHandedOutAgain() {
+    int made = 0;
+    const auto make = [&made] {
+      ++made;
+      QPixmap pixmap(8, 8);
+      pixmap.fill(Qt::red);
+      return QIcon(pixmap);
+    };
+    const QIcon first = KeptIcon(QStringLiteral("test red"), make);
+    QCOMPARE(KeptIcon(QStringLiteral("test red"), make).cacheKey(), first.cacheKey());
+    QCOMPARE(made, 1);
+    QVERIFY(KeptIcon(QStringLiteral("test blue"), make).cacheKey() != first.cacheKey());
+    QCOMPARE(WavoraIcon(TIcon::Freeze).cacheKey(), WavoraIcon(TIcon::Freeze).cacheKey());
+  }
+
   void ToolsHaveTheirPicturesByImageIndex() {
     for (const int imageIndex : {1, 2, 3, 4, 5, 6, 7, 8})
       QVERIFY(!ToolIcon(imageIndex).isNull());
