@@ -19,7 +19,7 @@ void BM_SpectrumPanelUpdate(benchmark::State& state) {
   const TRef<TSpectrumTool> tool = MakeNode<TSpectrumTool>();
   tank->add(tool);
   tool->SetIntensityMode(static_cast<int32_t>(state.range(0)));
-  TWaterCell& cell = tank->Grid()->Cell(tool->Point1().x, tool->Point1().y);
+  const TCellRef cell = tank->Grid()->Cell(tool->Point1().x, tool->Point1().y);
   for (int step = 0; step < 1000; ++step) {
     cell.Displacement = static_cast<float>(std::sin(step * 0.18) + 0.3 * std::sin(step * 0.41));
     tool->AfterStep();

@@ -36,7 +36,7 @@ struct TInterior {
 
 // Speed factor of a layer inside the Earth at relative radius rho < 1 (v = 0.3); the outer core of
 // the S-wave scene also absorbs, since S-waves do not cross liquid.
-void SetLayer(TWaterCell& cell, double rho, bool sWaves) {
+void SetLayer(const TCellRef cell, double rho, bool sWaves) {
   constexpr double v = 0.3;
   double speed;
   if (rho < 0.15) {
@@ -88,10 +88,10 @@ void TEarthRIMapper::MapAtmosphere(TWaterGrid& grid) {
   const double gradient = (top - ground) / earth.thickness;
   const double r = earth.radius;
   for (int32_t x = 0; x < W(); ++x) {
-    TWaterCell* column = grid.Column(x);
+    const TColumn column = grid.Column(x);
     const double dx = x - earth.centreX;
     for (int32_t y = 0; y < H(); ++y) {
-      TWaterCell& cell = column[y];
+      const TCellRef cell = column[y];
       const double d = std::sqrt(dx * dx + double(y) * y);
       if (d >= r + earth.thickness) continue;  // space: the open tank
       if (d >= r) {
@@ -114,10 +114,10 @@ void TEarthRIMapper::MapInterior(TWaterGrid& grid) {
   const TInterior earth(W(), H());
   const bool sWaves = GetMode() == SWaves;
   for (int32_t x = 0; x < W(); ++x) {
-    TWaterCell* column = grid.Column(x);
+    const TColumn column = grid.Column(x);
     const double dx = x - earth.centreX;
     for (int32_t y = 0; y < H(); ++y) {
-      TWaterCell& cell = column[y];
+      const TCellRef cell = column[y];
       const double dy = y - earth.centreY;
       const double rho = std::sqrt(dx * dx + dy * dy) / earth.radius;
       if (rho >= 1) {

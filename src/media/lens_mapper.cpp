@@ -81,7 +81,7 @@ void TBasicLensRIMapper::MapToWater() {
 
   TWaterGrid& grid = *Grid();
   if (cx >= grid.Width()) return;
-  TWaterCell* screen = grid.Column(cx);
+  const TColumn screen = grid.Column(cx);
   for (int32_t y = 0; y < grid.Height(); ++y)
     screen[y].Displacement = screen[y].Velocity = screen[y].SpeedFactor = 0;
   const float speedFactor = MediumSpeedFactor();

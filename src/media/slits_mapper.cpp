@@ -17,7 +17,7 @@ void Screen(TWaterGrid& grid, int32_t column, int64_t first, int64_t last) {
   last = std::min<int64_t>(last, grid.Height() - 1);
   for (int32_t x = column; x <= column + 1 && x < grid.Width(); ++x) {
     for (int64_t y = first; y <= last; ++y) {
-      TWaterCell& cell = grid.Cell(x, static_cast<int32_t>(y));
+      const TCellRef cell = grid.Cell(x, static_cast<int32_t>(y));
       cell.Displacement = 0;
       cell.Velocity = 0;
       cell.SpeedFactor = 0;

@@ -13,7 +13,7 @@ namespace wavora {
 
 namespace {
 
-void MakeSolid(TWaterCell& cell) {
+void MakeSolid(const TCellRef cell) {
   cell.SpeedFactor = 0;
   cell.Velocity = 0;
   cell.Displacement = 0;
@@ -63,7 +63,7 @@ void TTsunamiRIMapper::MapLand(TWaterGrid& grid) {
   for (int32_t x = 0; x < W(); ++x) {
     const int32_t px = RoundHalfEven(x * s);
     if (px >= mask.Width()) continue;
-    TWaterCell* column = grid.Column(x);
+    const TColumn column = grid.Column(x);
     for (int32_t y = 0; y < H(); ++y) {
       const int32_t py = RoundHalfEven((H() - 1 - y) * s);  // the picture's rows count from the top
       if (py < mask.Height() && mask.Pixel(px, py) == kLandColour) MakeSolid(column[y]);
@@ -79,7 +79,7 @@ void TTsunamiRIMapper::MapBeach(TWaterGrid& grid) {
   const int32_t length = x1 - x0;
   for (int32_t x = x0; x < x1; ++x) {
     const double f = 1 - static_cast<double>(x - x0) / length;
-    TWaterCell* column = grid.Column(x);
+    const TColumn column = grid.Column(x);
     for (int32_t y = 0; y < H(); ++y) {
       column[y].SpeedFactor = static_cast<float>(0.5 * f);
       column[y].Velocity = static_cast<float>(column[y].Velocity * f);
@@ -87,7 +87,7 @@ void TTsunamiRIMapper::MapBeach(TWaterGrid& grid) {
     }
   }
   for (int32_t x = x1; x < W(); ++x) {
-    TWaterCell* column = grid.Column(x);
+    const TColumn column = grid.Column(x);
     for (int32_t y = 0; y < H(); ++y)
       MakeSolid(column[y]);
   }

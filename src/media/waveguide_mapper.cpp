@@ -16,7 +16,7 @@ namespace {
 constexpr TColour kCurveHandleColour = RGB(185, 12, 24);
 constexpr int32_t kDragMargin = 6;
 
-void MakeSolid(TWaterCell& cell) {
+void MakeSolid(const TCellRef cell) {
   cell.SpeedFactor = 0;
   cell.Displacement = 0;
   cell.Velocity = 0;
@@ -24,7 +24,7 @@ void MakeSolid(TWaterCell& cell) {
 
 // Speed factor of rows centre - reach ... centre + reach of one column, cut off at the grid's edges.
 // The wave in them is kept.
-void SetSpeedAcross(TWaterCell* column, int32_t height, int64_t centre, int64_t reach, float speed) {
+void SetSpeedAcross(const TColumn column, int32_t height, int64_t centre, int64_t reach, float speed) {
   const int64_t low = std::max<int64_t>(centre - reach, 0);
   const int64_t high = std::min<int64_t>(centre + reach, height - 1);
   for (int64_t y = low; y <= high; ++y)
@@ -113,7 +113,7 @@ void TSimpleWaveGuideRIMapper::MapToWater() {
     }
     const int32_t limit = std::min(curveStart, lastColumn);
     for (int32_t x = 0; x <= limit; ++x) {
-      TWaterCell& cell = grid.Cell(x, y);
+      const TCellRef cell = grid.Cell(x, y);
       if (x < blocked) {
         MakeSolid(cell);
       } else {

@@ -62,7 +62,7 @@ void TBaseExciter::ApplyDrip() {
       // Centre 1.5, edge neighbours 0.9, diagonal neighbours 0.5 times the drip.
       const int32_t ring = (dx != 0) + (dy != 0);
       const double weight = ring == 0 ? 1.5 : ring == 1 ? 0.9 : 0.5;
-      TWaterCell& cell = grid->Cell(dripX_ + dx, row + dy);
+      const TCellRef cell = grid->Cell(dripX_ + dx, row + dy);
       cell.Displacement = static_cast<float>(weight * b);
       cell.Velocity = 0;
     }

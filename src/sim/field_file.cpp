@@ -19,11 +19,11 @@ void AppendLittleEndian(std::string& out, uint32_t value) {
 
 std::string EncodeFieldFile(const TWaterGrid& grid) {
   std::string out = "WVFIELD1";
-  out.reserve(16 + grid.CellCount() * sizeof(TWaterCell));
+  out.reserve(kFieldFileHeaderBytes + grid.CellCount() * sizeof(TWaterCell));
   AppendLittleEndian(out, static_cast<uint32_t>(grid.Width()));
   AppendLittleEndian(out, static_cast<uint32_t>(grid.Height()));
   for (int32_t x = 0; x < grid.Width(); ++x) {
-    const TWaterCell* column = grid.Column(x);
+    const TConstColumn column = grid.Column(x);
     for (int32_t y = 0; y < grid.Height(); ++y) {
       for (float value :
            {column[y].Displacement, column[y].Velocity, column[y].SpeedFactor, column[y].Damping}) {

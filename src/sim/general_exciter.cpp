@@ -245,14 +245,14 @@ void TGeneralExciter::Excite() {
   switch (beamType_) {
     case kPoint:
       if (IsInterior(*grid, X1, Y1)) {
-        TWaterCell& cell = grid->Cell(X1, Y1);
+        const TCellRef cell = grid->Cell(X1, Y1);
         cell.Displacement = static_cast<float>(6.0 * out1_);
         cell.Velocity = 0;
       }
       break;
     case kBeam: {
       if (beamColumn_ < 1 || beamColumn_ > grid->Width() - 2) break;
-      TWaterCell* column = grid->Column(beamColumn_);
+      const TColumn column = grid->Column(beamColumn_);
       for (int32_t i = 0; i < kBeamHalfRows; ++i) {
         // Gaussian profile, sigma 30 cells: exp(-i^2 / (2 * 30^2)).
         const float g = static_cast<float>(std::exp(-double(i) * i * 0.5 / (30.0 * 30.0)) * 1.8 * out1_);
@@ -271,7 +271,7 @@ void TGeneralExciter::Excite() {
     case kLine: {
       // The whole column, edge rows included: a straight front that the edges do not bend.
       if (beamColumn_ < 0 || beamColumn_ > grid->Width() - 1) break;
-      TWaterCell* column = grid->Column(beamColumn_);
+      const TColumn column = grid->Column(beamColumn_);
       for (int32_t y = 0; y < h; ++y) {
         column[y].Displacement =
             static_cast<float>(static_cast<double>(column[y].Displacement) + 1.5 * out1_);
@@ -319,7 +319,7 @@ void TGeneralExciter::EmitDoppler(double amplitude) {
   const int32_t cy = static_cast<int32_t>(std::clamp(static_cast<double>(dopplerY_), -limit, limit));
   // A Gaussian push on the velocity, sigma 1 cell, over the 20 x 20 block around the source.
   for (int32_t i = std::max(cx - 10, 1); i <= std::min(cx + 9, grid.Width() - 2); ++i) {
-    TWaterCell* column = grid.Column(i);
+    const TColumn column = grid.Column(i);
     for (int32_t j = std::max(cy - 10, 1); j <= std::min(cy + 9, grid.Height() - 2); ++j) {
       const double di = i - static_cast<double>(dopplerX_);
       const double dj = j - static_cast<double>(dopplerY_);

@@ -80,10 +80,10 @@ float TBaseSamplingTool::SampleValue(size_t i) const {
   const TWaterGridRef& grid = Grid();
   if (!grid || i >= samples_.size()) return 0;
   const TSamplePoint& sample = samples_[i];
-  const TWaterCell* cells = grid->Data();
+  const float* heights = grid->Displacements(0);
   double sum = 0;
   for (int k = 0; k < 4; ++k)
-    sum += double(sample.weights[k]) * cells[sample.cells[k]].Displacement;
+    sum += double(sample.weights[k]) * heights[sample.cells[k]];
   return static_cast<float>(sum);
 }
 

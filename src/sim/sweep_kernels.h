@@ -10,29 +10,18 @@ namespace wavora {
 
 class TFastDIB;
 
-// Working copies of three neighbouring columns for the vector sweep, so that it reads a cell's
-// neighbours with plain loads: the heights widened to double, one array per column; velocity, speed
-// factor and damping of interior rows in groups of four rows (four velocities, four speed factors,
-// four dampings), so one pointer reaches all three. Also the heights of the two columns just
+// Working copies for the vector sweep: the heights of the previous step of three neighbouring
+// columns, widened to double once for the three columns that read them, so that the column whose
+// heights change first still lends its old ones to the next; the heights of the two columns just
 // outside a run of columns, taken before any thread changes them; and the pixels of the columns
 // not yet written to the image.
 class TSweepScratch {
  public:
   static constexpr int kSlots = 3;
-  static constexpr int kGroup = 4;
 
   void Resize(int32_t height);
 
   double* Heights(int32_t column) { return heights_.data() + Slot(column) * heightStride_; }
-  // Field k (0 velocity, 1 speed factor, 2 damping) of interior row y sits at Fields(column) +
-  // FieldIndex(y, k).
-  float* Fields(int32_t column) { return fields_.data() + Slot(column) * fieldStride_; }
-  static size_t FieldIndex(int32_t y, int k) {
-    const size_t row = static_cast<size_t>(y - 1);
-    return row / kGroup * 3 * kGroup + static_cast<size_t>(k) * kGroup + row % kGroup;
-  }
-  // The new heights of the column being shaded.
-  float* NewHeights() { return newHeights_.data(); }
   double* LeftEdge() { return heights_.data() + kSlots * heightStride_; }
   double* RightEdge() { return heights_.data() + (kSlots + 1) * heightStride_; }
   // The pixels (blue, green, red in the low three bytes) of two tiles of kTile columns, one run
@@ -46,10 +35,7 @@ class TSweepScratch {
   static size_t Slot(int32_t column) { return static_cast<size_t>(column) % kSlots; }
 
   size_t heightStride_ = 0;
-  size_t fieldStride_ = 0;
   std::vector<double> heights_;
-  std::vector<float> fields_;
-  std::vector<float> newHeights_;
   std::vector<uint32_t> pixels_;
 };
 

@@ -9,13 +9,14 @@ void PlainVelocitySweep(const TSweepRun& run) {
   const int32_t h = grid.Height();
   // Only velocities change, so every Laplacian reads the heights of the previous step.
   for (int32_t x = run.first; x < run.last; ++x) {
-    const TWaterCell* left = grid.Column(x - 1);
-    TWaterCell* column = grid.Column(x);
-    const TWaterCell* right = grid.Column(x + 1);
+    const float* left = grid.Displacements(x - 1);
+    const float* heights = grid.Displacements(x);
+    const float* right = grid.Displacements(x + 1);
+    const float* speedFactors = grid.SpeedFactors(x);
+    float* velocities = grid.Velocities(x);
     for (int32_t y = 1; y < h - 1; ++y) {
-      column[y].Velocity = static_cast<float>(NewVelocity<double>(
-          left[y].Displacement, column[y - 1].Displacement, right[y].Displacement, column[y + 1].Displacement,
-          column[y].Displacement, column[y].SpeedFactor, column[y].Velocity));
+      velocities[y] = static_cast<float>(NewVelocity<double>(
+          left[y], heights[y - 1], right[y], heights[y + 1], heights[y], speedFactors[y], velocities[y]));
     }
   }
 }
@@ -25,9 +26,9 @@ void PlainHeightSweep(const TSweepRun& run) {
   const int32_t h = grid.Height();
   // Buffer row y of the image is grid row y.
   for (int32_t x = run.first; x < run.last; ++x) {
-    TWaterCell* column = grid.Column(x);
+    const TColumn column = grid.Column(x);
     for (int32_t y = 1; y < h - 1; ++y) {
-      TWaterCell& cell = column[y];
+      const TCellRef cell = column[y];
       cell.Displacement = ClippedHeight(
           static_cast<float>(NewHeight<double>(cell.Displacement, cell.Velocity, cell.Damping)));
       if (run.image)
@@ -42,7 +43,7 @@ void PlainDraw(const TSweepRun& run) {
   for (int32_t y = 1; y < grid.Height() - 1; ++y) {
     uint8_t* row = run.image->Row(y);
     for (int32_t x = run.first; x < run.last; ++x) {
-      const TWaterCell& cell = grid.Cell(x, y);
+      const TConstCellRef cell = grid.Cell(x, y);
       ShadeCell(row + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, run.shade);
     }
   }

@@ -17,21 +17,18 @@ namespace wavora {
 
 void TSweepScratch::Resize(int32_t height) {
   heightStride_ = static_cast<size_t>(height);
-  fieldStride_ = (heightStride_ / kGroup + 1) * 3 * kGroup;
   heights_.assign((kSlots + 2) * heightStride_, 0.0);
-  fields_.assign(kSlots * fieldStride_, 0.0f);
-  newHeights_.assign(heightStride_, 0.0f);
   pixels_.assign(2 * kTile * heightStride_, 0);
 }
 
 void TakeEdgeHeights(const TSweepRun& run) {
-  const TWaterCell* left = run.grid->Column(run.first - 1);
-  const TWaterCell* right = run.grid->Column(run.last);
+  const float* left = run.grid->Displacements(run.first - 1);
+  const float* right = run.grid->Displacements(run.last);
   double* leftEdge = run.scratch->LeftEdge();
   double* rightEdge = run.scratch->RightEdge();
   for (int32_t y = 0; y < run.grid->Height(); ++y) {
-    leftEdge[y] = left[y].Displacement;
-    rightEdge[y] = right[y].Displacement;
+    leftEdge[y] = left[y];
+    rightEdge[y] = right[y];
   }
 }
 

@@ -122,11 +122,8 @@ void TWater::SetSize(int32_t width, int32_t height) {
 }
 
 void TWater::ClearField() {
-  TWaterCell* cells = grid_->Data();
-  for (size_t i = 0; i < grid_->CellCount(); ++i) {
-    cells[i].Displacement = 0;
-    cells[i].Velocity = 0;
-  }
+  std::fill_n(grid_->Displacements(0), grid_->CellCount(), 0.0f);
+  std::fill_n(grid_->Velocities(0), grid_->CellCount(), 0.0f);
   for (const iXMLNode& child : ChildList(*this)) {
     if (auto* object = As<TBaseWaterObject>(child)) object->Reset();
   }

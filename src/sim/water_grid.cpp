@@ -8,8 +8,11 @@ namespace wavora {
 TWaterGrid::TWaterGrid(int32_t width, int32_t height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      cells_(static_cast<size_t>(width_) * static_cast<size_t>(height_),
-             TWaterCell{0.0f, 0.0f, kOpenSpeedFactor, kOpenDamping}) {}
+      cellCount_(static_cast<size_t>(width_) * static_cast<size_t>(height_)),
+      fields_(4 * cellCount_, 0.0f) {
+  std::fill_n(SpeedFactors(0), cellCount_, kOpenSpeedFactor);
+  std::fill_n(Dampings(0), cellCount_, kOpenDamping);
+}
 
 int32_t BorderWidth(int32_t width, int32_t height) {
   const double side = 0.1 * static_cast<double>(std::min(width, height));
@@ -24,10 +27,8 @@ float BorderDamping(int32_t borderWidth, int32_t distance) {
 void ResetMedium(TWaterGrid& grid) {
   const int32_t w = grid.Width();
   const int32_t h = grid.Height();
-  for (size_t i = 0; i < grid.CellCount(); ++i) {
-    grid.Data()[i].SpeedFactor = kOpenSpeedFactor;
-    grid.Data()[i].Damping = kOpenDamping;
-  }
+  std::fill_n(grid.SpeedFactors(0), grid.CellCount(), kOpenSpeedFactor);
+  std::fill_n(grid.Dampings(0), grid.CellCount(), kOpenDamping);
   // Ring k: columns k and W-1-k over rows k .. H-1-k, rows k and H-1-k over columns k .. W-1-k.
   // Rings stop where they would cross (k > (min(W, H) - 1) / 2), so a small grid gets what fits.
   const int32_t b = BorderWidth(w, h);

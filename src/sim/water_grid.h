@@ -3,25 +3,78 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace wavora {
 
 // One cell of the tank: the field (height and its rate of change) and the medium (squared wave speed
-// and the damping factor applied to the height every step).
+// and the damping factor applied to the height every step). A value: the grid keeps its four fields
+// apart and hands out TCellRef to reach them.
 struct TWaterCell {
   float Displacement;
   float Velocity;
   float SpeedFactor;  // cells^2 per step^2; 0.5 is the open tank, 0 a wall
   float Damping;      // 0.999 inside the tank, smaller in the absorbing border
 };
-static_assert(sizeof(TWaterCell) == 16, "cells are four packed floats: tools and the sweep rely on it");
 
 inline constexpr float kOpenSpeedFactor = 0.5f;
 inline constexpr float kOpenDamping = 0.999f;
 
+// A cell of the grid, read and written through its four fields: cell.Displacement = 0 changes the
+// grid. F is float, or const float for a cell that is only read. Assigning a cell (or a TWaterCell
+// value) copies the four values.
+template <class F>
+struct TCellRefOf {
+  TCellRefOf(F& displacement, F& velocity, F& speedFactor, F& damping)
+      : Displacement(displacement), Velocity(velocity), SpeedFactor(speedFactor), Damping(damping) {}
+  TCellRefOf(const TCellRefOf&) = default;
+
+  F& Displacement;
+  F& Velocity;
+  F& SpeedFactor;
+  F& Damping;
+
+  // A writable cell is also a read-only one.
+  operator TCellRefOf<const float>() const { return {Displacement, Velocity, SpeedFactor, Damping}; }
+  operator TWaterCell() const { return {Displacement, Velocity, SpeedFactor, Damping}; }
+
+  const TCellRefOf& operator=(const TWaterCell& value) const requires(!std::is_const_v<F>) {
+    Displacement = value.Displacement;
+    Velocity = value.Velocity;
+    SpeedFactor = value.SpeedFactor;
+    Damping = value.Damping;
+    return *this;
+  }
+  const TCellRefOf& operator=(const TCellRefOf& other) const requires(!std::is_const_v<F>) {
+    return *this = TWaterCell(other);
+  }
+};
+using TCellRef = TCellRefOf<float>;
+using TConstCellRef = TCellRefOf<const float>;
+
+// The cells of one column, by row.
+template <class F>
+class TColumnOf {
+ public:
+  TColumnOf(F* displacements, size_t fieldStride) : at_(displacements), fieldStride_(fieldStride) {}
+  TCellRefOf<F> operator[](int32_t y) const {
+    F* cell = at_ + y;
+    return {cell[0], cell[fieldStride_], cell[2 * fieldStride_], cell[3 * fieldStride_]};
+  }
+  operator TColumnOf<const float>() const { return {at_, fieldStride_}; }
+
+ private:
+  F* at_;
+  size_t fieldStride_;
+};
+using TColumn = TColumnOf<float>;
+using TConstColumn = TColumnOf<const float>;
+
 // W x H cells stored column by column (cell [x][y] at x * H + y, y upward from the bottom row), so the
-// time step walks memory in order. The tank owns it; attached objects share it.
+// time step walks memory in order, each of the four fields in an array of its own: the step reads
+// all four but writes back only the height and velocity, and reads them four rows at a time without
+// sorting fields apart. The tank owns it; attached objects share it.
 class TWaterGrid {
  public:
   TWaterGrid(int32_t width, int32_t height);
@@ -31,18 +84,34 @@ class TWaterGrid {
   // Cells inside 1 .. W-2 x 1 .. H-2 exist only from 3 x 3 up.
   bool HasInterior() const { return width_ >= 3 && height_ >= 3; }
   bool Contains(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  size_t CellCount() const { return cellCount_; }
 
-  TWaterCell& Cell(int32_t x, int32_t y) { return cells_[static_cast<size_t>(x) * height_ + y]; }
-  const TWaterCell& Cell(int32_t x, int32_t y) const { return cells_[static_cast<size_t>(x) * height_ + y]; }
-  TWaterCell* Column(int32_t x) { return cells_.data() + static_cast<size_t>(x) * height_; }
-  const TWaterCell* Column(int32_t x) const { return cells_.data() + static_cast<size_t>(x) * height_; }
-  TWaterCell* Data() { return cells_.data(); }
-  size_t CellCount() const { return cells_.size(); }
+  TCellRef Cell(int32_t x, int32_t y) { return Column(x)[y]; }
+  TConstCellRef Cell(int32_t x, int32_t y) const { return Column(x)[y]; }
+  TColumn Column(int32_t x) { return {Displacements(x), cellCount_}; }
+  TConstColumn Column(int32_t x) const { return {Displacements(x), cellCount_}; }
+
+  // Each field of column x, rows 0 .. H-1; from column 0 on, the field of every cell in grid order.
+  float* Displacements(int32_t x) { return Field(0, x); }
+  float* Velocities(int32_t x) { return Field(1, x); }
+  float* SpeedFactors(int32_t x) { return Field(2, x); }
+  float* Dampings(int32_t x) { return Field(3, x); }
+  const float* Displacements(int32_t x) const { return Field(0, x); }
+  const float* Velocities(int32_t x) const { return Field(1, x); }
+  const float* SpeedFactors(int32_t x) const { return Field(2, x); }
+  const float* Dampings(int32_t x) const { return Field(3, x); }
 
  private:
+  float* Field(size_t field, int32_t x) { return fields_.data() + field * cellCount_ + ColumnStart(x); }
+  const float* Field(size_t field, int32_t x) const {
+    return fields_.data() + field * cellCount_ + ColumnStart(x);
+  }
+  size_t ColumnStart(int32_t x) const { return static_cast<size_t>(x) * static_cast<size_t>(height_); }
+
   int32_t width_;
   int32_t height_;
-  std::vector<TWaterCell> cells_;
+  size_t cellCount_;
+  std::vector<float> fields_;
 };
 
 using TWaterGridRef = std::shared_ptr<TWaterGrid>;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -86,8 +87,7 @@ TEST(CurvedMirrorTypes, HoldingHandle3KeepsTheWaveOnTheMirrorUntilRelease) {
   const TRef<TWater> tank = MakeTank(401, 401);
   const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
   TWaterGrid& grid = *tank->Grid();
-  for (size_t i = 0; i < grid.CellCount(); ++i)
-    grid.Data()[i].Displacement = 1;
+  std::fill_n(grid.Displacements(0), grid.CellCount(), 1.0f);
   const auto wetWalls = [&] {
     int count = 0;
     for (const TPoint wall : Walls(*tank))

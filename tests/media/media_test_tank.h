@@ -25,7 +25,7 @@ struct TMediumInTank {
 
   TMediumInTank(int32_t width, int32_t height)
       : tank(MakeTank(width, height)), medium(ChooseMedium<T>(*tank)) {}
-  const TWaterCell& Cell(int32_t x, int32_t y) const { return tank->Grid()->Cell(x, y); }
+  TConstCellRef Cell(int32_t x, int32_t y) const { return tank->Grid()->Cell(x, y); }
 };
 
 // Pointer gestures in grid coordinates (y upward), turned into the tank's image coordinates.

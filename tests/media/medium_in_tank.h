@@ -33,8 +33,8 @@ inline bool SameMedium(const TWaterGrid& a, const TWaterGrid& b) {
   if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
   for (int32_t x = 0; x < a.Width(); ++x) {
     for (int32_t y = 0; y < a.Height(); ++y) {
-      const TWaterCell& p = a.Cell(x, y);
-      const TWaterCell& q = b.Cell(x, y);
+      const TConstCellRef p = a.Cell(x, y);
+      const TConstCellRef q = b.Cell(x, y);
       if (p.SpeedFactor != q.SpeedFactor || p.Damping != q.Damping) return false;
     }
   }

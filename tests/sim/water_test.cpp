@@ -11,7 +11,7 @@
 namespace wavora::test {
 namespace {
 
-TWaterCell& CellOf(TWater& tank, int32_t x, int32_t y) {
+TCellRef CellOf(TWater& tank, int32_t x, int32_t y) {
   return tank.Grid()->Cell(x, y);
 }
 
@@ -65,7 +65,7 @@ class TankClip : public testing::TestWithParam<TClipCase> {};
 TEST_P(TankClip, HeightIsClippedAsStored) {
   const TClipCase c = GetParam();
   const TRef<TWater> tank = MakeTank(101, 101);
-  TWaterCell& cell = CellOf(*tank, 50, 50);
+  const TCellRef cell = CellOf(*tank, 50, 50);
   // A wall cell keeps its velocity, so the height pass alone decides.
   cell = {c.height, c.velocity, 0.0f, c.damping};
   tank->Step();
