@@ -68,22 +68,36 @@ QString IconPath(TIcon icon) {
   return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kIconFiles[static_cast<size_t>(icon)]));
 }
 
-QIcon KeptIcon(const QString& key, const std::function<QIcon()>& make) {
-  static QHash<QString, QIcon>* kept = nullptr;
+namespace {
+
+// One object of T, made on the first call and released with the application object, before the
+// image system its icons belong to goes.
+template <class T>
+T& KeptUntilExit() {
+  static T* kept = nullptr;
   if (kept == nullptr) {
-    kept = new QHash<QString, QIcon>();
+    kept = new T();
     qAddPostRoutine([] {
       delete kept;
       kept = nullptr;
     });
   }
-  const auto found = kept->constFind(key);
-  return found != kept->constEnd() ? *found : *kept->insert(key, make());
+  return *kept;
 }
 
+}  // namespace
+
+QIcon KeptIcon(const QString& key, const std::function<QIcon()>& make) {
+  auto& kept = KeptUntilExit<QHash<QString, QIcon>>();
+  const auto found = kept.constFind(key);
+  return found != kept.constEnd() ? *found : *kept.insert(key, make());
+}
+
+// By index: asked for on every paint of a list item or an arrow.
 QIcon WavoraIcon(TIcon icon) {
-  const QString path = IconPath(icon);
-  return KeptIcon(path, [&path] { return QIcon(path); });
+  QIcon& kept = KeptUntilExit<std::array<QIcon, kIconCount>>()[static_cast<size_t>(icon)];
+  if (kept.isNull()) kept = QIcon(IconPath(icon));
+  return kept;
 }
 
 QIcon ToolIcon(int imageIndex) {
