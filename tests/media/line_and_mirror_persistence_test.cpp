@@ -2,20 +2,13 @@
 
 #include <string>
 
+#include "../sim/saved_tank.h"
 #include "media_test_tank.h"
-#include "model/node_files.h"
 #include "model/property_text.h"
-#include "model/stream.h"
 #include "sim/ri_map.h"
 
 namespace wavora::test {
 namespace {
-
-std::string Text(const TBasicXMLNode& node) {
-  TStream stream;
-  node.SaveToStream(stream, true, 0);
-  return stream.Data();
-}
 
 struct TSavedCase {
   const char* className;
@@ -38,12 +31,10 @@ TEST_P(LineAndMirrorFiles, ReopenWithTheSameTextAndTheSameMedium) {
   Release(*tank, handle.x - 23, handle.y + 17);
   ASSERT_NE(medium->HandleKind() == 4 ? medium->Point3() : medium->Point2(), handle);
 
-  const std::string saved = Text(*tank);
-  TStream stream(saved);
-  const TRef<TWater> loaded = RefCast<TWater>(ReadNodeFromStream(stream));
+  const std::string saved = SavedText(*tank);
+  const TRef<TWater> loaded = ReadTank(saved, 401, 250);
   ASSERT_TRUE(loaded);
-  loaded->SetSize(401, 250);
-  EXPECT_EQ(Text(*loaded), saved);
+  EXPECT_EQ(SavedText(*loaded), saved);
   for (int32_t x = 0; x < 401; ++x) {
     for (int32_t y = 0; y < 250; ++y)
       ASSERT_EQ(loaded->Grid()->Cell(x, y).SpeedFactor, tank->Grid()->Cell(x, y).SpeedFactor)

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "../sim/saved_tank.h"
 #include "media_test_tank.h"
 #include "model/node_files.h"
 #include "model/stream.h"
@@ -15,17 +16,6 @@ namespace wavora::test {
 template <class TPanel>
 std::unique_ptr<TPanel> PanelOf(TBaseWaterObject& object) {
   return std::unique_ptr<TPanel>(dynamic_cast<TPanel*>(object.CreateControlPanel().release()));
-}
-
-// The tank (made by MakeTank, so every class is registered) saved as text and read back, sized as the
-// document sizes every tank it opens.
-inline TRef<TWater> Reloaded(const TWater& tank) {
-  TStream saved;
-  tank.SaveToStream(saved, true, 0);
-  TStream stream(saved.Data());
-  TRef<TWater> loaded = RefCast<TWater>(ReadNodeFromStream(stream));
-  if (loaded) loaded->SetSize(tank.W(), tank.H());
-  return loaded;
 }
 
 // Whether two grids hold the same medium, cell for cell and bit for bit.

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "image/fast_dib.h"
-#include "model/node_files.h"
 #include "model/node_registry.h"
 #include "model/property_text.h"
-#include "model/stream.h"
+#include "saved_tank.h"
 #include "sim/general_exciter.h"
 #include "sim/general_exciter_cp.h"
 #include "sim_test_objects.h"
@@ -24,12 +23,6 @@ TRef<TGeneralExciter> SourceIn(const TRef<TWater>& tank) {
   const TRef<TGeneralExciter> source = MakeNode<TGeneralExciter>();
   tank->add(source);
   return source;
-}
-
-std::string Text(const TBasicXMLNode& node) {
-  TStream stream;
-  node.SaveToStream(stream, true, 0);
-  return stream.Data();
 }
 
 int StepsUntil(TGeneralExciter& source, bool (*done)(const TGeneralExciter&), int limit = 10000) {
@@ -386,10 +379,8 @@ TEST(SourceLayout, MovingSourceOpenedFromAFileTravelsAgainFromTheLeft) {
     tank->Step();
   ASSERT_GT(source->DopplerX(), float(TBaseControl::CellFromPercent(5, 401)));
 
-  TStream stream(Text(*tank));
-  const TRef<TWater> opened = RefCast<TWater>(ReadNodeFromStream(stream));
+  const TRef<TWater> opened = ReadTank(SavedText(*tank), 250, 250);
   ASSERT_TRUE(opened);
-  opened->SetSize(250, 250);
   const TRef<TGeneralExciter> copy = RefCast<TGeneralExciter>(opened->GetExciter());
   const TPoint target{TBaseControl::CellFromPercent(95, 250), TBaseControl::CellFromPercent(30, 250)};
   EXPECT_EQ(copy->Point1(), target);
@@ -435,17 +426,15 @@ TEST(SourceFile, NonDefaultSourceSurvivesSaveAndReload) {
   source->SetY2Percent(20);
   for (int i = 0; i < 7; ++i)
     tank->Step();
-  const std::string saved = Text(*tank);
+  const std::string saved = SavedText(*tank);
   EXPECT_NE(saved.find("ON=\"False\""), std::string::npos) << saved;
   EXPECT_NE(saved.find("BeamType=\"0\""), std::string::npos) << saved;
   EXPECT_EQ(saved.find("OneShot"), std::string::npos) << saved;
 
-  TStream stream(saved);
-  const TRef<TWater> loaded = RefCast<TWater>(ReadNodeFromStream(stream));
+  const TRef<TWater> loaded = Reloaded(*tank);
   ASSERT_TRUE(loaded);
-  loaded->SetSize(401, 401);
   // The same text again means every published property came back.
-  EXPECT_EQ(Text(*loaded), saved);
+  EXPECT_EQ(SavedText(*loaded), saved);
   const TRef<TGeneralExciter> copy = RefCast<TGeneralExciter>(loaded->GetExciter());
   ASSERT_TRUE(copy);
   EXPECT_FALSE(copy->GetON());
@@ -461,12 +450,10 @@ TEST(SourceFile, PulseSwitchedOffBeforeItsFirstStepStaysOffWhenReadBack) {
   source->SetOneShot(true);  // a pulse starts ...
   source->SetON(false);      // ... and is switched off before any step: nothing to fade out
   EXPECT_FALSE(source->GetOneShot());
-  const std::string saved = Text(*tank);
-  TStream stream(saved);
-  const TRef<TWater> loaded = RefCast<TWater>(ReadNodeFromStream(stream));
+  const std::string saved = SavedText(*tank);
+  const TRef<TWater> loaded = Reloaded(*tank);
   ASSERT_TRUE(loaded);
-  loaded->SetSize(101, 101);
-  EXPECT_EQ(Text(*loaded), saved);
+  EXPECT_EQ(SavedText(*loaded), saved);
 }
 
 // Values no panel produces, as a hand-edited file may hold them: the source must keep every write

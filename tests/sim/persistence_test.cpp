@@ -6,17 +6,12 @@
 
 #include "model/node_files.h"
 #include "model/stream.h"
+#include "saved_tank.h"
 #include "sim/map_holder.h"
 #include "sim_test_objects.h"
 
 namespace wavora::test {
 namespace {
-
-std::string Text(const TBasicXMLNode& node) {
-  TStream stream;
-  node.SaveToStream(stream, true, 0);
-  return stream.Data();
-}
 
 iXMLNode Reload(const std::string& text) {
   TStream stream(text);
@@ -44,11 +39,11 @@ TRef<TWater> FullSlide() {
 
 TEST(Persistence, EveryClassSurvivesSaveAndReload) {
   const TRef<TWater> tank = FullSlide();
-  const std::string saved = Text(*tank);
+  const std::string saved = SavedText(*tank);
   const TRef<TWater> loaded = RefCast<TWater>(Reload(saved));
   ASSERT_TRUE(loaded);
   loaded->SetSize(401, 401);  // as the document does with every tank it takes
-  EXPECT_EQ(Text(*loaded), saved);
+  EXPECT_EQ(SavedText(*loaded), saved);
   EXPECT_EQ(loaded->GetExposure(), 1.25f);
   EXPECT_EQ(loaded->GetUniqueID(), tank->GetUniqueID());
   EXPECT_EQ(loaded->GetDescription(), "Waves slow down in the block.");
@@ -58,13 +53,13 @@ TEST(Persistence, EveryClassSurvivesSaveAndReload) {
 }
 
 TEST(Persistence, ReloadedSlideRemapsOnceSized) {
-  const TRef<TWater> loaded = RefCast<TWater>(Reload(Text(*FullSlide())));
+  const TRef<TWater> loaded = RefCast<TWater>(Reload(SavedText(*FullSlide())));
   loaded->SetSize(401, 401);
   EXPECT_EQ(loaded->Grid()->Cell(200, 200).SpeedFactor, 0.375f);
 }
 
 TEST(Persistence, DerivedTextsAreNotSavedAndOnesOlderFilesSavedFollowTheMediumAgain) {
-  const std::string saved = Text(*MakeTank(101, 101));
+  const std::string saved = SavedText(*MakeTank(101, 101));
   EXPECT_EQ(saved.find("Name="), std::string::npos);
   EXPECT_EQ(saved.find("Description="), std::string::npos);
 
@@ -92,7 +87,7 @@ TEST(Persistence, ParkedMediumKeepsItsPlaceThroughSaveAndReload) {
   tank->SetRIMapClass(TTestWall::StaticClassInfo());
   EXPECT_FALSE(block->Grid()) << "a parked medium lets go of the tank's grid";
 
-  const std::string opened = Text(*RefCast<TWater>(Reload(Text(*tank))));
+  const std::string opened = SavedText(*RefCast<TWater>(Reload(SavedText(*tank))));
   EXPECT_EQ(opened.find("1E-06"), std::string::npos) << opened;
   const TRef<TWater> reopened = RefCast<TWater>(Reload(opened));
   reopened->SetSize(401, 401);
@@ -117,7 +112,7 @@ void CollectIDs(const TBasicXMLNode& node, std::vector<int32_t>& ids) {
 
 TEST(Persistence, CopiedAndRenewedSlideSharesNoIdentifier) {
   const TRef<TWater> original = FullSlide();
-  const TRef<TWater> copy = RefCast<TWater>(Reload(Text(*original)));
+  const TRef<TWater> copy = RefCast<TWater>(Reload(SavedText(*original)));
   copy->RenewUniqueIDs();
   std::vector<int32_t> ids = {original->GetUniqueID(), copy->GetUniqueID()};
   CollectIDs(*original, ids);

@@ -2,10 +2,9 @@
 
 #include <map>
 
+#include "../sim/saved_tank.h"
 #include "document/class_registration.h"
-#include "model/node_files.h"
 #include "model/property_text.h"
-#include "model/stream.h"
 #include "sim/tool_class_list.h"
 #include "sim/tool_data.h"
 #include "sim/water.h"
@@ -14,12 +13,6 @@
 
 namespace wavora {
 namespace {
-
-std::string Text(const TBasicXMLNode& node) {
-  TStream stream;
-  node.SaveToStream(stream, true, 0);
-  return stream.Data();
-}
 
 TEST(ToolData, OneCsvRowPerReadingNumberedInTheTanksOrder) {
   const TRef<TWater> tank = MakeNode<TWater>();
@@ -75,10 +68,8 @@ TEST(ToolData, ToolsAreOfferedInMenuOrderAndReadBackWithTheirSettings) {
     tank->add(tool);
     for (const auto& [name, value] : settings.at(toolClass->ClassName()))
       SetPropertyFromText(*tool, name, value, false);
-    TStream stream(Text(*tank));
-    const TRef<TWater> loaded = RefCast<TWater>(ReadNodeFromStream(stream));
+    const TRef<TWater> loaded = test::Reloaded(*tank);
     ASSERT_TRUE(loaded) << toolClass->ClassName();
-    loaded->SetSize(401, 401);
     const iXMLNode reloaded = loaded->GetChildren(loaded->GetChildCount() - 1);
     for (const auto& [name, value] : settings.at(toolClass->ClassName()))
       EXPECT_EQ(PropertyAsText(*reloaded, name), value) << toolClass->ClassName() << "." << name;
