@@ -9,8 +9,8 @@
 namespace wavora {
 
 // One cell of the tank: the field (height and its rate of change) and the medium (squared wave speed
-// and the damping factor applied to the height every step). A value: the grid keeps its four fields
-// apart and hands out TCellRef to reach them.
+// and the damping factor applied to the height every step). The grid keeps the four fields of its
+// cells apart and hands out TCellRef to reach them.
 struct TWaterCell {
   float Displacement;
   float Velocity;
@@ -22,8 +22,7 @@ inline constexpr float kOpenSpeedFactor = 0.5f;
 inline constexpr float kOpenDamping = 0.999f;
 
 // A cell of the grid, read and written through its four fields: cell.Displacement = 0 changes the
-// grid. F is float, or const float for a cell that is only read. Assigning a cell (or a TWaterCell
-// value) copies the four values.
+// grid. F is float, or const float for a cell that is only read.
 template <class F>
 struct TCellRefOf {
   TCellRefOf(F& displacement, F& velocity, F& speedFactor, F& damping)
@@ -37,17 +36,13 @@ struct TCellRefOf {
 
   // A writable cell is also a read-only one.
   operator TCellRefOf<const float>() const { return {Displacement, Velocity, SpeedFactor, Damping}; }
-  operator TWaterCell() const { return {Displacement, Velocity, SpeedFactor, Damping}; }
-
+  // Sets all four fields of a writable cell.
   const TCellRefOf& operator=(const TWaterCell& value) const requires(!std::is_const_v<F>) {
     Displacement = value.Displacement;
     Velocity = value.Velocity;
     SpeedFactor = value.SpeedFactor;
     Damping = value.Damping;
     return *this;
-  }
-  const TCellRefOf& operator=(const TCellRefOf& other) const requires(!std::is_const_v<F>) {
-    return *this = TWaterCell(other);
   }
 };
 using TCellRef = TCellRefOf<float>;
@@ -62,7 +57,6 @@ class TColumnOf {
     F* cell = at_ + y;
     return {cell[0], cell[fieldStride_], cell[2 * fieldStride_], cell[3 * fieldStride_]};
   }
-  operator TColumnOf<const float>() const { return {at_, fieldStride_}; }
 
  private:
   F* at_;
