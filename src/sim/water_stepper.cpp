@@ -47,7 +47,7 @@ void RunPart(void* runs, int part) {
 }
 
 // The sweeps' scratch, one set per stepping thread rather than one per tank: only the tank being
-// stepped uses it, so the slides of a long lesson do not each keep their own (some 110 kB a slide at
+// stepped uses it, so the slides of a long lesson do not each keep their own (some 135 kB a slide at
 // 401 x 401 with two threads). Slides of one slideshow share their size, so moving between them
 // makes no new scratch.
 struct TThreadScratch {
