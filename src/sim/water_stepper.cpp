@@ -140,7 +140,10 @@ void TWaterStepper::Draw(TWaterGrid& grid, TFastDIB& image, TFieldShade shade) {
   if (settings_.path != TSweepPath::kPlain)
     draw = settings_.path == TSweepPath::kAvx2 ? RunPart<VectorDrawAvx2> : RunPart<VectorDrawSse2>;
 #endif
-  TWorkerPool::Shared().Run(static_cast<int>(runs_.size()), draw, runs_.data());
+  // On the calling thread: a redraw comes alone (a paused tank every few frames, a medium mapped),
+  // so the pool's worker would only wake to wait in vain for a step that does not follow.
+  for (int i = 0; i < static_cast<int>(runs_.size()); ++i)
+    draw(runs_.data(), i);
 }
 
 }  // namespace wavora

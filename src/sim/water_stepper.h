@@ -45,7 +45,8 @@ class TWaterStepper {
   // Velocities, then heights of every interior cell, writing each new height's pixel when an image
   // is given (it has the grid's size).
   void Sweep(TWaterGrid& grid, TFastDIB* image, TFieldShade shade);
-  // The pixel of every interior cell from the grid as it stands (the image has the grid's size).
+  // The pixel of every interior cell from the grid as it stands (the image has the grid's size), on
+  // the calling thread.
   void Draw(TWaterGrid& grid, TFastDIB& image, TFieldShade shade);
 
  private:
