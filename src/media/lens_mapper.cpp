@@ -5,6 +5,7 @@
 #include "image/fast_dib.h"
 #include "media/lens_cp.h"
 #include "media/speed_span.h"
+#include "media/wall_cell.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "sim/scene_drawing.h"
@@ -83,7 +84,7 @@ void TBasicLensRIMapper::MapToWater() {
   if (cx >= grid.Width()) return;
   const TColumn screen = grid.Column(cx);
   for (int32_t y = 0; y < grid.Height(); ++y)
-    screen[y].Displacement = screen[y].Velocity = screen[y].SpeedFactor = 0;
+    MakeWall(screen[y], true);
   const float speedFactor = MediumSpeedFactor();
   for (int32_t j = 0; j < h; ++j) {
     const int64_t w = LensHalfWidth(j, s, t);

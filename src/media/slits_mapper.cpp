@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "media/slits_control_panel.h"
+#include "media/wall_cell.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
 
@@ -16,12 +17,8 @@ void Screen(TWaterGrid& grid, int32_t column, int64_t first, int64_t last) {
   first = std::max<int64_t>(first, 0);
   last = std::min<int64_t>(last, grid.Height() - 1);
   for (int32_t x = column; x <= column + 1 && x < grid.Width(); ++x) {
-    for (int64_t y = first; y <= last; ++y) {
-      const TCellRef cell = grid.Cell(x, static_cast<int32_t>(y));
-      cell.Displacement = 0;
-      cell.Velocity = 0;
-      cell.SpeedFactor = 0;
-    }
+    for (int64_t y = first; y <= last; ++y)
+      MakeWall(grid.Cell(x, static_cast<int32_t>(y)), true);
   }
 }
 

@@ -6,18 +6,13 @@
 #include "image/fast_dib.h"
 #include "media/land_masks.h"
 #include "media/tsunami_cp.h"
+#include "media/wall_cell.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
 
 namespace wavora {
 
 namespace {
-
-void MakeSolid(const TCellRef cell) {
-  cell.SpeedFactor = 0;
-  cell.Velocity = 0;
-  cell.Displacement = 0;
-}
 
 // The decoded masks, read once: they are part of the program and never change.
 const TFastDIB& Mask(int mapIndex) {
@@ -66,7 +61,7 @@ void TTsunamiRIMapper::MapLand(TWaterGrid& grid) {
     const TColumn column = grid.Column(x);
     for (int32_t y = 0; y < H(); ++y) {
       const int32_t py = RoundHalfEven((H() - 1 - y) * s);  // the picture's rows count from the top
-      if (py < mask.Height() && mask.Pixel(px, py) == kLandColour) MakeSolid(column[y]);
+      if (py < mask.Height() && mask.Pixel(px, py) == kLandColour) MakeWall(column[y], true);
     }
   }
 }
@@ -89,7 +84,7 @@ void TTsunamiRIMapper::MapBeach(TWaterGrid& grid) {
   for (int32_t x = x1; x < W(); ++x) {
     const TColumn column = grid.Column(x);
     for (int32_t y = 0; y < H(); ++y)
-      MakeSolid(column[y]);
+      MakeWall(column[y], true);
   }
 }
 

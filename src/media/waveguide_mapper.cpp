@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "media/fiber_control_panel.h"
+#include "media/wall_cell.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "sim/scene_drawing.h"
@@ -15,12 +16,6 @@ namespace {
 
 constexpr TColour kCurveHandleColour = RGB(185, 12, 24);
 constexpr int32_t kDragMargin = 6;
-
-void MakeSolid(const TCellRef cell) {
-  cell.SpeedFactor = 0;
-  cell.Displacement = 0;
-  cell.Velocity = 0;
-}
 
 // Speed factor of rows centre - reach ... centre + reach of one column, cut off at the grid's edges.
 // The wave in them is kept.
@@ -100,7 +95,7 @@ void TSimpleWaveGuideRIMapper::MapToWater() {
     if (d > hw) {
       const int32_t limit = std::min(d > hw + 2 ? wallLimit : straight, lastColumn);
       for (int32_t x = 0; x <= limit; ++x)
-        MakeSolid(grid.Cell(x, y));
+        MakeWall(grid.Cell(x, y), true);
       continue;
     }
     // Rows within q of the axis have no funnel cells. Every other fibre row has d >= 1, so hw >= 1
@@ -115,7 +110,7 @@ void TSimpleWaveGuideRIMapper::MapToWater() {
     for (int32_t x = 0; x <= limit; ++x) {
       const TCellRef cell = grid.Cell(x, y);
       if (x < blocked) {
-        MakeSolid(cell);
+        MakeWall(cell, true);
       } else {
         cell.SpeedFactor = speed;
       }
