@@ -20,6 +20,14 @@ class TLessonChanges {
   // The document now matches its file (or, new, has nothing worth keeping).
   void MarkUnchanged(const TBasicXMLNode& document) { saved_ = LessonContent(document); }
   bool Changed(const TBasicXMLNode& document) const { return LessonContent(document) != saved_; }
+  // Runs layOut, which lays the document out on another tank shape, as no change: handles that objects
+  // place themselves (a beam's column, a quick mirror's ends) move with the shape, the lesson does not.
+  template <class LayOut>
+  void LayOutUnchanged(const TBasicXMLNode& document, LayOut layOut) {
+    const bool changed = Changed(document);
+    layOut();
+    if (!changed) MarkUnchanged(document);
+  }
 
  private:
   std::string saved_;

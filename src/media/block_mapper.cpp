@@ -118,28 +118,26 @@ void TBlockRIMapper::Init() {
   sn_ = 0;
 }
 
-float TBlockRIMapper::GetWidthPercentage() const {
-  return Grid() ? PercentFromCell(width_, W()) : widthPercentage_;
-}
-
 void TBlockRIMapper::SetWidthPercentage(float value) {
-  widthPercentage_ = value;
-  if (Grid()) width_ = CellFromPercent(value, W());
-}
-
-float TBlockRIMapper::GetHeightPercentage() const {
-  return Grid() ? PercentFromCell(height_, H()) : heightPercentage_;
+  const int32_t width = widthPlace_.Set(value, W());
+  if (Grid()) width_ = width;
 }
 
 void TBlockRIMapper::SetHeightPercentage(float value) {
-  heightPercentage_ = value;
-  if (Grid()) height_ = CellFromPercent(value, H());
+  const int32_t height = heightPlace_.Set(value, H());
+  if (Grid()) height_ = height;
 }
 
 void TBlockRIMapper::GeometryChanged() {
   TBaseRIControlRIMapper::GeometryChanged();
-  height_ = CellFromPercent(heightPercentage_, H());
-  width_ = CellFromPercent(widthPercentage_, W());
+  height_ = heightPlace_.LayOut(H());
+  width_ = widthPlace_.LayOut(W());
+}
+
+void TBlockRIMapper::KeepPlace() {
+  TBaseRIControlRIMapper::KeepPlace();
+  widthPlace_.Keep(width_, W());
+  heightPlace_.Keep(height_, H());
 }
 
 void TBlockRIMapper::MapToWater() {

@@ -39,11 +39,12 @@ class TBlockRIMapper : public TBaseRIControlRIMapper {
   void SetCs(float value) { cs_ = value; }
   float GetSn() const { return sn_; }
   void SetSn(float value) { sn_ = value; }
-  // Read back from the cell extents while attached; setting recomputes the extent at once.
-  float GetWidthPercentage() const;
+  // Setting recomputes the extent at once; a drag that changes an extent changes its percentage.
+  float GetWidthPercentage() const { return widthPlace_.Get(width_, W()); }
   void SetWidthPercentage(float value);
-  float GetHeightPercentage() const;
+  float GetHeightPercentage() const { return heightPlace_.Get(height_, H()); }
   void SetHeightPercentage(float value);
+  void KeepPlace() override;
 
   int32_t WidthCells() const { return width_; }
   int32_t HeightCells() const { return height_; }
@@ -58,8 +59,8 @@ class TBlockRIMapper : public TBaseRIControlRIMapper {
 
   float cs_ = 1;
   float sn_ = 0;
-  float widthPercentage_ = 0;
-  float heightPercentage_ = 0;
+  TPercentPlace widthPlace_;
+  TPercentPlace heightPlace_;
   int32_t width_ = 0;
   int32_t height_ = 0;
   std::array<THandlePoint, 4> handles_{};

@@ -44,6 +44,8 @@ void TCurvedMirrorLine::SetMirrorType(int32_t value) {
   if (value == mirrorType_) return;
   mirrorType_ = value;
   MapToWater();
+  // The handles the old type placed itself stay where the user sees them.
+  KeepPlace();
 }
 
 double TCurvedMirrorLine::FocalLength() const {

@@ -48,6 +48,8 @@ void TBasicFullRotationRIMapper::GeometryChanged() {
 void TBasicFullRotationRIMapper::SetMode(int32_t value) {
   mode_ = value;
   MapToWater();
+  // The handles the old mode placed itself stay where the user sees them.
+  KeepPlace();
 }
 
 void TBasicFullRotationRIMapper::PaintRow(int32_t, int32_t, bool, int32_t, int32_t) {}

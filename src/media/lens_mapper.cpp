@@ -39,18 +39,19 @@ void TBasicLensRIMapper::Init() {
   SetN(0.35f);
 }
 
-float TBasicLensRIMapper::GetFPercent() const {
-  return Grid() ? PercentFromCell(F_, W()) : fPercent_;
-}
-
 void TBasicLensRIMapper::SetFPercent(float value) {
-  fPercent_ = value;
-  if (Grid()) F_ = CellFromPercent(value, W());
+  const int32_t F = fPlace_.Set(value, W());
+  if (Grid()) F_ = F;
 }
 
 void TBasicLensRIMapper::GeometryChanged() {
-  F_ = CellFromPercent(fPercent_, W());
+  F_ = fPlace_.LayOut(W());
   TBaseRIControlRIMapper::GeometryChanged();
+}
+
+void TBasicLensRIMapper::KeepPlace() {
+  TBaseRIControlRIMapper::KeepPlace();
+  fPlace_.Keep(F_, W());
 }
 
 int32_t TBasicLensRIMapper::LensHalfWidth(int32_t, double, double) const {

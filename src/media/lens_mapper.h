@@ -27,16 +27,17 @@ class TBasicLensRIMapper : public TBaseRIControlRIMapper {
   // Half-width in cells of the lens in the row j cells off its axis; negative leaves the row shut.
   virtual int32_t LensHalfWidth(int32_t j, double s, double t) const;
 
-  // Read back from F while attached; setting recomputes F at once without re-mapping.
-  float GetFPercent() const;
+  // Setting recomputes F at once without re-mapping; dragging the focus changes the percentage.
+  float GetFPercent() const { return fPlace_.Get(F_, W()); }
   void SetFPercent(float value);
+  void KeepPlace() override;
   int32_t FocalLength() const { return F_; }
   TPoint FocusHandle() const { return focus_; }
   TPoint SecondFocus() const { return secondFocus_; }
   bool Dragging() const { return dragging_; }
 
  private:
-  float fPercent_ = 0;
+  TPercentPlace fPlace_;
   int32_t F_ = 0;
   TPoint focus_;
   TPoint secondFocus_;

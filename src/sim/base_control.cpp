@@ -81,23 +81,17 @@ bool TBaseControl::Inside(TPoint p, int32_t margin) const {
   return p.x >= margin && p.x <= W() - 1 - margin && p.y >= margin && p.y <= H() - 1 - margin;
 }
 
-float TBaseControl::PercentOf(int32_t cell, float stored, int32_t n) {
-  return n > 11 ? PercentFromCell(cell, n) : stored;
+void TBaseControl::KeepPlace() {
+  x1_.Keep(X1, W());
+  x2_.Keep(X2, W());
+  x3_.Keep(X3, W());
+  y1_.Keep(Y1, H());
+  y2_.Keep(Y2, H());
+  y3_.Keep(Y3, H());
 }
 
-void TBaseControl::DetachGrid() {
-  x1Percent_ = GetX1Percent();
-  x2Percent_ = GetX2Percent();
-  x3Percent_ = GetX3Percent();
-  y1Percent_ = GetY1Percent();
-  y2Percent_ = GetY2Percent();
-  y3Percent_ = GetY3Percent();
-  TBaseWaterObject::DetachGrid();
-}
-
-void TBaseControl::SetPercent(float& stored, int32_t& cell, float value, int32_t n) {
-  stored = value;
-  const int32_t newCell = CellFromPercent(value, n);
+void TBaseControl::SetPercent(TPercentPlace& place, int32_t& cell, float value, int32_t n) {
+  const int32_t newCell = place.Set(value, n);
   if (newCell != cell) {
     cell = newCell;
     HandlesMoved();
@@ -105,12 +99,12 @@ void TBaseControl::SetPercent(float& stored, int32_t& cell, float value, int32_t
 }
 
 void TBaseControl::GeometryChanged() {
-  X1 = CellFromPercent(x1Percent_, W());
-  X2 = CellFromPercent(x2Percent_, W());
-  X3 = CellFromPercent(x3Percent_, W());
-  Y1 = CellFromPercent(y1Percent_, H());
-  Y2 = CellFromPercent(y2Percent_, H());
-  Y3 = CellFromPercent(y3Percent_, H());
+  X1 = CellFromPercent(x1_.percent, W());
+  X2 = CellFromPercent(x2_.percent, W());
+  X3 = CellFromPercent(x3_.percent, W());
+  Y1 = CellFromPercent(y1_.percent, H());
+  Y2 = CellFromPercent(y2_.percent, H());
+  Y3 = CellFromPercent(y3_.percent, H());
   if (snapToGrid_) {
     switch (Kind()) {
       case 5:
@@ -129,6 +123,9 @@ void TBaseControl::GeometryChanged() {
         break;
     }
   }
+  // Snapped cells count as laid out, so snapping alone never changes what is saved.
+  x1_.laidOut = X1, x2_.laidOut = X2, x3_.laidOut = X3;
+  y1_.laidOut = Y1, y2_.laidOut = Y2, y3_.laidOut = Y3;
   HandlesMoved();
 }
 

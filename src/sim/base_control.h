@@ -32,21 +32,24 @@ class TBaseControl : public TBaseWaterObject {
   bool GetActiveTool() const { return activeTool_; }
   void SetActiveTool(bool value) { activeTool_ = value; }
 
-  // Percentage getters follow the current cells while the object lies on a grid; off a grid (parked in
-  // a map holder, or read but not yet laid out) they give the stored percentages, so saving such an
-  // object keeps its place. Setters store the percentage and move the cell.
-  float GetX1Percent() const { return PercentOf(X1, x1Percent_, W()); }
-  float GetY1Percent() const { return PercentOf(Y1, y1Percent_, H()); }
-  float GetX2Percent() const { return PercentOf(X2, x2Percent_, W()); }
-  float GetY2Percent() const { return PercentOf(Y2, y2Percent_, H()); }
-  float GetX3Percent() const { return PercentOf(X3, x3Percent_, W()); }
-  float GetY3Percent() const { return PercentOf(Y3, y3Percent_, H()); }
-  void SetX1Percent(float value) { SetPercent(x1Percent_, X1, value, W()); }
-  virtual void SetY1Percent(float value) { SetPercent(y1Percent_, Y1, value, H()); }
-  void SetX2Percent(float value) { SetPercent(x2Percent_, X2, value, W()); }
-  void SetY2Percent(float value) { SetPercent(y2Percent_, Y2, value, H()); }
-  void SetX3Percent(float value) { SetPercent(x3Percent_, X3, value, W()); }
-  void SetY3Percent(float value) { SetPercent(y3Percent_, Y3, value, H()); }
+  // Percentages are what the user set or left: laying the object out on another tank shape moves its
+  // cells but keeps them, so a shape changed and back saves the same numbers. A handle the object
+  // placed itself (a mirror's ends in a quick mode, a barrier's foot) reports its cell's percentage,
+  // as the object places it again from the rest. Setters store the percentage and move the cell.
+  float GetX1Percent() const { return x1_.Get(X1, W()); }
+  float GetY1Percent() const { return y1_.Get(Y1, H()); }
+  float GetX2Percent() const { return x2_.Get(X2, W()); }
+  float GetY2Percent() const { return y2_.Get(Y2, H()); }
+  float GetX3Percent() const { return x3_.Get(X3, W()); }
+  float GetY3Percent() const { return y3_.Get(Y3, H()); }
+  void SetX1Percent(float value) { SetPercent(x1_, X1, value, W()); }
+  virtual void SetY1Percent(float value) { SetPercent(y1_, Y1, value, H()); }
+  void SetX2Percent(float value) { SetPercent(x2_, X2, value, W()); }
+  void SetY2Percent(float value) { SetPercent(y2_, Y2, value, H()); }
+  void SetX3Percent(float value) { SetPercent(x3_, X3, value, W()); }
+  void SetY3Percent(float value) { SetPercent(y3_, Y3, value, H()); }
+  // Handles moved away from where they were laid out take the percentages of their cells.
+  void KeepPlace() override;
 
   TPoint Point1() const { return {X1, Y1}; }
   TPoint Point2() const { return {X2, Y2}; }
@@ -69,10 +72,6 @@ class TBaseControl : public TBaseWaterObject {
   bool HasHandles() const;
   // Whether the tank selects this object when it is added.
   virtual bool ActivatedWhenAdded() const { return true; }
-  // Keeps the percentages of the present cells before the grid goes, so the object comes back where
-  // it was.
-  void DetachGrid() override;
-
   // Cell of a percentage along a side of n cells: round((n - 11) * p / 100 + 5), so 0 % is cell 5 and
   // 100 % is cell n - 6. Kept inside the side, so no file value can place a handle off the grid.
   static int32_t CellFromPercent(float percent, int32_t n);
@@ -94,21 +93,41 @@ class TBaseControl : public TBaseWaterObject {
   void SetPoint2(TPoint p) { X2 = p.x, Y2 = p.y; }
   void SetPoint3(TPoint p) { X3 = p.x, Y3 = p.y; }
 
+  // A coordinate or an extent saved as a percentage of a side of n cells, and the cell it was last
+  // laid out at: the percentage changes only when the cell is moved away from there.
+  struct TPercentPlace {
+    float percent = 0;
+    int32_t laidOut = 0;
+    // The cell of a new percentage.
+    int32_t Set(float value, int32_t n) {
+      percent = value;
+      return laidOut = CellFromPercent(value, n);
+    }
+    int32_t LayOut(int32_t n) { return laidOut = CellFromPercent(percent, n); }
+    // The stored percentage while the cell lies where it was laid out (or there is no side of more
+    // than 11 cells to measure on), else the cell's.
+    float Get(int32_t cell, int32_t n) const {
+      return n <= 11 || cell == laidOut ? percent : PercentFromCell(cell, n);
+    }
+    void Keep(int32_t cell, int32_t n) {
+      percent = Get(cell, n);
+      if (n > 11) laidOut = cell;
+    }
+  };
+
   // Handle cells, grid coordinates.
   int32_t X1 = 0, X2 = 0, X3 = 0;
   int32_t Y1 = 0, Y2 = 0, Y3 = 0;
 
  private:
-  void SetPercent(float& stored, int32_t& cell, float value, int32_t n);
-  // The percentage of the cell on a side of n cells, or the stored one where n cells give none.
-  static float PercentOf(int32_t cell, float stored, int32_t n);
+  void SetPercent(TPercentPlace& place, int32_t& cell, float value, int32_t n);
   void MoveBody(int32_t dx, int32_t dy);
 
   bool snapToGrid_ = true;
   TPoint grab_;
   bool activeTool_ = false;
-  float x1Percent_ = 0, x2Percent_ = 0, x3Percent_ = 0;
-  float y1Percent_ = 0, y2Percent_ = 0, y3Percent_ = 0;
+  TPercentPlace x1_, x2_, x3_;
+  TPercentPlace y1_, y2_, y3_;
   bool heldH1_ = false, heldH2_ = false, heldH3_ = false, heldBody_ = false;
 };
 

@@ -12,8 +12,8 @@ class TMapHolder : public TXMLNode {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  // A scene object parked here lets go of the tank's grid and keeps the percentages of the place it
-  // had, which is where it returns to.
+  // A scene object parked here lets go of the tank's grid; its percentages, which every drag keeps up
+  // to date, are where it returns to.
   int add(const iXMLNode& node) override;
 };
 

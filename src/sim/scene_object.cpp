@@ -54,6 +54,7 @@ void TBaseWaterObject::AttachGrid(const TWaterGridRef& grid, int32_t width, int3
 }
 
 void TBaseWaterObject::DetachGrid() {
+  KeepPlace();
   grid_.reset();
   W_ = 0;
   H_ = 0;

@@ -33,9 +33,9 @@ class TBaseWaterObject : public TXMLNode {
   // Shares the grid, records its size, lays the object out again, then does the same for every scene
   // object below this one.
   void AttachGrid(const TWaterGridRef& grid, int32_t width, int32_t height);
-  // Lets go of the grid (0 x 0 from then on), for this object and every scene object below it: an
-  // object that waits outside a tank neither holds nor writes the tank's cells.
-  virtual void DetachGrid();
+  // Keeps the place, then lets go of the grid (0 x 0 from then on), for this object and every scene
+  // object below it: an object that waits outside a tank neither holds nor writes the tank's cells.
+  void DetachGrid();
   const TWaterGridRef& Grid() const { return grid_; }
   int32_t W() const { return W_; }
   int32_t H() const { return H_; }
@@ -67,6 +67,9 @@ class TBaseWaterObject : public TXMLNode {
   virtual void Draw(TFastDIB& image);
   // The tank's field was cleared.
   virtual void Reset() {}
+  // The user moved the object: where it now lies becomes what it saves and where it returns to when it
+  // is laid out again (another tank shape, a medium chosen again).
+  virtual void KeepPlace() {}
 
   // Questions the frame loop and the main window ask instead of testing for classes.
   // Whether the tank stops stepping while the user drags this object.

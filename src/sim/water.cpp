@@ -317,6 +317,7 @@ void TWater::MouseDown(TMouseButton button, TShiftState shift, int32_t X, int32_
 void TWater::MouseMove(TShiftState shift, int32_t X, int32_t Y) {
   if (captured_ && capturedObject_) {
     capturedObject_->MouseMove(shift, X, Y);
+    capturedObject_->KeepPlace();
     return;
   }
   if (sourceDrag_) {
@@ -336,6 +337,7 @@ void TWater::MouseMove(TShiftState shift, int32_t X, int32_t Y) {
 void TWater::MouseUp(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) {
   if (captured_ && capturedObject_) {
     capturedObject_->MouseUp(button, shift, X, Y);
+    capturedObject_->KeepPlace();
   } else if (sourceDrag_) {
     if (auto* source = dynamic_cast<TBaseExciter*>(capturedObject_.Get())) source->StopDrip();
     sourceDrag_ = false;

@@ -22,6 +22,8 @@ class TPointLoggerTool : public TControlPanelTool {
   int32_t HandleKind() const override { return 1; }
   void Draw(TFastDIB& image) override;
   void AfterStep() override;
+  // Its tape is a record of the field's time, so the field stands while the logger is dragged.
+  bool FreezesFieldWhileDragged(const TWater&) const override { return true; }
   // The tape is cleared with the tank.
   void Reset() override { Clear(); }
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;

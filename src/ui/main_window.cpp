@@ -584,7 +584,7 @@ void TMainForm::RunFrame() {
 void TMainForm::SetDisplayShape(int tag) {
   const TDisplayShape shape = DisplayShapeOfTag(tag);
   Box->resize(shape.width, shape.height);
-  document_->SetTankSize(shape.width, shape.height);
+  unsavedChanges_.ChangeTankShape(*document_, shape.width, shape.height);
   tankImage_.SetSize(shape.width, shape.height);
   const TBoxPlacement place = CentreOnTankFrame(shape);
   Box->move(place.left, place.top);

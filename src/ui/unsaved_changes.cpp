@@ -22,6 +22,10 @@ void TUnsavedChanges::MatchesFile(const TSlideshow& document, const QString& fil
   ShowFileTitle(false);
 }
 
+void TUnsavedChanges::ChangeTankShape(TSlideshow& document, int32_t width, int32_t height) {
+  changes_.LayOutUnchanged(document, [&] { document.SetTankSize(width, height); });
+}
+
 void TUnsavedChanges::ShowChangeMark(const TSlideshow& document) {
   if (!userActed_) return;
   userActed_ = false;

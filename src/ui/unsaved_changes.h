@@ -25,6 +25,8 @@ class TUnsavedChanges : public QObject {
   // The document now matches the file (opened or saved; an empty name: a new, untitled document).
   void MatchesFile(const TSlideshow& document, const QString& fileName);
   const QString& FileName() const { return fileName_; }
+  // Lays the document out on another tank shape, which is no change to the lesson.
+  void ChangeTankShape(TSlideshow& document, int32_t width, int32_t height);
   // Brings the title's mark up to date if the user acted since the last look; the window calls it
   // once a frame.
   void ShowChangeMark(const TSlideshow& document);

@@ -139,7 +139,6 @@ TEST(Barrier, StandsOnRow5BetweenItsHandleColumns) {
   // 20 % and 30 % of 390 cells from cell 5, up to 50 %.
   EXPECT_EQ(barrier->Point1(), (TPoint{83, 5}));
   EXPECT_EQ(barrier->Point2(), (TPoint{122, 200}));
-  EXPECT_EQ(barrier->GetY1Percent(), 0.000001f);
   EXPECT_TRUE(IsWall(*tank, 83, 5) && IsWall(*tank, 122, 200));
   EXPECT_FALSE(IsWall(*tank, 82, 100) || IsWall(*tank, 123, 100) || IsWall(*tank, 100, 4) ||
                IsWall(*tank, 100, 201));

@@ -75,7 +75,7 @@ TEST(Percentages, SetterMovesTheCellAndReportsTheMoveOnce) {
   EXPECT_EQ(line->movedCount, moved + 1);
   line->SetX1Percent(50.1f);  // same cell
   EXPECT_EQ(line->movedCount, moved + 1);
-  EXPECT_EQ(line->GetX1Percent(), 50.0f);  // the getter follows the cell
+  EXPECT_EQ(line->GetX1Percent(), 50.1f);  // what the user set, not its cell's
 }
 
 // A kind 2 line from (100, 200) to (300, 200) in a 401 x 401 tank, unsnapped, as a user meets it.

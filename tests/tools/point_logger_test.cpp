@@ -93,6 +93,18 @@ TEST(PointLogger, PausedTankLetsTheTapeBeDraggedAndTheNextStepSnapsBack) {
   EXPECT_EQ(rig.tool->ScrollOffset(), 0);
 }
 
+// The tape records the field's time: while its cross is held the waves stand, so the pen never joins
+// samples across time it did not record.
+TEST(PointLogger, HoldingItsCrossFreezesTheField) {
+  TStillLogger rig;
+  const TPoint p = rig.tool->Point1();
+  const int32_t Y = rig.tank->H() - 1 - p.y;
+  rig.tank->MouseDown(TMouseButton::Left, {}, p.x, Y);
+  EXPECT_TRUE(rig.tank->FrozenByDrag());
+  rig.tank->MouseUp(TMouseButton::Left, {}, p.x, Y);
+  EXPECT_FALSE(rig.tank->FrozenByDrag());
+}
+
 TEST(PointLogger, PaperTapeEntriesPictureTheWholeTapeNewestTraceFirst) {
   TStillLogger rig;
   rig.Feed(2, 30);
