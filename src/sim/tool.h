@@ -9,12 +9,13 @@
 namespace wavora {
 
 // One number a tool shows, for export to a spreadsheet: a value, at a position along the tool where
-// the tool shows a series (x empty for a single value).
+// the tool shows a series (x empty for a single value). The value is empty where the tool shows
+// none yet (a silent meter, an intensity still calculating): a number there would be made up.
 struct TToolReading {
   std::string quantity;
   std::optional<float> x;
   std::string xUnit;
-  float value = 0;
+  std::optional<float> value;
   std::string valueUnit;
 };
 

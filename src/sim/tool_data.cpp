@@ -45,7 +45,7 @@ void AppendTool(std::string& out, int number, const TBaseTool& tool) {
     out += ',';
     AppendField(out, reading.xUnit);
     out += ',';
-    AppendNumber(out, reading.value);
+    if (reading.value) AppendNumber(out, *reading.value);
     out += ',';
     AppendField(out, reading.valueUnit);
     out += "\r\n";

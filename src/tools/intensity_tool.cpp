@@ -184,9 +184,10 @@ std::vector<TToolReading> TIntensityTool::Readings() const {
   std::vector<TToolReading> readings;
   if (SamplesPerCell() <= 0) return readings;
   for (size_t i = 0; i < intensity_.size(); ++i) {
-    const double value = double(intensity_[i]) * intensity_[i] / kReadoutDivisor;
-    readings.push_back({"intensity", static_cast<float>(double(i) / SamplesPerCell()), "mm",
-                        static_cast<float>(value), "v"});
+    // While the panel says "Calculating..." no window has completed: there is no intensity yet.
+    std::optional<float> value;
+    if (!calculating_) value = static_cast<float>(double(intensity_[i]) * intensity_[i] / kReadoutDivisor);
+    readings.push_back({"intensity", static_cast<float>(double(i) / SamplesPerCell()), "mm", value, "v"});
   }
   return readings;
 }

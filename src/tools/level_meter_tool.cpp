@@ -122,8 +122,10 @@ void TLevelMeterTool::UpdateControlPanel(TBaseCPFrame& panel) {
 
 std::vector<TToolReading> TLevelMeterTool::Readings() const {
   static const char* const kQuantities[] = {"peak level", "average level", "realtime level"};
-  return {{kQuantities[mode_], std::nullopt, "", static_cast<float>(CurrentLevel() + kShownOffset),
-           std::string(rs::Decibels)}};
+  const double level = CurrentLevel();
+  std::optional<float> shown;
+  if (level >= -kRange) shown = static_cast<float>(level + kShownOffset);
+  return {{kQuantities[mode_], std::nullopt, "", shown, std::string(rs::Decibels)}};
 }
 
 }  // namespace wavora

@@ -18,6 +18,8 @@ class TLevelMeterTool : public TControlPanelTool {
   static constexpr double kSilentLevel = -120;
   // What the user reads is the level plus this.
   static constexpr double kShownOffset = 6;
+  // dB from an empty strip to a full one; below -67 dB the panel shows no number.
+  static constexpr double kRange = 67;
 
   enum TMode : int32_t { kPeak = 0, kAverage = 1, kRealtime = 2 };
 
@@ -31,7 +33,8 @@ class TLevelMeterTool : public TControlPanelTool {
   void Reset() override;
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
   void UpdateControlPanel(TBaseCPFrame& panel) override;
-  // The level the user reads in the tool's mode, in dB (the level plus 6).
+  // The level the user reads in the tool's mode, in dB (the level plus 6); none where the panel
+  // shows none.
   std::vector<TToolReading> Readings() const override;
 
   // One of TMode; any other value restores the peak meter.

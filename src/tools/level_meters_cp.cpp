@@ -12,7 +12,6 @@ namespace wavora {
 
 namespace {
 
-constexpr double kRange = 67;  // dB from an empty strip to a full one
 const TFont kTitleFont{"Arial", 16};
 const TFont kScaleFont{"Arial", 14};
 constexpr TColour kWhite = RGB(255, 255, 255);
@@ -56,14 +55,15 @@ TLevelMetersCP::TLevelMetersCP(TLevelMeterTool& tool)
       mode_(tool.GetMode()) {}
 
 std::string TLevelMetersCP::ReadoutText(double level) {
-  if (level < -kRange) return "        " + std::string(rs::Decibels);
+  if (level < -TLevelMeterTool::kRange) return "        " + std::string(rs::Decibels);
   char text[64];
   std::snprintf(text, sizeof text, "%1.1f", level + TLevelMeterTool::kShownOffset);
   return text + std::string(rs::Decibels);
 }
 
 int TLevelMetersCP::BarLength(double level) {
-  const double share = std::max(0.0, (std::min(level, 0.0) + kRange) / kRange);
+  const double share =
+      std::max(0.0, (std::min(level, 0.0) + TLevelMeterTool::kRange) / TLevelMeterTool::kRange);
   return RoundHalfEven(share * kLedStripWidth);
 }
 

@@ -39,7 +39,7 @@ TEST(Ruler, ReadsTheDistanceBetweenItsHandleCells) {
     ruler->SetX2Percent(c.b.x);
     ruler->SetY2Percent(c.b.y);
     EXPECT_FLOAT_EQ(ruler->Length(), c.length);
-    EXPECT_FLOAT_EQ(ruler->Readings().at(0).value, c.length);
+    EXPECT_FLOAT_EQ(*ruler->Readings().at(0).value, c.length);
   }
 }
 

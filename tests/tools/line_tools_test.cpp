@@ -76,9 +76,11 @@ TEST(Intensity, AWindowCollectsThePeakOf15StepsAndAgesWithItsWeight) {
   rig.Update();
   EXPECT_TRUE(rig.tool->Calculating());
   EXPECT_TRUE(rig.panel->CalcLabelVisible());
+  EXPECT_FALSE(rig.tool->Readings().at(0).value) << "no intensity yet";
   rig.tool->AfterStep();  // the 15th step opens the next window
   rig.Update();
   EXPECT_FALSE(rig.tool->Calculating());
+  EXPECT_TRUE(rig.tool->Readings().at(0).value);
   // The completed window weighs 1 - 1/196; the one being filled nothing.
   EXPECT_FLOAT_EQ(rig.tool->IntensityAt(0), 195.0f / 196.0f);
 }

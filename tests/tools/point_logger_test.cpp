@@ -128,8 +128,8 @@ TEST(PointLogger, ReadingsAreTheLoggedDisplacementsOldestFirst10MsApart) {
   ASSERT_GE(readings.size(), 2u);
   EXPECT_FLOAT_EQ(*readings.back().x, float(rig.tool->ColumnClock()));
   EXPECT_FLOAT_EQ(*readings[1].x - *readings[0].x, 10);
-  EXPECT_FLOAT_EQ(readings.back().value, -1);
-  EXPECT_FLOAT_EQ(readings[1].value, 0.5f);
+  EXPECT_FLOAT_EQ(*readings.back().value, -1);
+  EXPECT_FLOAT_EQ(*readings[1].value, 0.5f);
 }
 
 TEST(PointLogger, GainOutsideItsListIsOneAndChoicesReachTheTool) {

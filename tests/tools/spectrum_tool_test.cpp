@@ -83,7 +83,7 @@ TEST(Spectrum, CursorReadsColumnsDividedBy3Point5UnlessFast) {
     const std::vector<TToolReading> readings = rig.tool->Readings();
     const float divisor = mode == 0 ? 1.0f : 3.5f;
     for (size_t x = 0; x < readings.size(); x += 50)
-      EXPECT_FLOAT_EQ(readings[x].value * divisor, rig.tool->Columns()[x]) << mode;
+      EXPECT_FLOAT_EQ(*readings[x].value * divisor, rig.tool->Columns()[x]) << mode;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "sim/tool_class_list.h"
 #include "sim/tool_data.h"
 #include "sim/water.h"
+#include "tools/level_meter_tool.h"
 #include "tools/ruler.h"
 #include "tools/timer_tool.h"
 
@@ -21,12 +22,15 @@ TEST(ToolData, OneCsvRowPerReadingNumberedInTheTanksOrder) {
   const TRef<TTimerTool> stopwatch = MakeNode<TTimerTool>();
   tank->add(stopwatch);
   tank->add(ruler);
+  tank->add(MakeNode<TLevelMeterTool>());
   stopwatch->SetAccumulatedTime(1250);
   ruler->SetX2Percent(50.5f);
+  // A meter that has heard nothing shows no number, and gives an empty cell.
   EXPECT_EQ(ToolDataCsv(*tank),
             "tool,type,quantity,x,x_unit,value,value_unit\r\n"
             "1,Stopwatch,elapsed,,,1.25,s\r\n"
-            "2,Ruler,length,,,119,mm\r\n");
+            "2,Ruler,length,,,119,mm\r\n"
+            "3,Signal Level Meter,peak level,,,,db\r\n");
   EXPECT_EQ(ToolDataCsv(*ruler),
             "tool,type,quantity,x,x_unit,value,value_unit\r\n"
             "2,Ruler,length,,,119,mm\r\n");
