@@ -87,7 +87,7 @@ void TCrossSectionTool::UpdateControlPanel(TBaseCPFrame& panel) {
   if (!CursorActive()) return;
   const int j = std::clamp(RoundHalfEven(CursorPosition()), 0, count - 1);
   image.Line(j, 0, j, H - 1, kTraceColour);
-  DrawCaptions(image, OneDecimal(SampleValue(size_t(j)) * 2 / kReadoutDivisor, "mm"), DistanceReadout());
+  DrawCaptions(image, OneDecimal(DisplacementMm(SampleValue(size_t(j))), "mm"), DistanceReadout());
 }
 
 std::vector<TToolReading> TCrossSectionTool::Readings() const {
@@ -95,7 +95,7 @@ std::vector<TToolReading> TCrossSectionTool::Readings() const {
   if (SamplesPerCell() <= 0) return readings;
   for (size_t i = 0; i < Samples().size(); ++i) {
     readings.push_back({"displacement", static_cast<float>(double(i) / SamplesPerCell()), "mm",
-                        static_cast<float>(SampleValue(i) * 2 / kReadoutDivisor), "mm"});
+                        static_cast<float>(DisplacementMm(SampleValue(i))), "mm"});
   }
   return readings;
 }

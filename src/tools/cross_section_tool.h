@@ -9,9 +9,6 @@ namespace wavora {
 // live field at each panel update and keeps no history.
 class TCrossSectionTool : public TBaseSamplingTool {
  public:
-  // A panel displacement of v shows as v * 2 / 1.7 millimetres.
-  static constexpr double kReadoutDivisor = 1.7;
-
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 

@@ -8,6 +8,7 @@
 #include "sim/scene_drawing.h"
 #include "tools/point_logger_cp.h"
 #include "tools/point_probe.h"
+#include "tools/tool_label.h"
 
 namespace wavora {
 
@@ -149,7 +150,7 @@ std::vector<TToolReading> TPointLoggerTool::Readings() const {
   for (int age = count - 1; age >= 0; --age) {
     const int column = (tape_.WriteColumn() + age) % tape_.Width();
     readings.push_back({"displacement", static_cast<float>(columnClock_ - kColumnMs * age), "ms",
-                        tape_.ValueAt(column), ""});
+                        static_cast<float>(DisplacementMm(tape_.ValueAt(column))), "mm"});
   }
   return readings;
 }

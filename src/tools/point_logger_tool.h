@@ -28,7 +28,7 @@ class TPointLoggerTool : public TControlPanelTool {
   void Reset() override { Clear(); }
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
   void UpdateControlPanel(TBaseCPFrame& panel) override;
-  // The logged displacements the tape still shows, oldest first, against their time in ms.
+  // The logged displacements the tape still shows, in mm, oldest first, against their time in ms.
   std::vector<TToolReading> Readings() const override;
 
   // 1, 2, 4, 8 or 16; any other value restores 1.

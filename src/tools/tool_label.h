@@ -11,6 +11,12 @@ namespace wavora {
 // A read-out with one decimal in the user's number format, followed by its unit: "41.2mm".
 std::string OneDecimal(double value, const char* unit = "");
 
+// A displacement v in mm as the cross-section's read-out shows it, v * 2 / 1.7 (the tank's full
+// scale 3.5 reads 4.1 mm); every tool exports displacements on this one scale.
+inline double DisplacementMm(double v) {
+  return v * 2 / 1.7;
+}
+
 // Labels over the tank are white on the selected tool and black otherwise.
 inline TColour LabelTextColour(bool selected) {
   return selected ? RGB(255, 255, 255) : RGB(0, 0, 0);

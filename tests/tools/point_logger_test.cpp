@@ -120,7 +120,7 @@ TEST(PointLogger, PaperTapeEntriesPictureTheWholeTapeNewestTraceFirst) {
   EXPECT_TRUE(saw);
 }
 
-TEST(PointLogger, ReadingsAreTheLoggedDisplacementsOldestFirst10MsApart) {
+TEST(PointLogger, ReadingsAreTheLoggedDisplacementsInMmOldestFirst10MsApart) {
   TStillLogger rig;
   rig.Feed(0.5f, 5);
   rig.Feed(-1, 5);
@@ -128,8 +128,10 @@ TEST(PointLogger, ReadingsAreTheLoggedDisplacementsOldestFirst10MsApart) {
   ASSERT_GE(readings.size(), 2u);
   EXPECT_FLOAT_EQ(*readings.back().x, float(rig.tool->ColumnClock()));
   EXPECT_FLOAT_EQ(*readings[1].x - *readings[0].x, 10);
-  EXPECT_FLOAT_EQ(*readings.back().value, -1);
-  EXPECT_FLOAT_EQ(*readings[1].value, 0.5f);
+  // On the cross-section's scale: v * 2 / 1.7 mm.
+  EXPECT_EQ(readings.back().valueUnit, "mm");
+  EXPECT_FLOAT_EQ(*readings.back().value, -2 / 1.7f);
+  EXPECT_FLOAT_EQ(*readings[1].value, 1 / 1.7f);
 }
 
 TEST(PointLogger, GainOutsideItsListIsOneAndChoicesReachTheTool) {
