@@ -27,6 +27,14 @@ constexpr double kGainReference = 200;
 constexpr double kNoiseFloor = 0.125;
 constexpr double kReadoutDivisor = 3.5;
 
+// Lowers every column by the noise floor, 0.125 of the largest, and returns the lowered largest.
+float RemoveNoiseFloor(std::vector<float>& columns, float largest) {
+  const float floor = static_cast<float>(kNoiseFloor * largest);
+  for (float& column : columns)
+    column = static_cast<float>(std::max(double(column) - floor, 0.0));
+  return largest - floor;
+}
+
 bool IsGain(int32_t value) {
   return value == 0 || value == 1 || value == 2 || value == 4 || value == 8 || value == 16;
 }
@@ -126,13 +134,10 @@ void TSpectrumTool::DrawPanel(TSpectrumToolCP& panel, TFastDIB& image) {
   colours_.Match(W);
   largest_ = transform_.Run(ring_, writeIndex_, AnalysisLength());
   const int firstBin = RoundHalfEven(ColumnBin(0, W)) - 1;
+  // Peak shaping leaves a few columns of the many the spectrum lights; the readings keep them all.
+  RemoveNoiseFloor(magnitudes_, FillColumns(magnitudes_, firstBin, W));
   if (analysisMode_ != kRawSpectrum) ShapePeaks(firstBin, RoundHalfEven(ColumnBin(W - 1, W)));
-  FillColumns(firstBin, W);
-
-  const float floor = static_cast<float>(kNoiseFloor * largest_);
-  for (float& column : columns_)
-    column = static_cast<float>(std::max(double(column) - floor, 0.0));
-  largest_ -= floor;
+  largest_ = RemoveNoiseFloor(columns_, FillColumns(columns_, firstBin, W));
 
   double graphScale;
   double colourScale;
@@ -191,20 +196,21 @@ void TSpectrumTool::ShapePeaks(int firstBin, int lastBin) {
   }
 }
 
-void TSpectrumTool::FillColumns(int firstBin, int width) {
+float TSpectrumTool::FillColumns(std::vector<float>& columns, int firstBin, int width) const {
   const std::vector<float>& bins = transform_.Magnitudes();
-  columns_.assign(size_t(width), 0.0f);
+  columns.assign(size_t(width), 0.0f);
   int previous = std::max(firstBin, 0);
-  largest_ = 0;
+  float largest = 0;
   for (int x = 0; x < width; ++x) {
     const int hi = std::min(RoundHalfEven(ColumnBin(x, width)), TSpectrumTransform::kBins - 1);
     float value = 0;
     for (int b = previous; b <= hi; ++b)
       value = std::max(value, bins[size_t(b)]);
-    columns_[size_t(x)] = value;
-    largest_ = std::max(largest_, value);
+    columns[size_t(x)] = value;
+    largest = std::max(largest, value);
     previous = hi;
   }
+  return largest;
 }
 
 void TSpectrumTool::DrawImage(TFastDIB& image, double colourScale) const {
@@ -237,9 +243,8 @@ void TSpectrumTool::DrawGraph(TFastDIB& image, double graphScale, TColour colour
   }
 }
 
-double TSpectrumTool::ReadoutValue(size_t column) const {
-  const double value = columns_[column];
-  return analysisMode_ == kFastButJittery ? value : value / kReadoutDivisor;
+double TSpectrumTool::ReadoutValue(float column) const {
+  return analysisMode_ == kFastButJittery ? column : column / kReadoutDivisor;
 }
 
 double TSpectrumTool::FrequencyAt(double position, int width) const {
@@ -256,7 +261,7 @@ void TSpectrumTool::DrawCursor(TFastDIB& image) const {
   image.Line(j, 0, j, image.Height() - 1, RGB(192, 192, 192));
   const double frequency = FrequencyAt(cursorPosition_, W);
   const double length = kWaveSpeed / (kCyclesPerStep * frequency);
-  const std::string left = "X=" + OneDecimal(ReadoutValue(size_t(j)), "u");
+  const std::string left = "X=" + OneDecimal(ReadoutValue(columns_[size_t(j)]), "u");
   const std::string right =
       Formatted("%1.2f", frequency) + std::string(rs::Hertz) + " (" + OneDecimal(length, "mm") + " in air) ";
   DrawCaptions(image, left, right);
@@ -264,13 +269,13 @@ void TSpectrumTool::DrawCursor(TFastDIB& image) const {
 
 std::vector<TToolReading> TSpectrumTool::Readings() const {
   std::vector<TToolReading> readings;
-  const int W = static_cast<int>(columns_.size());
+  const int W = static_cast<int>(magnitudes_.size());
   for (int x = 0; x < W; ++x) {
     const double frequency = FrequencyAt(x, W);
-    // A frequency unit is one cycle per 1000 ms of tank time (62.5 steps of 16 ms).
-    const auto at = static_cast<float>(linearWavelength_ ? 1000 / frequency : frequency);
-    readings.push_back({"spectrum", at, linearWavelength_ ? "ms" : std::string(rs::Hertz),
-                        static_cast<float>(ReadoutValue(size_t(x))), "u"});
+    const auto at =
+        static_cast<float>(linearWavelength_ ? kWaveSpeed / (kCyclesPerStep * frequency) : frequency);
+    readings.push_back({"spectrum", at, linearWavelength_ ? "mm" : std::string(rs::Hertz),
+                        static_cast<float>(ReadoutValue(magnitudes_[size_t(x)])), "u"});
   }
   return readings;
 }

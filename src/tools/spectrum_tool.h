@@ -37,8 +37,8 @@ class TSpectrumTool : public TControlPanelTool {
   void Reset() override;
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
   void UpdateControlPanel(TBaseCPFrame& panel) override;
-  // The columns of the last display against their frequency ("Hz") or period (ms), valued as the
-  // cursor reads them.
+  // The magnitudes behind the last display, column by column before the peaks were shaped, against
+  // their frequency ("Hz") or wavelength ("mm") as the cursor reads both.
   std::vector<TToolReading> Readings() const override;
 
   // 0 normalised, otherwise 1, 2, 4, 8 or 16; any other value restores 0.
@@ -70,12 +70,14 @@ class TSpectrumTool : public TControlPanelTool {
   // Bin of column x of a panel of width W on the current axis.
   double ColumnBin(int x, int width) const;
   void ShapePeaks(int firstBin, int lastBin);
-  void FillColumns(int firstBin, int width);
+  // Column x of the width takes the largest bin from the previous column's last bin to its own;
+  // returns the largest column.
+  float FillColumns(std::vector<float>& columns, int firstBin, int width) const;
   void DrawImage(TFastDIB& image, double colourScale) const;
   void DrawGraph(TFastDIB& image, double graphScale, TColour colour) const;
   void DrawCursor(TFastDIB& image) const;
-  // The column value the cursor reads: divided by 3.5 unless the analysis is fast.
-  double ReadoutValue(size_t column) const;
+  // A column value as the cursor reads it: divided by 3.5 unless the analysis is fast.
+  double ReadoutValue(float column) const;
   // Frequency in units, and period in steps, at a position along a panel of width W.
   double FrequencyAt(double position, int width) const;
 
@@ -92,6 +94,8 @@ class TSpectrumTool : public TControlPanelTool {
   float cursorHeight_ = 0;
   bool cursorActive_ = false;
   std::vector<float> columns_;
+  // The columns as they were before the peaks were shaped, above the same noise floor.
+  std::vector<float> magnitudes_;
 };
 
 }  // namespace wavora
