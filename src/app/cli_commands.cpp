@@ -215,10 +215,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   TFastDIB image(water->W(), water->H());
   TFrameLoop loop;
   loop.fast = options.fast;
-  // Every panel is brought up once, so each line tool samples at its panel's width from the start.
+  // Every panel, the active one too, is brought up before the first step, so each line tool samples
+  // at its panel's width and the tape has its size from the start: every tool sees every step.
   const std::vector<TToolPanel> panels = CreateToolPanels(*water, options.panelWidth, options.panelHeight);
   for (const TToolPanel& each : panels)
-    each.panel->RefreshPanel();
+    each.tool->UpdateControlPanel(*each.panel);
   const auto updateActivePanel = [&](TControlPanelTool* tool) {
     if (TBaseCPFrame* panel = PanelOf(panels, tool)) tool->UpdateControlPanel(*panel);
   };

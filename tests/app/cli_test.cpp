@@ -150,12 +150,14 @@ TEST(Cli, SaveWritesEverySlideAsTheWindowWouldAndReadsBackTheSame) {
   EXPECT_EQ(slides(saved), slides(path));
 }
 
-// The default beam with a cross-section across it and a stopwatch running.
+// The default beam with a cross-section across it, a stopwatch running and a paper tape whose
+// panel is shown.
 const char kBeamWithTools[] =
     "<TSlideshow ActiveID=\"11\" Version=\"0.5\">\r\n  <TWater UniqueID=\"11\" Name=\"Beam\">\r\n"
     "    <TNoneRIMap UniqueID=\"12\" />\r\n    <TGeneralExciter UniqueID=\"13\" />\r\n"
     "    <TTimerTool UniqueID=\"14\" TurnedOff=\"False\" />\r\n"
-    "    <TCrossSectionTool UniqueID=\"15\" />\r\n  </TWater>\r\n</TSlideshow>\r\n";
+    "    <TCrossSectionTool UniqueID=\"15\" />\r\n"
+    "    <TPointLoggerTool UniqueID=\"16\" ActiveCPTool=\"True\" />\r\n  </TWater>\r\n</TSlideshow>\r\n";
 
 TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
   const std::string path = TempPath("beam.wvr");
@@ -172,7 +174,12 @@ TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
   // Rising zero crossings of the displacement along the line, interpolated between samples.
   std::vector<double> crossings;
   double lastX = 0, lastValue = 0;
+  std::string lastTapeRow;
   while (std::getline(lines, line)) {
+    if (line.starts_with("3,Paper tape Logger,")) {
+      lastTapeRow = line;
+      continue;
+    }
     ASSERT_EQ(line.rfind("2,Cross-section,displacement,", 0), 0u) << line;
     double x = 0, value = 0;
     ASSERT_EQ(std::sscanf(line.c_str(), "2,Cross-section,displacement,%lf,mm,%lf,mm", &x, &value), 2) << line;
@@ -184,6 +191,9 @@ TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
   ASSERT_GE(crossings.size(), 4u);
   const double wavelength = (crossings.back() - crossings.front()) / double(crossings.size() - 1);
   EXPECT_NEAR(wavelength, 25, 1);
+  // The tape shown in the panel logs from the first step, as the stopwatch times: 300 steps of 16 ms
+  // fill the columns of 10 ms up to 4790 ms.
+  EXPECT_TRUE(lastTapeRow.starts_with("3,Paper tape Logger,displacement,4790,ms,")) << lastTapeRow;
 
   const TCliResult noPanel =
       Cli({"run", "--frames", "1", "--size", "40x30", "--panel-image", TempPath("panel.bmp")});
