@@ -190,6 +190,18 @@ TBaseCPFrame* PanelOf(const std::vector<TToolPanel>& panels, const TControlPanel
   return nullptr;
 }
 
+// Why a slide has no panel to picture, naming its tools so the user sees what it holds.
+std::string NoPanelMessage(const TWater& water, int index, const std::string& name) {
+  std::string tools;
+  for (int i = 0; i < water.GetChildCount(); ++i) {
+    if (const auto* tool = dynamic_cast<const TBaseTool*>(water.GetChildren(i).Get()))
+      tools += (tools.empty() ? "" : ", ") + tool->TypeName();
+  }
+  return "Slide " + std::to_string(index + 1) + " \"" + name +
+         "\" has no active tool with a panel to picture; " +
+         (tools.empty() ? "it has no tools." : "its tools: " + tools + ".");
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const TRunOptions options = ParseRunOptions(args);
   TRunClock clock;
@@ -218,6 +230,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   // Every panel, the active one too, is brought up before the first step, so each line tool samples
   // at its panel's width and the tape has its size from the start: every tool sees every step.
   const std::vector<TToolPanel> panels = CreateToolPanels(*water, options.panelWidth, options.panelHeight);
+  // Refused before the run, which may be long, rather than after it with nothing written.
+  TBaseCPFrame* activePanel = PanelOf(panels, FirstActivePanelTool(*water));
+  if (!options.panelImage.empty() && !activePanel) {
+    err << NoPanelMessage(*water, index, slideshow->SlideName(index)) << "\n";
+    return 1;
+  }
   for (const TToolPanel& each : panels)
     each.tool->UpdateControlPanel(*each.panel);
   const auto updateActivePanel = [&](TControlPanelTool* tool) {
@@ -230,11 +248,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (options.frames == 0) {
     water->DrawOnly(image);
     updateActivePanel(FirstActivePanelTool(*water));
-  }
-  TBaseCPFrame* activePanel = PanelOf(panels, FirstActivePanelTool(*water));
-  if (!options.panelImage.empty() && !activePanel) {
-    err << "The slide has no active tool with a panel to picture.\n";
-    return 1;
   }
   for (const TToolPanel& each : panels)
     each.panel->RefreshPanel();

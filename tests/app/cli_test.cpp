@@ -195,10 +195,16 @@ TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
   // fill the columns of 10 ms up to 4790 ms.
   EXPECT_TRUE(lastTapeRow.starts_with("3,Paper tape Logger,displacement,4790,ms,")) << lastTapeRow;
 
+  // A slide without a panel tool has no panel picture: refused before the run, naming its tools.
+  WriteFileText(
+      path,
+      "<TSlideshow Version=\"0.5\"><TWater UniqueID=\"11\" Name=\"Timing\"><TNoneRIMap UniqueID=\"12\" />"
+      "<TTimerTool UniqueID=\"13\" /><TRuler UniqueID=\"14\" /></TWater></TSlideshow>");
   const TCliResult noPanel =
-      Cli({"run", "--frames", "1", "--size", "40x30", "--panel-image", TempPath("panel.bmp")});
+      Cli({"run", path, "--frames", "1", "--size", "40x30", "--panel-image", TempPath("panel.bmp")});
   EXPECT_EQ(noPanel.status, 1);
-  EXPECT_EQ(noPanel.err, "The slide has no active tool with a panel to picture.\n");
+  EXPECT_EQ(noPanel.err,
+            "Slide 1 \"Timing\" has no active tool with a panel to picture; its tools: Stopwatch, Ruler.\n");
 }
 
 }  // namespace
