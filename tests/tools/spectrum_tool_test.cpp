@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "image/fast_dib.h"
 #include "point_tool_rig.h"
@@ -13,19 +12,10 @@ namespace {
 
 using TSpectrumRig = TPointToolRig<TSpectrumTool, TSpectrumToolCP>;
 
-// The largest reading, or none.
-std::optional<TToolReading> Peak(const std::vector<TToolReading>& readings) {
-  const auto peak =
-      std::max_element(readings.begin(), readings.end(),
-                       [](const TToolReading& a, const TToolReading& b) { return a.value < b.value; });
-  if (peak == readings.end()) return std::nullopt;
-  return *peak;
-}
-
-// Where the largest reading lies on the axis: its frequency or wavelength.
-float PeakAt(const TSpectrumTool& tool) {
-  const std::optional<TToolReading> peak = Peak(tool.Readings());
-  return peak ? *peak->x : 0.0f;
+// The largest of a panel's readings.
+TToolReading Peak(const std::vector<TToolReading>& readings) {
+  return *std::max_element(readings.begin(), readings.end(),
+                           [](const TToolReading& a, const TToolReading& b) { return a.value < b.value; });
 }
 
 struct TSourceCase {
@@ -40,7 +30,7 @@ TEST_P(SpectrumOfAPointSource, LargestColumnLiesAtTheSourceFrequency) {
   rig.Steps(1000);
   rig.Update();
   const float column = 8.5f / 417;
-  EXPECT_NEAR(PeakAt(*rig.tool), GetParam().frequency, column);
+  EXPECT_NEAR(*Peak(rig.tool->Readings()).x, GetParam().frequency, column);
 }
 
 INSTANTIATE_TEST_SUITE_P(Wavelengths, SpectrumOfAPointSource,
@@ -85,7 +75,7 @@ TEST(Spectrum, ShapedModesShowThreeBinPeaksAndTheReadingsKeepEveryMagnitude) {
                                            [](const TToolReading& reading) { return *reading.value > 0; });
     EXPECT_GT(litReadings, 5) << mode;
     const float divisor = mode == 0 ? 1.0f : 3.5f;
-    EXPECT_FLOAT_EQ(*Peak(readings)->value * divisor, *std::max_element(columns.begin(), columns.end()))
+    EXPECT_FLOAT_EQ(*Peak(readings).value * divisor, *std::max_element(columns.begin(), columns.end()))
         << mode;
   }
 }
@@ -99,7 +89,7 @@ TEST(Spectrum, WavelengthAxisReadsWavelengthsInMmFromPeriod75Down) {
   EXPECT_EQ(readings.front().xUnit, "mm");
   EXPECT_FLOAT_EQ(*readings.front().x, 75 * 0.7071f);
   // The source's wavelength, within two columns of 70 / 417 steps at 0.7071 mm a step.
-  EXPECT_NEAR(PeakAt(*rig.tool), 25, 2 * 70.0 / 417 * 0.7071);
+  EXPECT_NEAR(*Peak(rig.tool->Readings()).x, 25, 2 * 70.0 / 417 * 0.7071);
 }
 
 TEST(Spectrum, SettingsFromAFileAreKeptInTheirLists) {
