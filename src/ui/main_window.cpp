@@ -920,8 +920,11 @@ void TMainForm::ShowInfoSheet() {
 void TMainForm::InfoSheetNameExit() {
   const TRef<TWater> tank = GetCurrentWater();
   if (!tank) return;
-  tank->SetName(InfoSheetName->text().toStdString());
-  tank->SetDescription(InfoSheetDescription->toPlainText().toStdString());
+  // Only what the user typed: the boxes show a long name cut to 100 characters and line breaks as
+  // "\n", so storing what they hold would change texts the user never touched.
+  if (InfoSheetName->isModified()) tank->SetName(InfoSheetName->text().toStdString());
+  if (InfoSheetDescription->document()->isModified())
+    tank->SetDescription(InfoSheetDescription->toPlainText().toStdString());
   RefreshSlideItem(*tank);
 }
 

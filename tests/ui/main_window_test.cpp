@@ -203,6 +203,38 @@ class TMainWindowTest : public QObject {
     QCOMPARE(ItemName(*list_, 0), QStringLiteral("Echo"));
   }
 
+  // Clicking into the boxes and out again stores nothing: the medium's description keeps following
+  // the medium (its "\r\n" comes back from the box as "\n"), and a name longer than the name box
+  // holds, read from a file, stays whole.
+  void VisitingTheInfoSheetStoresOnlyWhatWasTyped() {
+    const std::string longName(150, 'n');
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("long.wvr");
+    WriteFile(fileName, "<TSlideshow Version=\"0.5\"><TWater Name=\"" + longName +
+                            "\"><TNoneRIMap /></TWater><TWater><TNoneRIMap /></TWater></TSlideshow>");
+    window_->OpenSlideshowFile(fileName);
+    QTest::mouseClick(list_, Qt::LeftButton, {}, list_->ItemRect(1).center());
+    ChooseExperiment(rs::Refraction);
+    QVERIFY(window_->SaveSlideshowFile(fileName));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    for (int slide : {1, 0}) {
+      QTest::mouseClick(list_, Qt::LeftButton, {}, list_->ItemRect(slide).center());
+      for (const char* box : {"InfoSheetName", "InfoSheetDescription", "InfoSheetName"})
+        Control<QWidget>(box)->setFocus();
+      Click("PauseButton");  // leaves the boxes
+      Click("PauseButton");
+      RunFrames(1);
+    }
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora - long"));
+    QCOMPARE(window_->Document().GetWater(0)->StoredName(), longName);
+    QCOMPARE(window_->Document().GetWater(1)->StoredDescription(), std::string());
+    QTest::mouseClick(list_, Qt::LeftButton, {}, list_->ItemRect(1).center());
+    ChooseExperiment(rs::Lenses);
+    QCOMPARE(window_->Document().GetWater(1)->GetDescription(),
+             window_->Document().GetWater(1)->GetRIMap()->TypeDescription());
+  }
+
   void TheTankDisplayShowsTheImageTheRightWayUp() {
     // A drip near the top edge makes the only waves; the display must show them at the top.
     Click("DripButton");
