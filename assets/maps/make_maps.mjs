@@ -22,7 +22,8 @@ const kBlackWhitePalette = [[0, 0, 0], [255, 255, 255]];
 // stretched to the picture. The windows put the epicentres of the tank's source suggestion, at
 // 323/401 of the width and 159/401 of the height from the bottom (Indian Ocean) and at 307/401 and
 // 150/401 (Atlantic), in the sea just off the coast: north-western Sumatra, where the 2004
-// earthquake struck, and south-western Portugal, the 1755 Lisbon earthquake.
+// earthquake struck, and Morocco near Agadir (about 30 degrees north, 10 west), some 700 km south
+// of where the 1755 Lisbon earthquake struck.
 const kMaps = [
   {
     file: "indian_ocean.bmp",

@@ -9,8 +9,8 @@ namespace wavora {
 
 // "Tsunami": a map of an ocean turned into the tank (land solid, sea open water) with the source
 // suggested at the epicentre of the earthquake that starts the wave; the Indian Ocean (the 2004
-// earthquake off Sumatra) or the Atlantic (the 1755 Lisbon earthquake). A hidden third scene, the
-// beach, slows a wave down as the water grows shallow toward a shore.
+// earthquake off Sumatra) or the Atlantic (an epicentre off the Atlantic coast of Morocco). A hidden
+// third scene, the beach, slows a wave down as the water grows shallow toward a shore.
 class TTsunamiRIMapper : public TModeRIMapper {
  public:
   enum TMode : int32_t { IndianOcean, Atlantic, Beach };
