@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <set>
+#include <vector>
 
 #include "document/class_registration.h"
 #include "document/slideshow_file.h"
@@ -14,7 +16,9 @@
 #include "sim/ri_map.h"
 #include "sim/tool.h"
 #include "sim/tool_class_list.h"
+#include "sim/tool_panel.h"
 #include "sim/water.h"
+#include "tools/spectrum_tool.h"
 
 namespace wavora {
 namespace {
@@ -94,6 +98,45 @@ TEST(Examples, EveryLessonOpensQuietlyRunsAndTogetherTheyUseEveryExperimentSourc
     EXPECT_TRUE(coverage.shapes.contains(shape)) << "source shape " << shape;
   for (int i = 0; i < ToolCount(); ++i)
     EXPECT_TRUE(coverage.tools.contains(ToolClass(i)->ClassName())) << ToolClass(i)->ClassName();
+}
+
+// Runs of lit columns in a spectrometer's display: the peaks a student sees.
+int PeakCount(const std::vector<float>& columns) {
+  int peaks = 0;
+  for (size_t x = 0; x < columns.size(); ++x) {
+    if (columns[x] > 0 && (x == 0 || columns[x - 1] <= 0)) ++peaks;
+  }
+  return peaks;
+}
+
+// The display hides a peak under 65 % of the strongest, so the cross must hear both sources about
+// as loud; checked as the window shows it, several times along the run.
+TEST(Examples, TwoNotesAtOnceShowsAPeakForEachSourceAlongTheRun) {
+  RegisterClasses();
+  const auto slideshow = RefCast<TWaterCollection>(
+      OpenSlideshowFile(std::string(WAVORA_EXAMPLES_DIR) + "/measuring_waves.wvr", 401, 401).document);
+  ASSERT_TRUE(slideshow);
+  int slide = 0;
+  while (slide < slideshow->SlideCount() && slideshow->SlideName(slide) != "Two notes at once")
+    ++slide;
+  ASSERT_LT(slide, slideshow->SlideCount());
+  const TRef<TWater> tank = slideshow->GetWater(slide);
+  TSpectrumTool* spectrometer = nullptr;
+  for (int child = 0; child < tank->GetChildCount(); ++child) {
+    if (const auto tool = RefCast<TSpectrumTool>(tank->GetChildren(child))) spectrometer = tool.Get();
+  }
+  ASSERT_NE(spectrometer, nullptr);
+  const std::unique_ptr<TControlPanelModel> panel = spectrometer->CreateControlPanel();
+  auto& frame = dynamic_cast<TBaseCPFrame&>(*panel);
+  frame.SetBoxSize(TBaseCPFrame::kDesignWidth, TBaseCPFrame::kDesignHeight);
+  TFastDIB image(tank->W(), tank->H());
+  TFrameLoop loop;
+  for (int step = 1; step <= 1500; ++step) {
+    loop.RunFrame(tank.Get(), image, false);
+    if (step < 450 || step % 150 != 0) continue;
+    spectrometer->UpdateControlPanel(frame);
+    EXPECT_EQ(PeakCount(spectrometer->Columns()), 2) << "after " << step << " frames";
+  }
 }
 
 }  // namespace
