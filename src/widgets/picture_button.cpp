@@ -54,16 +54,19 @@ TPictureButton::TFaceState TPictureButton::FaceState() const {
 }
 
 void TPictureButton::PaintContent(QPainter& painter, const QRect& rect, bool enabled) {
-  const bool hasGlyph = !icon().isNull();
   const bool hasCaption = !text().isEmpty();
-  const QSize glyph = hasGlyph ? iconSize() : QSize(0, 0);
   const QSize caption = hasCaption ? fontMetrics().size(Qt::TextSingleLine, text()) : QSize(0, 0);
+  // A face too narrow for the glyph beside the caption shows the caption alone: the words say what
+  // the button does, where a cut-off caption says nothing.
+  const bool hasGlyph = !icon().isNull() && (layout_ != TGlyphLayout::Left || !hasCaption ||
+                                             iconSize().width() + kGap + caption.width() <= rect.width());
+  const QSize glyph = hasGlyph ? iconSize() : QSize(0, 0);
   const int gap = hasGlyph && hasCaption ? kGap : 0;
 
   QRect glyphRect;
   QRect captionRect;
   if (layout_ == TGlyphLayout::Left) {
-    // Glyph and caption centred as one group; a caption too long for the face is elided.
+    // Glyph and caption centred as one group; a caption too long for the face alone is elided.
     const int captionWidth = std::min(caption.width(), std::max(0, rect.width() - glyph.width() - gap));
     const int left = rect.left() + (rect.width() - glyph.width() - gap - captionWidth) / 2;
     glyphRect = QRect(left, rect.top() + (rect.height() - glyph.height()) / 2, glyph.width(), glyph.height());

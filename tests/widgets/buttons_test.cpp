@@ -4,6 +4,7 @@
 #include "mouse.h"
 #include "widgets/custom_speed_button.h"
 #include "widgets/custom_track_bar.h"
+#include "widgets/icons.h"
 #include "widgets/widget_palette.h"
 
 namespace wavora {
@@ -57,6 +58,20 @@ class TButtonsTest : public QObject {
     QTest::mouseClick(&slides, Qt::LeftButton);
     QVERIFY(!tools.Down());
     QVERIFY(!slides.Down());
+  }
+
+  // The tools column's 50-pixel "Snap" button has no room for its glyph beside its caption.
+  void AFaceTooNarrowForGlyphAndCaptionShowsTheCaptionAlone() {
+    const auto face = [](const QIcon& glyph, int width) {
+      TCustomSpeedButton button;
+      button.resize(width, 34);
+      button.SetGlyph(glyph);
+      button.SetCaption(QStringLiteral("Snap"));
+      return button.grab().toImage();
+    };
+    const QIcon glyph = WavoraIcon(TIcon::SnapToGrid);
+    QCOMPARE(face(glyph, 50), face(QIcon(), 50));
+    QVERIFY(face(glyph, 90) != face(QIcon(), 90));
   }
 
   void TrackBarFollowsThePointerWithinItsRange() {
