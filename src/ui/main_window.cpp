@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "document/example_order.h"
 #include "document/object_commands.h"
 #include "document/slide_clipboard.h"
 #include "document/slide_commands.h"
@@ -1245,10 +1246,13 @@ void TMainForm::OpenExample(const QString& fileName) {
 
 void TMainForm::FillExamplesMenu() {
   const QString folder = FindDataFolder(TDataFolder::Examples);
-  const QStringList files = folder.isEmpty()
-                                ? QStringList()
-                                : QDir(folder).entryList({QStringLiteral("*.wvr")}, QDir::Files, QDir::Name);
-  for (const QString& file : files) {
+  std::vector<std::string> files;
+  if (!folder.isEmpty()) {
+    for (const QString& file : QDir(folder).entryList({QStringLiteral("*.wvr")}, QDir::Files))
+      files.push_back(file.toStdString());
+  }
+  for (const std::string& name : InTeachingOrder(files)) {
+    const QString file = QString::fromStdString(name);
     // "waves_in_the_earth.wvr" is offered as "Waves in the earth".
     QString caption = QFileInfo(file).completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' '));
     if (caption.isEmpty()) continue;
@@ -1256,7 +1260,7 @@ void TMainForm::FillExamplesMenu() {
     const QString path = QDir(folder).filePath(file);
     Examples1->addAction(caption, this, [this, path] { OpenExample(path); });
   }
-  Examples1->setEnabled(!files.isEmpty());
+  Examples1->setEnabled(!files.empty());
 }
 
 bool TMainForm::SaveSlideshowFile(const QString& fileName) {
