@@ -88,17 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Modes, EarthSuggestion,
                                          TSuggestionCase{4, 0, 125, 125, 225},
                                          TSuggestionCase{2, -1, 0, 0, 0}, TSuggestionCase{12, -1, 0, 0, 0}));
 
-TEST(Earth, SurvivesSaveAndReload) {
-  const TRef<TWater> tank = MakeTank(250, 250);
-  ChooseMedium<TEarthRIMapper>(*tank)->SetMode(TEarthRIMapper::SWaves);
-  const TRef<TWater> loaded = Reloaded(*tank);
-  ASSERT_TRUE(loaded);
-  const auto copy = RefCast<TEarthRIMapper>(loaded->GetRIMap());
-  ASSERT_TRUE(copy);
-  EXPECT_EQ(copy->GetMode(), TEarthRIMapper::SWaves);
-  EXPECT_TRUE(SameMedium(*loaded->Grid(), *tank->Grid()));
-}
-
 TEST(EarthPanel, OpensOnTheModesButtonAndClicksSetTheModeByName) {
   const TRef<TWater> tank = MakeTank(250, 250);
   const TRef<TEarthRIMapper> earth = ChooseMedium<TEarthRIMapper>(*tank);

@@ -132,16 +132,5 @@ TEST(TsunamiPanel, OpensOnTheModesButtonAndClicksSetTheModeByName) {
   EXPECT_EQ(tsunami->GetMode(), 1);
 }
 
-TEST(Tsunami, SurvivesSaveAndReload) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  ChooseMedium<TTsunamiRIMapper>(*tank)->SetMode(TTsunamiRIMapper::Beach);
-  const TRef<TWater> loaded = Reloaded(*tank);
-  ASSERT_TRUE(loaded);
-  const auto copy = RefCast<TTsunamiRIMapper>(loaded->GetRIMap());
-  ASSERT_TRUE(copy);
-  EXPECT_EQ(copy->GetMode(), TTsunamiRIMapper::Beach);
-  EXPECT_TRUE(SameMedium(*loaded->Grid(), *tank->Grid()));
-}
-
 }  // namespace
 }  // namespace wavora::test

@@ -147,21 +147,5 @@ TEST(FibrePanel, SliderWritesTheWidthAndShowsItInMillimetres) {
   EXPECT_EQ(FibreRows(*tank->Grid(), 300).second - FibreRows(*tank->Grid(), 300).first, 10);
 }
 
-TEST(Fibre, SurvivesSaveAndReload) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
-  fibre->SetN(0.5f);
-  fibre->SetFibreWidth(44);
-  fibre->SetX3Percent(80);
-  fibre->SetY3Percent(10);
-  const TRef<TWater> loaded = Reloaded(*tank);
-  ASSERT_TRUE(loaded);
-  const auto copy = RefCast<TSimpleWaveGuideRIMapper>(loaded->GetRIMap());
-  ASSERT_TRUE(copy);
-  EXPECT_EQ(copy->GetFibreWidth(), 44);
-  EXPECT_EQ(copy->CurveHandle(), fibre->CurveHandle());
-  EXPECT_TRUE(SameMedium(*loaded->Grid(), *tank->Grid()));
-}
-
 }  // namespace
 }  // namespace wavora::test

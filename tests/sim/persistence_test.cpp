@@ -72,36 +72,6 @@ TEST(Persistence, DerivedTextsAreNotSavedAndOnesOlderFilesSavedFollowTheMediumAg
   EXPECT_EQ(loaded->GetName(), "Test Block");
 }
 
-// A parked medium is off the grid: it saves the percentages of the place it had, a slide read but not
-// yet sized (a pasted one) saves them unchanged, and switching back after open, save, open puts the
-// object where it was.
-TEST(Persistence, ParkedMediumKeepsItsPlaceThroughSaveAndReload) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  tank->SetRIMapClass(TTestBlock::StaticClassInfo());
-  const TRef<TTestBlock> block = RefCast<TTestBlock>(tank->GetRIMap());
-  block->SetX1Percent(23.4567f);  // between cells: the cell's own percentage is what it keeps
-  block->SetY2Percent(81.25f);
-  const float placed[] = {block->GetX1Percent(), block->GetY1Percent(), block->GetX2Percent(),
-                          block->GetY2Percent()};
-  const TPoint p1 = block->Point1(), p2 = block->Point2();
-  tank->SetRIMapClass(TTestWall::StaticClassInfo());
-  EXPECT_FALSE(block->Grid()) << "a parked medium lets go of the tank's grid";
-
-  const std::string opened = SavedText(*RefCast<TWater>(Reload(SavedText(*tank))));
-  EXPECT_EQ(opened.find("1E-06"), std::string::npos) << opened;
-  const TRef<TWater> reopened = RefCast<TWater>(Reload(opened));
-  reopened->SetSize(401, 401);
-  reopened->SetRIMapClass(TTestBlock::StaticClassInfo());
-  const TRef<TTestBlock> back = RefCast<TTestBlock>(reopened->GetRIMap());
-  ASSERT_TRUE(back);
-  EXPECT_EQ(back->Point1(), p1);
-  EXPECT_EQ(back->Point2(), p2);
-  const float restored[] = {back->GetX1Percent(), back->GetY1Percent(), back->GetX2Percent(),
-                            back->GetY2Percent()};
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(restored[i], placed[i]) << i;
-}
-
 void CollectIDs(const TBasicXMLNode& node, std::vector<int32_t>& ids) {
   for (int i = 0; i < node.GetChildCount(); ++i) {
     const iXMLNode child = node.GetChildren(i);
