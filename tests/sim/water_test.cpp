@@ -214,21 +214,14 @@ TEST(TankNames, NameFollowsTheMediumUntilTheUserGivesAnother) {
   }
 }
 
-TEST(TankMedium, SwitchingBackRestoresTheFirstObjectWithItsSettings) {
+// Every medium coming back as the user left it is pinned with the real media; here, the bookkeeping.
+TEST(TankMedium, SwitchingBackRestoresTheFirstObjectAndParksEachClassOnce) {
   const TRef<TWater> tank = MakeTank(101, 101);
   tank->SetRIMapClass(TTestBlock::StaticClassInfo());
   const TRef<TBaseRIMap> first = tank->GetRIMap();
-  RefCast<TTestBlock>(first)->SetN(0.8f);
-
   tank->SetRIMapClass(TTestWall::StaticClassInfo());
-  EXPECT_EQ(tank->GetRIMap()->ClassInfo().ClassName(), "TTestWall");
-  EXPECT_EQ(tank->Grid()->Cell(50, 50).SpeedFactor, 0.5f);  // the wall's pass restored open water
-
   tank->SetRIMapClass(TTestBlock::StaticClassInfo());
   EXPECT_EQ(tank->GetRIMap(), first);
-  EXPECT_EQ(RefCast<TTestBlock>(first)->GetN(), 0.8f);
-  EXPECT_EQ(tank->Grid()->Cell(50, 50).SpeedFactor, 0.4f);
-
   int holders = 0;
   TRef<TMapHolder> holder;
   for (int i = 0; i < tank->GetChildCount(); ++i) {
