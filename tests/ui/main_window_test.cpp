@@ -211,7 +211,7 @@ class TMainWindowTest : public QObject {
     QTemporaryDir folder;
     const QString fileName = folder.filePath("long.wvr");
     WriteFile(fileName, "<TSlideshow Version=\"0.5\"><TWater Name=\"" + longName +
-                            "\"><TRefractionMapper /></TWater></TSlideshow>");
+                            "\"><TGeneralExciter /><TRefractionMapper /></TWater></TSlideshow>");
     window_->OpenSlideshowFile(fileName);
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
