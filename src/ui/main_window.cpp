@@ -62,6 +62,8 @@ namespace wavora {
 namespace {
 
 constexpr int kMarqueeMs = 150;
+// The running slide's thumbnail is remade at most four times a second.
+constexpr int kThumbnailIntervalMs = 250;
 constexpr int kExperimentImageSize = 28;
 // Preview tanks are four times the picture's width, run a little so their waves show.
 constexpr int kPreviewTankSize = 4 * kExperimentImageSize;
@@ -572,11 +574,16 @@ void TMainForm::RunFrame() {
   }
   ShowSelectionButtons(outcome.buttons);
 
-  // The thumbnail follows the tank picture; a still picture needs no new one.
+  // The thumbnail follows the tank picture a few times a second (remade every frame it cost more
+  // than the frame); a still picture needs no new one once its last change is shown.
   const int selected = SlideList->SelectedIndex();
-  if (outcome.imageChanged && selected >= 0 && MenuButton->Down()) {
+  thumbnailStale_ = thumbnailStale_ || outcome.imageChanged;
+  if (thumbnailStale_ && selected >= 0 && MenuButton->Down() &&
+      (!thumbnailAge_.isValid() || thumbnailAge_.hasExpired(kThumbnailIntervalMs))) {
     UpdateSlideThumbnail(selected);
     SlideList->RedrawItem(selected);
+    thumbnailStale_ = false;
+    thumbnailAge_.start();
   }
   if (tank && ObjectList->Count() > 0 && !MenuButton->Down()) RefreshObjectList(*tank);
   if (!outcome.statistics.empty()) SetDebugRows(outcome.statistics);

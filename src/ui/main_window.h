@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
@@ -181,6 +182,9 @@ class TMainForm : public QWidget {
   std::unique_ptr<TPresentationWindow> presentation_;
   TFastDIB thumbnailImage_;  // scratch image for drawing slides
   std::vector<QImage> slideThumbnails_;
+  // Since the running slide's thumbnail was last remade, and whether the tank picture changed since.
+  QElapsedTimer thumbnailAge_;
+  bool thumbnailStale_ = false;
   std::vector<QIcon> experimentImages_;
   TFrameLoop frameLoop_;
   QTimer frameTimer_;
