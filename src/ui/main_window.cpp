@@ -10,13 +10,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTableWidget>
 #include <QThread>
@@ -44,6 +41,7 @@
 #include "ui/general_exciter_view.h"
 #include "ui/help_topics.h"
 #include "ui/help_viewer.h"
+#include "ui/info_sheet.h"
 #include "ui/object_item.h"
 #include "ui/panel_views.h"
 #include "ui/presentation_window.h"
@@ -353,53 +351,11 @@ void TMainForm::CreateRightColumn() {
 
 void TMainForm::CreateInfoSheet() {
   ToolControlPanel = new TPanelFrame(this, "ToolControlPanel", QRect(208, 450, 417, 169));
-  InfoControlPanel = new QWidget(ToolControlPanel);
-  InfoControlPanel->setObjectName(QStringLiteral("InfoControlPanel"));
+  InfoControlPanel = new TInfoSheet(
+      ToolControlPanel, [this] { return GetCurrentWater(); },
+      [this](const TWater& tank) { RefreshSlideItem(tank); });
   InfoControlPanel->setGeometry(1, 1, 415, 167);
   InfoControlPanel->hide();
-
-  InfoSheetName = new QLineEdit(InfoControlPanel);
-  InfoSheetName->setObjectName(QStringLiteral("InfoSheetName"));
-  InfoSheetName->setGeometry(12, 10, 391, 30);
-  InfoSheetName->setFrame(false);
-  InfoSheetName->setMaxLength(100);
-  InfoSheetName->setPlaceholderText(QtText(rs::SlideNamePlaceholder));
-  QFont title = InfoSheetName->font();
-  title.setPointSizeF(title.pointSizeF() * 1.35);
-  title.setBold(true);
-  InfoSheetName->setFont(title);
-
-  InfoSheetDescription = new QPlainTextEdit(InfoControlPanel);
-  InfoSheetDescription->setObjectName(QStringLiteral("InfoSheetDescription"));
-  InfoSheetDescription->setGeometry(12, 44, 391, 116);
-  InfoSheetDescription->setFrameShape(QFrame::NoFrame);
-  InfoSheetDescription->setPlaceholderText(QtText(rs::SlideDescriptionPlaceholder));
-  for (QWidget* edit : {static_cast<QWidget*>(InfoSheetName), static_cast<QWidget*>(InfoSheetDescription)}) {
-    QPalette colours = edit->palette();
-    colours.setColor(QPalette::Base, QColor(palette::kListBackground));
-    edit->setPalette(colours);
-    edit->installEventFilter(this);
-  }
-
-  SlideNumberLbl = new QLabel(InfoControlPanel);
-  SlideNumberLbl->setObjectName(QStringLiteral("SlideNumberLbl"));
-  SlideNumberLbl->hide();
-
-  connect(InfoSheetName, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (const TRef<TWater> tank = GetCurrentWater()) tank->SetName(text.toStdString());
-  });
-  connect(InfoSheetName, &QLineEdit::returnPressed, this, &TMainForm::InfoSheetNameExit);
-  connect(InfoSheetDescription, &QPlainTextEdit::textChanged, this, [this] {
-    constexpr int kMaxDescription = 1000;
-    QString text = InfoSheetDescription->toPlainText();
-    if (text.size() > kMaxDescription) {
-      text.truncate(kMaxDescription);
-      const QSignalBlocker quiet(InfoSheetDescription);
-      InfoSheetDescription->setPlainText(text);
-      InfoSheetDescription->moveCursor(QTextCursor::End);
-    }
-    if (const TRef<TWater> tank = GetCurrentWater()) tank->SetDescription(text.toStdString());
-  });
 }
 
 void TMainForm::CreateDebugPanel() {
@@ -654,22 +610,14 @@ void TMainForm::BoxMouseUp(TMouseButton button, TShiftState shift, int x, int y)
 void TMainForm::TakeFocusFromInfoSheet(QObject* pressed) {
   const auto* widget = qobject_cast<const QWidget*>(pressed);
   if (!widget || (widget != this && !isAncestorOf(widget))) return;
-  if (widget == InfoSheetName || widget == InfoSheetDescription || InfoSheetDescription->isAncestorOf(widget))
-    return;
+  if (InfoControlPanel->Holds(widget)) return;
   // The window's own background takes the focus from any control, as a click beside a control does.
-  const QWidget* focused = focusWidget();
-  if (widget == this || focused == InfoSheetName || focused == InfoSheetDescription) Panel5->setFocus();
+  if (widget == this || InfoControlPanel->Holds(focusWidget())) Panel5->setFocus();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  const bool infoSheet = watched == InfoSheetName || watched == InfoSheetDescription;
-  if (infoSheet && event->type() == QEvent::FocusOut) {
-    InfoSheetNameExit();
-  } else if (watched == InfoSheetDescription && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) InfoSheetNameExit();
-  } else if ((watched == DebugPanel || watched == DataList->viewport()) &&
-             event->type() == QEvent::MouseButtonPress) {
+  if ((watched == DebugPanel || watched == DataList->viewport()) &&
+      event->type() == QEvent::MouseButtonPress) {
     DataListClick();
   }
   return QWidget::eventFilter(watched, event);
@@ -773,7 +721,7 @@ void TMainForm::SlideListClick() {
   ExposureSlider->update();
   SyncToolPanels();
   UpdateExperimentButton();
-  ShowInfoSheet();
+  InfoControlPanel->ShowSlide(SlideList->SelectedIndex() + 1);
   UpdateSlideshowMenu();
   if (selected >= 0) UpdateSlideThumbnail(selected);
   SlideList->update();
@@ -908,32 +856,6 @@ void TMainForm::UpdateSlideshowMenu() {
   // Like deleting, cutting leaves at least one slide.
   Cut1->setEnabled(slide && SlideList->Count() > 1);
   Paste1->setEnabled(ClipboardOffersSlide());
-}
-
-void TMainForm::ShowInfoSheet() {
-  const TRef<TWater> tank = GetCurrentWater();
-  const QSignalBlocker quietName(InfoSheetName);
-  const QSignalBlocker quietDescription(InfoSheetDescription);
-  if (tank) {
-    InfoSheetName->setText(QtText(tank->GetName()));
-    InfoSheetDescription->setPlainText(QtText(tank->GetDescription()));
-    SlideNumberLbl->setText(QtText(rs::SlidePrefix) + QString::number(SlideList->SelectedIndex() + 1));
-  } else {
-    InfoSheetName->clear();
-    InfoSheetDescription->clear();
-    SlideNumberLbl->clear();
-  }
-}
-
-void TMainForm::InfoSheetNameExit() {
-  const TRef<TWater> tank = GetCurrentWater();
-  if (!tank) return;
-  // Only what the user typed: the boxes show a long name cut to 100 characters and line breaks as
-  // "\n", so storing what they hold would change texts the user never touched.
-  if (InfoSheetName->isModified()) tank->SetName(InfoSheetName->text().toStdString());
-  if (InfoSheetDescription->document()->isModified())
-    tank->SetDescription(InfoSheetDescription->toPlainText().toStdString());
-  RefreshSlideItem(*tank);
 }
 
 void TMainForm::RefreshSlideItem(const TWater& tank) {

@@ -20,9 +20,7 @@ class QAction;
 class QActionGroup;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QTableWidget;
 
 namespace wavora {
@@ -32,6 +30,7 @@ class TCustomBitBtn;
 class TCustomSpeedButton;
 class TCustomTrackBar;
 class THelpViewer;
+class TInfoSheet;
 class TPresentationWindow;
 class TScrollerList;
 class TTankBox;
@@ -135,8 +134,6 @@ class TMainForm : public QWidget {
   void UpdateDeleteButton();
   void UpdateExperimentButton();
   void UpdateSlideshowMenu();
-  void ShowInfoSheet();
-  void InfoSheetNameExit();
   // A press anywhere in the window but on the info sheet's edits moves the keyboard focus from them to
   // Panel5, so they save their texts and the slide list shows them before the press changes the slide.
   void TakeFocusFromInfoSheet(QObject* pressed);
@@ -225,10 +222,7 @@ class TMainForm : public QWidget {
   TCustomBitBtn* ExperimentBtn = nullptr;
   QWidget* ControlPanelHolder = nullptr;
   QFrame* ToolControlPanel = nullptr;
-  QWidget* InfoControlPanel = nullptr;
-  QLineEdit* InfoSheetName = nullptr;
-  QPlainTextEdit* InfoSheetDescription = nullptr;
-  QLabel* SlideNumberLbl = nullptr;
+  TInfoSheet* InfoControlPanel = nullptr;
   QFrame* Panel5 = nullptr;
   QLabel* ControlsLabel = nullptr;
   QLabel* ContrastLabel = nullptr;
