@@ -1,6 +1,7 @@
 #include "round_trip.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "document/water_collection.h"
 #include "model/class_info.h"
@@ -82,15 +83,32 @@ std::string Saved(const TBasicXMLNode& node) {
 }
 
 // The text with every identifier's digits taken out: identifiers are compared in the trees, where
-// those drawn afresh on reading are known.
-std::string WithoutIdentifiers(std::string text) {
+// those drawn afresh on reading are known. Only attributes count: a name or description may hold the
+// words UniqueID=" too.
+std::string WithoutIdentifiers(const std::string& text) {
   static constexpr std::string_view kIdentifier = "UniqueID=\"";
-  for (size_t at = text.find(kIdentifier); at != std::string::npos; at = text.find(kIdentifier, at)) {
-    at += kIdentifier.size();
-    const size_t end = text.find('"', at);
-    text.erase(at, end == std::string::npos ? std::string::npos : end - at);
+  std::string out;
+  out.reserve(text.size());
+  bool inTag = false, inValue = false;
+  for (size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (inTag && !inValue && std::string_view(text).substr(at).starts_with(kIdentifier)) {
+      out += kIdentifier;
+      at += kIdentifier.size();
+      while (at < text.size() && text[at] != '"')
+        ++at;
+      out += '"';
+      continue;
+    }
+    out += c;
+    if (c == '"' && inTag) {
+      inValue = !inValue;
+    } else if (!inValue) {
+      if (c == '<') inTag = true;
+      if (c == '>') inTag = false;
+    }
   }
-  return text;
+  return out;
 }
 
 }  // namespace
@@ -107,7 +125,7 @@ std::optional<std::string> RoundTripDifference(const TWaterCollection& slideshow
   reread->SetTankSize(slideshow.TankWidth(), slideshow.TankHeight());
   if (auto difference = TreeDifference(slideshow, *reread)) return difference;
   const std::string again = WithoutIdentifiers(Saved(*reread));
-  text = WithoutIdentifiers(std::move(text));
+  text = WithoutIdentifiers(text);
   if (again != text) {
     size_t at = 0;
     while (at < text.size() && at < again.size() && text[at] == again[at])
