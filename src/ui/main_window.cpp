@@ -466,6 +466,7 @@ void TMainForm::SetupMainWindow(const QStringList& arguments) {
   InfoControlPanel->show();
   RunFrame();
   frameTimer_.start();
+  thumbnailAge_.start();
   ApplyCaptions();
   unsavedChanges_.MatchesFile(*document_, QString());
 
@@ -535,7 +536,7 @@ void TMainForm::RunFrame() {
   const int selected = SlideList->SelectedIndex();
   thumbnailStale_ = thumbnailStale_ || outcome.imageChanged;
   if (thumbnailStale_ && selected >= 0 && MenuButton->Down() &&
-      (!thumbnailAge_.isValid() || thumbnailAge_.hasExpired(kThumbnailIntervalMs))) {
+      thumbnailAge_.hasExpired(kThumbnailIntervalMs)) {
     UpdateSlideThumbnail(selected);
     SlideList->RedrawItem(selected);
     thumbnailStale_ = false;
