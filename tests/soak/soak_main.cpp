@@ -23,6 +23,7 @@
 #include "model/file_encoding.h"
 #include "model/stream.h"
 #include "monkey.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
 
 namespace wavora::soak {
@@ -107,7 +108,7 @@ void ReportHeapAfterNewDocument(TMainForm& window, const QString& folder) {
   // The window sizes the tank to its display on opening.
   NewSlideshow(401, 401)->SaveToStream(stream, true, 0);
   std::ofstream(fileName, std::ios::binary) << EncodeFileText(stream.Data());
-  window.OpenSlideshowFile(QString::fromStdString(fileName));
+  window.Files().OpenSlideshowFile(QString::fromStdString(fileName));
   QTest::qWait(500);
   std::printf("after a new one-slide slideshow: %ld kB resident, %ld kB heap in use, %d slides\n",
               ResidentKilobytes(), HeapInUseKilobytes(), window.Document().SlideCount());

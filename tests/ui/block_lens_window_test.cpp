@@ -6,6 +6,7 @@
 #include "../widgets/mouse.h"
 #include "media/block_mapper.h"
 #include "media/lens_mapper.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "widgets/custom_speed_button.h"
 
@@ -50,7 +51,7 @@ class TBlockLensWindowTest : public QObject {
   // The window started on the file the current one saves.
   std::unique_ptr<TMainForm> SavedAndReopened() const {
     const QString fileName = folder_.filePath(QStringLiteral("experiment.wvr"));
-    if (!window_->SaveSlideshowFile(fileName)) return nullptr;
+    if (!window_->Files().SaveSlideshowFile(fileName)) return nullptr;
     return std::make_unique<TMainForm>(QStringList({fileName}), std::make_unique<TNoMessages>());
   }
 

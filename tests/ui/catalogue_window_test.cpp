@@ -10,8 +10,11 @@
 #include "message_recorder.h"
 #include "sim/resource_strings.h"
 #include "sim/tool_class_list.h"
+#include "ui/clipboard_commands.h"
 #include "ui/main_window.h"
+#include "ui/slides_tab.h"
 #include "ui/tool_panel_view.h"
+#include "ui/tools_tab.h"
 #include "widgets/custom_speed_button.h"
 #include "widgets/qt_text.h"
 #include "widgets/scroller_list.h"
@@ -50,7 +53,9 @@ class TCatalogueWindowTest : public QObject {
     Q_ASSERT(control);
     return control;
   }
-  void AddTool(const TClassInfo& toolClass) { window_->AddToolFromMenu(test::ToolIndexOf(toolClass)); }
+  void AddTool(const TClassInfo& toolClass) {
+    window_->Tools().AddToolFromMenu(test::ToolIndexOf(toolClass));
+  }
   QStringList ItemTexts() const {
     QStringList texts;
     for (int i = 0; i < objects_->Count(); ++i)
@@ -75,7 +80,7 @@ class TCatalogueWindowTest : public QObject {
   void cleanup() { window_.reset(); }
 
   void ToolMenuOffersEveryToolAndPanelToolsGetPanelItems() {
-    window_->ToolBoxButtonClick();
+    window_->Tools().ToolBoxButtonClick();
     auto* menu = Control<QMenu>("PopupMenu3");
     QCOMPARE(menu->actions().size(), ToolCount());
     for (int i = 0; i < ToolCount(); ++i)
@@ -112,10 +117,10 @@ class TCatalogueWindowTest : public QObject {
 
     // The source is selected from its item; it cannot be deleted.
     objects_->SetSelectedIndex(0);
-    window_->ObjectListClick();
+    window_->Tools().ObjectListClick();
     window_->RunFrame();
     QVERIFY(!remove->isEnabled());
-    window_->DeleteToolBtnClick();
+    window_->Tools().DeleteToolBtnClick();
     QCOMPARE(objects_->Count(), 2);
   }
 
@@ -124,7 +129,7 @@ class TCatalogueWindowTest : public QObject {
     EntryNamed(*menu, QStringLiteral("Test Lens"))->trigger();
     QCOMPARE(QtText(window_->Document().SlideName(0)), QStringLiteral("Test Lens"));
     QCOMPARE(ItemTexts(), (QStringList{"Beam Source", "Test Lens"}));
-    window_->DeleteToolBtnClick();
+    window_->Tools().DeleteToolBtnClick();
     QCOMPARE(QtText(window_->Document().SlideName(0)), QStringLiteral("Empty Tank"));
     QCOMPARE(ItemTexts(), (QStringList{"Beam Source", "Empty Tank"}));
   }
@@ -132,26 +137,26 @@ class TCatalogueWindowTest : public QObject {
   void CopiedSlidePastesAsTheLastSlideAndThePasteEntryFollowsTheClipboard() {
     auto* paste = Control<QAction>("Paste1");
     window_->GetCurrentWater()->SetName("Ripples");
-    window_->Copy1Click();
+    window_->Clipboard().Copy1Click();
     QVERIFY(paste->isEnabled());
     const int32_t active = window_->Document().ActiveID;
-    window_->Paste1Click();
+    window_->Clipboard().Paste1Click();
     QCOMPARE(window_->Document().SlideCount(), 2);
     QCOMPARE(QtText(window_->Document().SlideName(1)), QStringLiteral("Ripples"));
     QCOMPARE(window_->Document().ActiveID, active);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("<TWater />"));
     QVERIFY(!paste->isEnabled());
-    window_->Paste1Click();
+    window_->Clipboard().Paste1Click();
     QCOMPARE(window_->Document().SlideCount(), 2);
     QVERIFY(messages_.empty());
   }
 
   void UnusableClipboardSlidesGiveTheirMessagesInOrder() {
     PutOnClipboard(QStringLiteral("<TWater Name=\"cut"), true);
-    window_->Paste1Click();
+    window_->Clipboard().Paste1Click();
     PutOnClipboard(QStringLiteral("<TSlideshow />"), true);
-    window_->Paste1Click();
+    window_->Clipboard().Paste1Click();
     QCOMPARE(MessageTexts(), (QStringList{QtText(rs::ClipboardCorrupted), QtText(rs::NoExperimentOnClipboard),
                                           QtText(rs::WrongClipboardObject)}));
     QCOMPARE(window_->Document().SlideCount(), 1);
@@ -160,14 +165,14 @@ class TCatalogueWindowTest : public QObject {
   void CutCopiesTheSlideAndDeletesItButNeverTheLastOne() {
     auto* cut = Control<QAction>("Cut1");
     QGuiApplication::clipboard()->setText(QStringLiteral("words"));
-    window_->Cut1Click();
+    window_->Clipboard().Cut1Click();
     QCOMPARE(window_->Document().SlideCount(), 1);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("words"));
 
-    window_->NewSlideBtnClick();
+    window_->Slides().NewSlideBtnClick();
     window_->GetCurrentWater()->SetName("Second");
     QVERIFY(cut->isEnabled());
-    window_->Cut1Click();
+    window_->Clipboard().Cut1Click();
     QCOMPARE(window_->Document().SlideCount(), 1);
     QVERIFY(!cut->isEnabled());
     QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Name=\"Second\"")));

@@ -10,6 +10,7 @@
 #include "media/refraction_mapper.h"
 #include "model/property_text.h"
 #include "sim/ri_map.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/message_sink.h"
 #include "ui/panel_views.h"
@@ -95,7 +96,7 @@ class TLineAndMirrorMediaTest : public QObject {
 
     QTemporaryDir folder;
     const QString fileName = folder.filePath("medium.wvr");
-    QVERIFY(window.SaveSlideshowFile(fileName));
+    QVERIFY(window.Files().SaveSlideshowFile(fileName));
     const TMainForm reopened(QStringList({fileName}), std::make_unique<TNoMessages>());
     const TRef<TBaseRIMap> restored = reopened.GetCurrentWater()->GetRIMap();
     QVERIFY(restored);

@@ -25,10 +25,13 @@
 #include "sim/tool_class_list.h"
 #include "tools/cross_section_tool.h"
 #include "ui/data_folder.h"
+#include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/slide_item.h"
+#include "ui/slides_tab.h"
+#include "ui/tools_tab.h"
 #include "widgets/custom_speed_button.h"
 #include "widgets/custom_track_bar.h"
 #include "widgets/qt_text.h"
@@ -212,7 +215,7 @@ class TMainWindowTest : public QObject {
     const QString fileName = folder.filePath("long.wvr");
     WriteFile(fileName, "<TSlideshow Version=\"0.5\"><TWater Name=\"" + longName +
                             "\"><TGeneralExciter /><TRefractionMapper /></TWater></TSlideshow>");
-    window_->OpenSlideshowFile(fileName);
+    window_->Files().OpenSlideshowFile(fileName);
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     for (const char* box : {"InfoSheetName", "InfoSheetDescription", "InfoSheetName"})
@@ -303,7 +306,7 @@ class TMainWindowTest : public QObject {
   // the object a medium, source or tool panel belongs to, at its panel's section.
   void F1OpensThePageOfThePanelWithTheFocus() {
     ChooseExperiment(rs::Lenses);
-    window_->AddToolFromMenu(test::ToolIndexOf(TCrossSectionTool::StaticClassInfo()));
+    window_->Tools().AddToolFromMenu(test::ToolIndexOf(TCrossSectionTool::StaticClassInfo()));
     QCursor::setPos(window_->geometry().bottomRight() + QPoint(100, 100));
     const QString folder = FindDataFolder(TDataFolder::Help);
     QVERIFY(!folder.isEmpty());
@@ -353,9 +356,9 @@ class TMainWindowTest : public QObject {
     WriteFile(tank, "<TWater Name=\"x\"></TWater>");
     TSlideshow* before = &window_->Document();
 
-    window_->OpenSlideshowFile(cutOff);
-    window_->OpenSlideshowFile(tank);
-    window_->OpenSlideshowFile(folder.filePath("missing.wvr"));
+    window_->Files().OpenSlideshowFile(cutOff);
+    window_->Files().OpenSlideshowFile(tank);
+    window_->Files().OpenSlideshowFile(folder.filePath("missing.wvr"));
     QCOMPARE(int(messages_.size()), 3);
     for (const TShownMessage& message : messages_)
       QCOMPARE(message.kind, TMessageBox::mbError);
@@ -372,7 +375,7 @@ class TMainWindowTest : public QObject {
     QTemporaryDir folder;
     const QString fileName = folder.filePath("nosource.wvr");
     WriteFile(fileName, "<TSlideshow Version=\"0.5\"><TWater><TNoneRIMap /></TWater></TSlideshow>");
-    window_->OpenSlideshowFile(fileName);
+    window_->Files().OpenSlideshowFile(fileName);
     QVERIFY(messages_.empty());
     QVERIFY(!Control<QWidget>("ExciterControlPanel")->findChildren<QWidget*>().isEmpty());
   }
@@ -398,11 +401,11 @@ class TMainWindowTest : public QObject {
     SelectSlide(1);
     QTemporaryDir folder;
     const QString fileName = folder.filePath("demo.wvr");
-    QVERIFY(window_->SaveSlideshowFile(fileName));
+    QVERIFY(window_->Files().SaveSlideshowFile(fileName));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora - demo"));
 
     // A failed save says so and keeps the file that was there.
-    QVERIFY(!window_->SaveSlideshowFile(folder.filePath("no/such/folder/demo.wvr")));
+    QVERIFY(!window_->Files().SaveSlideshowFile(folder.filePath("no/such/folder/demo.wvr")));
     QCOMPARE(int(messages_.size()), 1);
     QVERIFY(messages_[0].text.startsWith(QtText(rs::CouldNotSave)));
 
@@ -431,7 +434,7 @@ class TMainWindowTest : public QObject {
     Click("Type4");
     QTemporaryDir folder;
     const QString fileName = folder.filePath("experiments.wvr");
-    QVERIFY(window_->SaveSlideshowFile(fileName));
+    QVERIFY(window_->Files().SaveSlideshowFile(fileName));
 
     const TMainForm reopened(QStringList({fileName}), std::make_unique<TMessageRecorder>(messages_));
     QVERIFY(messages_.empty());
@@ -490,7 +493,7 @@ class TMainWindowTest : public QObject {
     if (file != "untitled") {
       QVERIFY(QDir(folder.path()).mkdir(file));
       saved = folder.filePath(file + "/" + file + ".wvr");
-      QVERIFY(window_->SaveSlideshowFile(saved));
+      QVERIFY(window_->Files().SaveSlideshowFile(saved));
       if (file == "unwritable") QVERIFY(QDir(folder.filePath(file)).removeRecursively());
     }
     QTest::keyClicks(Control<QLineEdit>("InfoSheetName"), "New");
@@ -540,9 +543,9 @@ class TMainWindowTest : public QObject {
     Click("NewSlideBtn");
     ChooseExperiment("Curved Mirror");  // places its ends itself, anew on every shape
     for (int tool = 0; tool < ToolCount(); ++tool)
-      window_->AddToolFromMenu(tool);
+      window_->Tools().AddToolFromMenu(tool);
     QTemporaryDir folder;
-    QVERIFY(window_->SaveSlideshowFile(folder.filePath("lesson.wvr")));
+    QVERIFY(window_->Files().SaveSlideshowFile(folder.filePath("lesson.wvr")));
     for (const char* button : {"PauseButton", "ResetBtn", "PauseButton"}) {
       Click(button);
       RunFrames(20);

@@ -6,6 +6,7 @@
 #include "sim/water.h"
 #include "tools/point_logger_cp.h"
 #include "tools/point_logger_tool.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/point_logger_view.h"
 
@@ -30,7 +31,7 @@ class TPointLoggerViewTest : public QObject {
     std::ofstream(slide.toStdString(), std::ios::binary) << kLoggerSlide;
     TMainForm window(QStringList{});
     window.show();
-    window.OpenSlideshowFile(slide);
+    window.Files().OpenSlideshowFile(slide);
     for (int frame = 0; frame < 20; ++frame)
       window.RunFrame();
     auto* view = window.findChild<TPointLoggerView*>();

@@ -8,6 +8,7 @@
 #include "app/cli_commands.h"
 #include "sim/tool_panel.h"
 #include "tools/cross_section_tool.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/tool_panel_view.h"
 
@@ -46,7 +47,7 @@ class TToolPanelImageTest : public QObject {
 
     TMainForm window(QStringList{});
     window.show();
-    window.OpenSlideshowFile(slide);
+    window.Files().OpenSlideshowFile(slide);
     for (int frame = 0; frame < kFrames; ++frame)
       window.RunFrame();
     TToolPanelView* shown = nullptr;
@@ -74,7 +75,7 @@ class TToolPanelImageTest : public QObject {
     std::ofstream(slide.toStdString(), std::ios::binary) << LineToolsSlide("TCrossSectionTool");
     TMainForm window(QStringList{});
     window.show();
-    window.OpenSlideshowFile(slide);
+    window.Files().OpenSlideshowFile(slide);
     window.RunFrame();
     TToolPanelView* shown = nullptr;
     for (TToolPanelView* view : window.findChildren<TToolPanelView*>()) {
