@@ -136,58 +136,42 @@ TEST(BmpFile, FileRoundTripAndFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
 }
 
-struct TBadBmp {
-  const char* name;
-  std::string bytes;
-  const char* reason;
-};
-
-class BmpFileBadBytes : public testing::TestWithParam<TBadBmp> {};
-
-TEST_P(BmpFileBadBytes, RaiseAnErrorNamingTheFileAndTheReason) {
-  try {
-    DecodeBmp(GetParam().bytes, "mask.bmp");
-    FAIL() << "accepted";
-  } catch (const TFileError& error) {
-    const std::string message = error.what();
-    EXPECT_NE(message.find("\"mask.bmp\""), std::string::npos) << message;
-    EXPECT_NE(message.find(GetParam().reason), std::string::npos) << message;
-  }
+std::string WithByte(std::string bytes, size_t at, char value) {
+  bytes[at] = value;
+  return bytes;
 }
 
-const std::vector<uint8_t> kRow{1, 2, 3, 0};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BmpFileBadBytes,
-    testing::Values(
-        TBadBmp{"Empty", "", "not a bitmap"}, TBadBmp{"NotABitmap", "GIF89a", "not a bitmap"},
-        TBadBmp{"TruncatedHeader", TBmpBuilder::Header(1, 1, 24, 0).Text().substr(0, 30), "truncated"},
-        TBadBmp{"ZeroWidth", TBmpBuilder::Header(0, 1, 24, 0).Bytes(kRow).Text(), "size"},
-        TBadBmp{"MostNegativeHeight", TBmpBuilder::Header(1, INT32_MIN, 24, 0).Bytes(kRow).Text(), "large"},
-        TBadBmp{"AbsurdSize", TBmpBuilder::Header(100000, 100000, 1, 0).Bytes(kRow).Text(), "large"},
-        TBadBmp{"SixteenBits", TBmpBuilder::Header(1, 1, 16, 0).Bytes(kRow).Text(), "16 bits"},
-        TBadBmp{"PaletteMissing", TBmpBuilder::Header(1, 1, 8, 0).Text(), "truncated palette"},
-        TBadBmp{"PixelsMissing", TBmpBuilder::Header(2, 2, 24, 0).Bytes(kRow).Bytes(kRow).Text(),
-                "truncated pixel data"},
-        TBadBmp{"UnknownHeader", TBmpBuilder().U16('B' | 'M' << 8).U32(0).U32(0).U32(60).U32(20).Text(),
-                "header size"}),
-    [](const testing::TestParamInfo<TBadBmp>& info) { return std::string(info.param.name); });
-
-TEST(BmpFile, BadPixelOffsetAndCompressionAreRefused) {
-  std::string bytes = TBmpBuilder::Header(1, 1, 24, 0).Bytes(kRow).Text();
-  bytes[10] = char(0xF0);  // pixel data said to start beyond the file
-  EXPECT_THROW(DecodeBmp(bytes, "offset"), TFileError);
-  bytes = TBmpBuilder::Header(1, 1, 24, 0).Bytes(kRow).Text();
-  bytes[30] = 1;  // run-length compressed
-  EXPECT_THROW(DecodeBmp(bytes, "compressed"), TFileError);
-}
-
-TEST(BmpFile, EveryTruncationOfAValidFileIsRefusedCleanly) {
-  const std::string bytes = EncodeBmp(TFastDIB(4, 4));  // rows without padding: every byte is needed
-  for (size_t length = 0; length < bytes.size(); ++length) {
-    EXPECT_THROW(DecodeBmp(bytes.substr(0, length), "cut"), TFileError) << length;
+// Bad files raise an error naming the file and the reason; so does every truncation of a valid file.
+TEST(BmpFile, BadBytesRaiseAnErrorNamingTheFileAndTheReason) {
+  const std::vector<uint8_t> row{1, 2, 3, 0};
+  const std::string valid = TBmpBuilder::Header(1, 1, 24, 0).Bytes(row).Text();
+  const std::pair<std::string, const char*> cases[] = {
+      {"", "not a bitmap"},
+      {"GIF89a", "not a bitmap"},
+      {valid.substr(0, 30), "truncated"},
+      {TBmpBuilder::Header(0, 1, 24, 0).Bytes(row).Text(), "size"},
+      {TBmpBuilder::Header(1, INT32_MIN, 24, 0).Bytes(row).Text(), "large"},
+      {TBmpBuilder::Header(100000, 100000, 1, 0).Bytes(row).Text(), "large"},
+      {TBmpBuilder::Header(1, 1, 16, 0).Bytes(row).Text(), "16 bits"},
+      {TBmpBuilder::Header(1, 1, 8, 0).Text(), "truncated palette"},
+      {TBmpBuilder::Header(2, 2, 24, 0).Bytes(row).Bytes(row).Text(), "truncated pixel data"},
+      {TBmpBuilder().U16('B' | 'M' << 8).U32(0).U32(0).U32(60).U32(20).Text(), "header size"},
+      {WithByte(valid, 10, char(0xF0)), "offset"},  // pixel data said to start beyond the file
+      {WithByte(valid, 30, 1), "compressed"}};      // run-length compressed
+  for (const auto& [bytes, reason] : cases) {
+    try {
+      DecodeBmp(bytes, "mask.bmp");
+      ADD_FAILURE() << "accepted: " << reason;
+    } catch (const TFileError& error) {
+      const std::string message = error.what();
+      EXPECT_NE(message.find("\"mask.bmp\""), std::string::npos) << message;
+      EXPECT_NE(message.find(reason), std::string::npos) << message;
+    }
   }
-  EXPECT_NO_THROW(DecodeBmp(bytes, "whole"));
+  const std::string whole = EncodeBmp(TFastDIB(4, 4));  // rows without padding: every byte is needed
+  for (size_t length = 0; length < whole.size(); ++length)
+    EXPECT_THROW(DecodeBmp(whole.substr(0, length), "cut"), TFileError) << length;
+  EXPECT_NO_THROW(DecodeBmp(whole, "whole"));
 }
 
 }  // namespace

@@ -16,50 +16,34 @@ int32_t ImageY(int32_t h, int32_t y) {
   return h - 1 - y;
 }
 
-struct TSnapCase {
-  int32_t v, n, expected;
-};
-
-class PlainSnapping : public testing::TestWithParam<TSnapCase> {};
-
-TEST_P(PlainSnapping, SnapsToTheLinesThroughCell5) {
-  const TSnapCase c = GetParam();
-  EXPECT_EQ(TBaseControl::Snap(c.v, 5, c.n), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, PlainSnapping,
-                         testing::Values(TSnapCase{12, 401, 5},
-                                         TSnapCase{13, 401, 5},  // 8/16 rounds to even 0
-                                         TSnapCase{14, 401, 21}, TSnapCase{29, 401, 37},  // 24/16 rounds to 2
-                                         TSnapCase{0, 401, 5}, TSnapCase{-4, 401, 5},  // below 5: one line up
-                                         TSnapCase{398, 401, 389}));  // above n-5: one line down
-
-TEST(Snapping, RelativeSnappingUsesTheLinesThroughTheAnchor) {
+TEST(Snapping, SnapsToTheLinesThroughCell5OrThroughTheAnchor) {
+  const struct {
+    int32_t v, n, expected;
+  } cases[] = {{12, 401, 5},   {13, 401, 5},   // 8/16 rounds to even 0
+               {14, 401, 21},  {29, 401, 37},  // 24/16 rounds to 2
+               {0, 401, 5},    {-4, 401, 5},   // below 5: one line up
+               {398, 401, 389}};               // above n-5: one line down
+  for (const auto& c : cases)
+    EXPECT_EQ(TBaseControl::Snap(c.v, 5, c.n), c.expected) << c.v;
   const TRef<TWater> tank = MakeTank(401, 401);
   const TRef<TTestLine> line = MakeNode<TTestLine>();
   tank->add(line);
   EXPECT_EQ(line->SnapRelative({110, 50}, {100, 203}), (TPoint{116, 43}));
 }
 
-struct TPercentCase {
-  float percent;
-  int32_t n, cell;
-};
-
-class Percentages : public testing::TestWithParam<TPercentCase> {};
-
-TEST_P(Percentages, CellFromPercent) {
-  const TPercentCase c = GetParam();
-  EXPECT_EQ(TBaseControl::CellFromPercent(c.percent, c.n), c.cell);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Percentages,
-                         testing::Values(TPercentCase{50, 401, 200}, TPercentCase{0, 401, 5},
-                                         TPercentCase{100, 401, 395}, TPercentCase{10, 250, 29},
-                                         TPercentCase{1e9f, 401, 400}, TPercentCase{-1e9f, 401, 0},
-                                         TPercentCase{std::numeric_limits<float>::quiet_NaN(), 401, 5}));
-
-TEST(Percentages, CellsReportTheirPercentage) {
+TEST(Percentages, CellsFromPercentagesAndBack) {
+  const struct {
+    float percent;
+    int32_t n, cell;
+  } cases[] = {{50, 401, 200},
+               {0, 401, 5},
+               {100, 401, 395},
+               {10, 250, 29},
+               {1e9f, 401, 400},
+               {-1e9f, 401, 0},
+               {std::numeric_limits<float>::quiet_NaN(), 401, 5}};
+  for (const auto& c : cases)
+    EXPECT_EQ(TBaseControl::CellFromPercent(c.percent, c.n), c.cell) << c.percent;
   EXPECT_EQ(TBaseControl::PercentFromCell(5, 401), 0.000001f);
   EXPECT_EQ(TBaseControl::PercentFromCell(200, 401), 50.0f);
   EXPECT_EQ(TBaseControl::PercentFromCell(395, 401), 100.0f);
@@ -82,44 +66,37 @@ TEST(Percentages, SetterMovesTheCellAndReportsTheMoveOnce) {
 class LineDrag : public testing::Test {
  protected:
   void SetUp() override {
-    tank = MakeTank(401, 401);
-    line = MakeNode<TTestLine>();
     line->SetSnapToGrid(false);
     tank->add(line);
-    line->SetX1Percent(PercentOf(100));
-    line->SetY1Percent(PercentOf(200));
-    line->SetX2Percent(PercentOf(300));
-    line->SetY2Percent(PercentOf(200));
+    line->SetX1Percent(TBaseControl::PercentFromCell(100, 401));
+    line->SetY1Percent(TBaseControl::PercentFromCell(200, 401));
+    line->SetX2Percent(TBaseControl::PercentFromCell(300, 401));
+    line->SetY2Percent(TBaseControl::PercentFromCell(200, 401));
   }
-  static float PercentOf(int32_t cell) { return TBaseControl::PercentFromCell(cell, 401); }
   void Drag(TPoint from, TPoint to) {
     tank->MouseDown(TMouseButton::Left, {}, from.x, ImageY(401, from.y));
     tank->MouseMove({}, to.x, ImageY(401, to.y));
     tank->MouseUp(TMouseButton::Left, {}, to.x, ImageY(401, to.y));
   }
-  TRef<TWater> tank;
-  TRef<TTestLine> line;
+  TRef<TWater> tank = MakeTank(401, 401);
+  TRef<TTestLine> line = MakeNode<TTestLine>();
 };
 
-TEST_F(LineDrag, EndDraggedTooCloseToTheOtherEndStaysWhereItWas) {
+TEST_F(LineDrag, DragsThatWouldShortenTheLineOrPushAnEndNearTheEdgeAreRefused) {
   Drag({300, 200}, {105, 205});
   EXPECT_EQ(line->Point2(), (TPoint{300, 200}));
   Drag({300, 200}, {110, 200});  // exactly 10 cells apart is allowed
   EXPECT_EQ(line->Point2(), (TPoint{110, 200}));
-}
-
-TEST_F(LineDrag, BodyDragThatWouldPushAnEndNearTheEdgeIsRefusedAsAWhole) {
+  line->SetX2Percent(TBaseControl::PercentFromCell(300, 401));
+  // A body drag that would push an end near the edge is refused as a whole.
   Drag({200, 200}, {300, 200});  // end 2 would reach 400
   EXPECT_EQ(line->Point1(), (TPoint{100, 200}));
   EXPECT_EQ(line->Point2(), (TPoint{300, 200}));
   Drag({200, 200}, {250, 150});
   EXPECT_EQ(line->Point1(), (TPoint{150, 150}));
   EXPECT_EQ(line->Point2(), (TPoint{350, 150}));
-}
-
-TEST_F(LineDrag, PointerIsClampedInsideTheMargin) {
-  Drag({100, 200}, {-50, 1000});
-  // X into [6, W - 6], Y into [6, H - 6], then y = H - 1 - Y.
+  Drag({150, 150}, {-50, 1000});
+  // The pointer is clamped: X into [6, W - 6], Y into [6, H - 6], then y = H - 1 - Y.
   EXPECT_EQ(line->Point1(), (TPoint{6, 394}));
 }
 
@@ -133,15 +110,12 @@ TEST_F(LineDrag, PressedObjectCapturesThePointerUntilRelease) {
   EXPECT_FALSE(line->IsDragging());
 }
 
-TEST(HitTests, SegmentIsNearWithinSixCellsOfItsFoot) {
+TEST(HitTests, SegmentIsNearWithinSixCellsOfItsFootAndThreePointsNeverHoldTheCentreAlone) {
   EXPECT_TRUE(TBaseWaterObject::NearSegment(50, 54, {0, 50}, {100, 50}));
   EXPECT_FALSE(TBaseWaterObject::NearSegment(50, 55, {0, 50}, {100, 50}));   // outside the box grown by 4
   EXPECT_FALSE(TBaseWaterObject::NearSegment(105, 50, {0, 50}, {100, 50}));  // beyond the box
   EXPECT_TRUE(TBaseWaterObject::NearSegment(3, 3, {0, 0}, {0, 0}));
   EXPECT_TRUE(TBaseWaterObject::NearSegment(52, 48, {0, 0}, {100, 100}));
-}
-
-TEST(HitTests, ThreePointsNeverHoldTheCentreAlone) {
   bool h1, h2, h3, body;
   EXPECT_TRUE(TBaseWaterObject::HitThreePoints(50, 50, {80, 50}, {50, 50}, {50, 80}, h1, h2, h3, body));
   EXPECT_FALSE(h1 || h2 || h3);
@@ -155,10 +129,7 @@ TEST(HitTests, ThreePointsNeverHoldTheCentreAlone) {
 class Routing : public testing::Test {
  protected:
   void SetUp() override {
-    tank = MakeTank(401, 401);
     tank->SetRIMapClass(TTestBlock::StaticClassInfo());  // the block covers cells 160 .. 240
-    line = MakeNode<TTestLine>();
-    tool = MakeNode<TTestTool>();
     for (const TRef<TBaseControl>& object : {TRef<TBaseControl>(line), TRef<TBaseControl>(tool)}) {
       object->SetSnapToGrid(false);
       tank->add(object);
@@ -171,19 +142,18 @@ class Routing : public testing::Test {
   void Press(int32_t x, int32_t y, TShiftState shift = {}) {
     tank->MouseDown(TMouseButton::Left, shift, x, ImageY(401, y));
   }
-  TRef<TWater> tank;
-  TRef<TTestLine> line;
-  TRef<TTestTool> tool;
+  void Release() { tank->MouseUp(TMouseButton::Left, {}, 0, 0); }
+  TRef<TWater> tank = MakeTank(401, 401);
+  TRef<TTestLine> line = MakeNode<TTestLine>();
+  TRef<TTestTool> tool = MakeNode<TTestTool>();
 };
 
-TEST_F(Routing, SelectedToolGetsThePressFirst) {
+TEST_F(Routing, SelectedToolGetsThePressFirstOtherwiseTheEarliestChild) {
   line->SetActiveTool(false);
   tool->SetActiveTool(true);
   Press(100, 50);
   EXPECT_EQ(tank->CapturedObject(), RefCast<TBaseWaterObject>(tool));
-}
-
-TEST_F(Routing, OtherwiseTheEarliestChildTakesIt) {
+  Release();
   tool->SetActiveTool(false);
   Press(100, 50);
   EXPECT_EQ(tank->CapturedObject(), RefCast<TBaseWaterObject>(line));
@@ -197,7 +167,7 @@ TEST_F(Routing, MediumUnderneathIsSelectedOnlyWhenNothingTookThePress) {
   Press(230, 170);  // inside the block, away from its handles and its diagonal
   EXPECT_FALSE(tank->CapturedObject());
   EXPECT_TRUE(tank->GetRIMap()->GetActiveTool());
-  tank->MouseUp(TMouseButton::Left, {}, 230, ImageY(401, 170));
+  Release();
   tank->GetRIMap()->SetActiveTool(false);
   Press(300, 300);  // open water
   EXPECT_FALSE(tank->GetRIMap()->GetActiveTool());
@@ -213,7 +183,6 @@ TEST_F(Routing, CtrlClickKeepsTheOthersSelected) {
 }
 
 TEST_F(Routing, DraggingTheMediumFreezesTheField) {
-  tank->MouseUp(TMouseButton::Left, {}, 0, 0);
   // The block's own kind-2 handle at its first corner.
   const TPoint corner = RefCast<TBaseControl>(tank->GetRIMap())->Point1();
   line->SetActiveTool(false);
@@ -241,10 +210,7 @@ TEST_F(Routing, DripModePressNeverReachesTheObjects) {
   tank->Step();
   tank->Step();
   EXPECT_EQ(tank->GetExciter()->DripAmplitude(), 0.0f);
-}
-
-TEST(SourceDrag, FreezesOnlyOverAMediumThatAsksForIt) {
-  const TRef<TWater> tank = MakeTank(401, 401);
+  // Dragging the source freezes the field only over a medium that asks for it.
   const TRef<TTestSource> source = RefCast<TTestSource>(tank->GetExciter());
   EXPECT_FALSE(source->FreezesFieldWhileDragged(*tank));
   tank->SetRIMapClass(TTestWall::StaticClassInfo());
@@ -266,7 +232,7 @@ TEST(Selection, AddingSelectsControlsButNeverTheSourceOrTheEmptyTank) {
   EXPECT_FALSE(second->HasHandles());
 }
 
-TEST(Identifiers, SceneObjectsGetDistinctIdentifiersInRange) {
+TEST(Identifiers, SceneObjectsGetDistinctIdentifiersInRangeAndRestartRepeatsTheSequence) {
   SeedUniqueIDs(42);
   std::set<int32_t> seen;
   for (int i = 0; i < 1000; ++i) {
@@ -280,14 +246,11 @@ TEST(Identifiers, SceneObjectsGetDistinctIdentifiersInRange) {
   const int32_t before = child->GetUniqueID();
   parent->add(child);
   EXPECT_NE(child->GetUniqueID(), before);
-}
 
-TEST(Identifiers, RestartRepeatsTheSequenceOfAFreshProcess) {
+  std::vector<int32_t> first(5), again(5);
   RestartUniqueIDs();
-  std::vector<int32_t> first(5);
   std::generate(first.begin(), first.end(), NewUniqueID);
   RestartUniqueIDs();
-  std::vector<int32_t> again(5);
   std::generate(again.begin(), again.end(), NewUniqueID);
   EXPECT_EQ(again, first);
 }

@@ -14,7 +14,7 @@ TRef<TTestBlock> BlockIn(const TRef<TWater>& tank) {
   return RefCast<TTestBlock>(tank->GetRIMap());
 }
 
-TEST(MediumValue, SettingNWritesTheBlockAndRemapsOnlyOnChange) {
+TEST(MediumValue, SettingNWritesTheBlockAndRemapsOnlyOnChangeAndIsHeldToWhatTheStepCanRun) {
   const TRef<TWater> tank = MakeTank(401, 401);
   const TRef<TTestBlock> block = BlockIn(tank);
   EXPECT_EQ(block->GetN(), 0.5454f);
@@ -24,17 +24,11 @@ TEST(MediumValue, SettingNWritesTheBlockAndRemapsOnlyOnChange) {
   EXPECT_EQ(tank->Grid()->Cell(200, 200).SpeedFactor, 0.25f);
   block->SetN(0.5f);
   EXPECT_EQ(block->mapCount, maps + 1);
-}
-
-TEST(MediumValue, ValuesTheStepCannotRunAreHeldToOpenWaterOrAWall) {
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const TRef<TTestBlock> block = BlockIn(tank);
-  block->SetN(7);
-  EXPECT_EQ(block->GetN(), 1.0f);
-  block->SetN(-2);
-  EXPECT_EQ(block->GetN(), 0.0f);
-  block->SetN(std::nanf(""));
-  EXPECT_EQ(block->GetN(), 0.0f);
+  // Values beyond open water or a wall are held to them.
+  for (const auto& [n, held] : {std::pair{7.0f, 1.0f}, {-2.0f, 0.0f}, {std::nanf(""), 0.0f}}) {
+    block->SetN(n);
+    EXPECT_EQ(block->GetN(), held) << n;
+  }
 }
 
 TEST(MappingContract, PassRestoresEverythingOutsideTheObject) {
@@ -63,45 +57,30 @@ TEST(MappingContract, MappingWithoutAGridDoesNothing) {
   EXPECT_EQ(block->mapCount, 0);
 }
 
-struct TSliderCase {
-  int32_t position;
-  float n;
-  const char* label;
-};
-
-class RefractiveIndexPanel : public testing::TestWithParam<TSliderCase> {};
-
-TEST_P(RefractiveIndexPanel, SliderSetsNByNameAndShowsTheIndex) {
-  const TSliderCase c = GetParam();
+TEST(RefractiveIndexPanel, OpensAtTheMediumWithoutWritingBackAndItsSliderSetsNByName) {
   const TRef<TWater> tank = MakeTank(101, 101);
   const TRef<TTestBlock> block = BlockIn(tank);
   const auto panel = std::unique_ptr<TRefractiveIndexCP>(
       dynamic_cast<TRefractiveIndexCP*>(block->CreateControlPanel().release()));
   ASSERT_TRUE(panel);
   EXPECT_EQ(panel->Object(), block.Get());
-  panel->SetPosition(c.position);
-  panel->RfIndexChange();
-  EXPECT_FLOAT_EQ(block->GetN(), c.n);
-  EXPECT_EQ(panel->RefractiveIndexLabel(), c.label);
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, RefractiveIndexPanel,
-                         testing::Values(TSliderCase{0, 1.0f, "1.00"}, TSliderCase{1, 10 / 11.0f, "1.05"},
-                                         TSliderCase{2, 9 / 11.0f, "1.11"}, TSliderCase{3, 8 / 11.0f, "1.17"},
-                                         TSliderCase{4, 7 / 11.0f, "1.25"}, TSliderCase{5, 6 / 11.0f, "1.35"},
-                                         TSliderCase{6, 5 / 11.0f, "1.48"}, TSliderCase{7, 4 / 11.0f, "1.66"},
-                                         TSliderCase{8, 3 / 11.0f, "1.91"}, TSliderCase{9, 2 / 11.0f, "2.35"},
-                                         TSliderCase{10, 1 / 11.0f, "3.32"},
-                                         TSliderCase{15, 1 / 11.0f, "3.32"}));
-
-TEST(RefractiveIndexPanelOpening, DefaultMediumShowsPosition5WithoutWritingBack) {
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const TRef<TTestBlock> block = BlockIn(tank);
-  const auto panel = block->CreateControlPanel();
-  const auto& ri = dynamic_cast<const TRefractiveIndexCP&>(*panel);
-  EXPECT_EQ(ri.Position(), 5);
-  EXPECT_EQ(ri.RefractiveIndexLabel(), "1.35");
+  EXPECT_EQ(panel->Position(), 5);
+  EXPECT_EQ(panel->RefractiveIndexLabel(), "1.35");
   EXPECT_EQ(block->GetN(), 0.5454f);
+  const struct {
+    int32_t position;
+    float n;
+    const char* label;
+  } cases[] = {{0, 1.0f, "1.00"},      {1, 10 / 11.0f, "1.05"}, {2, 9 / 11.0f, "1.11"},
+               {3, 8 / 11.0f, "1.17"}, {4, 7 / 11.0f, "1.25"},  {5, 6 / 11.0f, "1.35"},
+               {6, 5 / 11.0f, "1.48"}, {7, 4 / 11.0f, "1.66"},  {8, 3 / 11.0f, "1.91"},
+               {9, 2 / 11.0f, "2.35"}, {10, 1 / 11.0f, "3.32"}, {15, 1 / 11.0f, "3.32"}};
+  for (const auto& c : cases) {
+    panel->SetPosition(c.position);
+    panel->RfIndexChange();
+    EXPECT_FLOAT_EQ(block->GetN(), c.n) << c.position;
+    EXPECT_EQ(panel->RefractiveIndexLabel(), c.label) << c.position;
+  }
 }
 
 TEST(EmptyTank, ShowsAnEmptyMessagePanelAndWritesNoMedium) {

@@ -8,36 +8,27 @@
 namespace wavora::test {
 namespace {
 
-struct TShadeCase {
-  float height, speedFactor;
-  TColour expected;
-};
-
-class FieldColour : public testing::TestWithParam<TShadeCase> {};
-
-TEST_P(FieldColour, ShadesHeightAndTintsTheMedium) {
-  const TShadeCase c = GetParam();
-  uint8_t pixel[3];
-  ShadeCell(pixel, c.height, c.speedFactor, MakeFieldShade(2.55f));
-  EXPECT_EQ((TColour{pixel[0], pixel[1], pixel[2]}), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Exposure255, FieldColour,
-    testing::Values(TShadeCase{0, 0.5f, RGB(128, 128, 128)}, TShadeCase{2.55f, 0.5f, RGB(255, 255, 255)},
-                    TShadeCase{3.5f, 0.5f, RGB(255, 255, 255)}, TShadeCase{-2.55f, 0.5f, RGB(0, 0, 0)},
-                    TShadeCase{-3.5f, 0.5f, RGB(0, 0, 0)}, TShadeCase{0, 0.25f, RGB(128, 64, 64)},
-                    TShadeCase{0, 0.0f, RGB(128, 0, 0)}));
-
-TEST(FieldColour, ZeroExposureGivesBlackOrWhiteButNoGarbage) {
+TColour Shade(float height, float speedFactor, float exposure) {
   uint8_t pixel[3] = {7, 7, 7};
-  ShadeCell(pixel, 0, 0.5f, MakeFieldShade(0));
-  EXPECT_EQ((TColour{pixel[0], pixel[1], pixel[2]}), RGB(0, 0, 0));
-  ShadeCell(pixel, 1, 0.5f, MakeFieldShade(0));
-  EXPECT_EQ((TColour{pixel[0], pixel[1], pixel[2]}), RGB(255, 255, 255));
+  ShadeCell(pixel, height, speedFactor, MakeFieldShade(exposure));
+  return {pixel[0], pixel[1], pixel[2]};
 }
 
-TEST(TankImage, StepAndDrawShowsTheFieldBeforeTheSourceWrites) {
+TEST(FieldColour, ShadesHeightAndTintsTheMediumAndZeroExposureGivesBlackOrWhite) {
+  const struct {
+    float height, speedFactor;
+    TColour expected;
+  } cases[] = {{0, 0.5f, RGB(128, 128, 128)},    {2.55f, 0.5f, RGB(255, 255, 255)},
+               {3.5f, 0.5f, RGB(255, 255, 255)}, {-2.55f, 0.5f, RGB(0, 0, 0)},
+               {-3.5f, 0.5f, RGB(0, 0, 0)},      {0, 0.25f, RGB(128, 64, 64)},
+               {0, 0.0f, RGB(128, 0, 0)}};
+  for (const auto& c : cases)
+    EXPECT_EQ(Shade(c.height, c.speedFactor, 2.55f), c.expected) << c.height << " " << c.speedFactor;
+  EXPECT_EQ(Shade(0, 0.5f, 0), RGB(0, 0, 0));
+  EXPECT_EQ(Shade(1, 0.5f, 0), RGB(255, 255, 255));
+}
+
+TEST(TankImage, StepAndDrawShowsTheFieldBeforeTheSourceWritesAndOnlyOnAnImageOfTheTanksSize) {
   const TRef<TWater> tank = MakeTank(64, 48);
   TFastDIB image(64, 48);
   // A drip held at image (20, 10) writes its cells after the height pass.
@@ -48,21 +39,15 @@ TEST(TankImage, StepAndDrawShowsTheFieldBeforeTheSourceWrites) {
   tank->StepAndDraw(image);
   EXPECT_GT(tank->DisplacementAt(20, 10), 0.0f);
   EXPECT_EQ(image.Pixel(20, 10), RGB(128, 128, 128));  // the drip is not in this frame yet
-  uint8_t shaded[3];
-  ShadeCell(shaded, tank->Grid()->Cell(40, 30).Displacement, 0.5f, MakeFieldShade(2.55f));
-  EXPECT_EQ(image.Pixel(40, 47 - 30), (TColour{shaded[0], shaded[1], shaded[2]}));
+  EXPECT_EQ(image.Pixel(40, 47 - 30), Shade(tank->Grid()->Cell(40, 30).Displacement, 0.5f, 2.55f));
   EXPECT_NE(image.Pixel(40, 47 - 30), RGB(128, 128, 128));
   EXPECT_EQ(image.Pixel(0, 0), RGB(0, 0, 0));  // the outer ring is never written
   tank->DrawOnly(image);
   EXPECT_GT(image.Pixel(20, 10).red, 128);
-}
-
-TEST(TankImage, ImageOfAnotherSizeIsLeftAlone) {
-  const TRef<TWater> tank = MakeTank(64, 48);
-  TFastDIB image(20, 20);
-  tank->StepAndDraw(image);
-  tank->DrawOnly(image);
-  EXPECT_EQ(image.Pixel(5, 5), RGB(0, 0, 0));
+  TFastDIB other(20, 20);  // an image of another size is left alone
+  tank->StepAndDraw(other);
+  tank->DrawOnly(other);
+  EXPECT_EQ(other.Pixel(5, 5), RGB(0, 0, 0));
 }
 
 TEST(TankImage, ToolsSampleOnlyInSteppedFramesAndSelectedToolsDrawLast) {
@@ -88,7 +73,7 @@ TEST(TankImage, ToolsSampleOnlyInSteppedFramesAndSelectedToolsDrawLast) {
   EXPECT_EQ(back->stepCount, 1);
 }
 
-TEST(HandleMarker, DiscWithLightAndDarkStrokes) {
+TEST(HandleMarker, DiscWithLightAndDarkStrokesInTheControlsColour) {
   TFastDIB image(40, 40);
   DrawHandle(image, 20, 19, RGB(100, 200, 50));  // image row 20
   EXPECT_EQ(image.Pixel(20, 20), RGB(100, 200, 50));
@@ -97,9 +82,8 @@ TEST(HandleMarker, DiscWithLightAndDarkStrokes) {
   EXPECT_EQ(image.Pixel(22, 22), Darker(RGB(100, 200, 50)));
   EXPECT_EQ(Lighter(RGB(100, 200, 50)), RGB(146, 216, 112));  // v + (255 - v) * 0.3, rounded
   EXPECT_EQ(Darker(RGB(100, 200, 50)), RGB(80, 160, 40));
-}
 
-TEST(HandleMarker, ControlsDrawTheirHandlesInTheirColour) {
+  // Controls draw their handles and the segment between in their colour, darker when not selected.
   const TRef<TWater> tank = MakeTank(101, 101);
   const TRef<TTestLine> line = MakeNode<TTestLine>();
   line->SetSnapToGrid(false);
@@ -108,14 +92,14 @@ TEST(HandleMarker, ControlsDrawTheirHandlesInTheirColour) {
   line->SetX2Percent(90);
   line->SetY1Percent(50);
   line->SetY2Percent(50);
-  TFastDIB image(101, 101);
-  line->Draw(image);
+  TFastDIB scene(101, 101);
+  line->Draw(scene);
   const int32_t row = 100 - line->Point1().y;
-  EXPECT_EQ(image.Pixel(line->Point1().x, row), RGB(210, 210, 254));
-  EXPECT_EQ(image.Pixel(50, row), RGB(210, 210, 254));  // the segment between
+  EXPECT_EQ(scene.Pixel(line->Point1().x, row), RGB(210, 210, 254));
+  EXPECT_EQ(scene.Pixel(50, row), RGB(210, 210, 254));  // the segment between
   line->SetActiveTool(false);
-  line->Draw(image);
-  EXPECT_EQ(image.Pixel(50, row), RGB(56, 70, 150));
+  line->Draw(scene);
+  EXPECT_EQ(scene.Pixel(50, row), RGB(56, 70, 150));
 }
 
 TEST(LabelBox, SitsBesideTheSegmentAndStaysInsideTheImage) {

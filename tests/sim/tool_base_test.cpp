@@ -17,8 +17,6 @@ class TTestLineTool : public TBaseSamplingTool {
     return info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  void AfterStep() override { ++steps; }
-  int steps = 0;
 };
 
 class ToolBase : public ::testing::Test {
@@ -36,15 +34,12 @@ class ToolBase : public ::testing::Test {
   TRef<TWater> tank = MakeNode<TWater>();
 };
 
-TEST_F(ToolBase, ANewLineToolIsVerticalAt80PercentFrom15To85Percent) {
+TEST_F(ToolBase, ANewLineToolIsVerticalAt80PercentFrom15To85PercentAndItsHandlesStay50CellsApart) {
   const TRef<TTestLineTool> tool = AddTool();
   // round((401 - 11) * p / 100 + 5), halves to even.
   EXPECT_EQ(tool->Point1(), (TPoint{317, 64}));
   EXPECT_EQ(tool->Point2(), (TPoint{317, 336}));
-}
-
-TEST_F(ToolBase, SecondHandleIsNotDraggedCloserThan50Cells) {
-  const TRef<TTestLineTool> tool = AddTool();
+  // The second handle is not dragged closer than 50 cells.
   const TPoint first = tool->Point1(), second = tool->Point2();
   tank->MouseDown(TMouseButton::Left, {}, second.x, 400 - second.y);
   tank->MouseMove({}, first.x, 400 - (first.y + 30));
@@ -77,22 +72,6 @@ TEST_F(ToolBase, SamplesInterpolateTheDisplacementBilinearly) {
   EXPECT_EQ(tool->DistanceReadout(), "25.0mm");
   tool->SetCursor(false, 25, 0.5f);
   EXPECT_EQ(tool->DistanceReadout(), "");
-}
-
-TEST_F(ToolBase, OnlyOnePanelToolIsActiveAtATime) {
-  const TRef<TTestLineTool> first = AddTool();
-  const TRef<TTestLineTool> second = AddTool();
-  EXPECT_FALSE(first->GetActiveCPTool());
-  EXPECT_TRUE(second->GetActiveCPTool());
-  first->Select(false);
-  EXPECT_TRUE(first->GetActiveCPTool());
-  EXPECT_FALSE(second->GetActiveCPTool());
-  EXPECT_FALSE(second->GetActiveTool());
-
-  // Both tools still see every step.
-  tank->Step();
-  EXPECT_EQ(first->steps, 1);
-  EXPECT_EQ(second->steps, 1);
 }
 
 TEST_F(ToolBase, SnapshotsAreSavedAsBitmapOrJpegByExtension) {
