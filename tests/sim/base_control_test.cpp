@@ -17,39 +17,27 @@ int32_t ImageY(int32_t h, int32_t y) {
 }
 
 TEST(Snapping, SnapsToTheLinesThroughCell5OrThroughTheAnchor) {
-  const struct {
-    int32_t v, n, expected;
-  } cases[] = {{12, 401, 5},   {13, 401, 5},   // 8/16 rounds to even 0
-               {14, 401, 21},  {29, 401, 37},  // 24/16 rounds to 2
-               {0, 401, 5},    {-4, 401, 5},   // below 5: one line up
-               {398, 401, 389}};               // above n-5: one line down
-  for (const auto& c : cases)
-    EXPECT_EQ(TBaseControl::Snap(c.v, 5, c.n), c.expected) << c.v;
+  std::vector<int32_t> snapped;
+  for (const int32_t v : {12, 13, 14, 29, 0, -4, 398})
+    snapped.push_back(TBaseControl::Snap(v, 5, 401));
+  // 13: 8/16 rounds to the even 0; 29: 24/16 rounds to 2; below 5 one line up; above n - 5 one down.
+  EXPECT_EQ(snapped, (std::vector<int32_t>{5, 5, 21, 37, 5, 5, 389}));
   const TRef<TWater> tank = MakeTank(401, 401);
   const TRef<TTestLine> line = MakeNode<TTestLine>();
   tank->add(line);
   EXPECT_EQ(line->SnapRelative({110, 50}, {100, 203}), (TPoint{116, 43}));
 }
 
-TEST(Percentages, CellsFromPercentagesAndBack) {
-  const struct {
-    float percent;
-    int32_t n, cell;
-  } cases[] = {{50, 401, 200},
-               {0, 401, 5},
-               {100, 401, 395},
-               {10, 250, 29},
-               {1e9f, 401, 400},
-               {-1e9f, 401, 0},
-               {std::numeric_limits<float>::quiet_NaN(), 401, 5}};
-  for (const auto& c : cases)
-    EXPECT_EQ(TBaseControl::CellFromPercent(c.percent, c.n), c.cell) << c.percent;
+TEST(Percentages, CellsFromPercentagesAndBackAndTheSetterReportsAMoveOnce) {
+  std::vector<int32_t> cells;
+  for (const float percent : {50.0f, 0.0f, 100.0f, 1e9f, -1e9f, std::numeric_limits<float>::quiet_NaN()})
+    cells.push_back(TBaseControl::CellFromPercent(percent, 401));
+  EXPECT_EQ(cells, (std::vector<int32_t>{200, 5, 395, 400, 0, 5}));
+  EXPECT_EQ(TBaseControl::CellFromPercent(10, 250), 29);
   EXPECT_EQ(TBaseControl::PercentFromCell(5, 401), 0.000001f);
   EXPECT_EQ(TBaseControl::PercentFromCell(200, 401), 50.0f);
   EXPECT_EQ(TBaseControl::PercentFromCell(395, 401), 100.0f);
-}
 
-TEST(Percentages, SetterMovesTheCellAndReportsTheMoveOnce) {
   const TRef<TWater> tank = MakeTank(401, 401);
   const TRef<TTestLine> line = MakeNode<TTestLine>();
   tank->add(line);

@@ -59,17 +59,12 @@ class TTestTool : public TBaseTool {
   int stepCount = 0;
 };
 
-// A source that counts its steps and writes nothing but drips.
+// A source that writes nothing but drips.
 class TTestSource : public TBaseExciter {
  public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  void Apply() override {
-    ++applyCount;
-    TBaseExciter::Apply();
-  }
   int32_t HandleKind() const override { return 1; }
-  int applyCount = 0;
 };
 
 // Fills the class lists and the node registry once per process: the empty tank and the test block as

@@ -94,18 +94,6 @@ TEST(TankStep, ReferenceSceneStepsToTheSameBits) {
   EXPECT_EQ(FieldDigest(*tank->Grid()), 0x695437208fcac58bull) << std::hex << FieldDigest(*tank->Grid());
 }
 
-TEST(TankStep, SourceAndToolsRunOncePerStep) {
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const TRef<TTestTool> tool = MakeNode<TTestTool>();
-  tank->add(tool);
-  tank->Step();
-  tank->Step();
-  EXPECT_EQ(tool->stepCount, 2);
-  const TRef<TTestSource> source = RefCast<TTestSource>(tank->GetExciter());
-  ASSERT_TRUE(source);
-  EXPECT_EQ(source->applyCount, 2);
-}
-
 TEST(TankField, ClearFieldKeepsTheMedium) {
   const TRef<TWater> tank = MakeTank(101, 101);
   tank->SetRIMapClass(TTestBlock::StaticClassInfo());
