@@ -28,17 +28,14 @@ TRef<iXNFilter> Only(const iXMLNode& node, bool allow = true) {
   return TRef<iXNFilter>(new TXNInstanceFilter(node, allow));
 }
 
-// Writes the name of every node it is performed on.
-class TRecordingAction : public TXNBasicAction {
+// Runs a hook on every node it is performed on.
+class THookAction : public TXNBasicAction {
  public:
   void PerformAction(const iXMLNode& node, const TRef<iXNMessenger>& sender) override {
-    log->push_back(prefix + names->at(node.Get()));
+    hook(node, sender);
     TXNBasicAction::PerformAction(node, sender);
   }
-
-  TLog* log = nullptr;
-  const std::map<const TBasicXMLNode*, std::string>* names = nullptr;
-  std::string prefix;
+  std::function<void(const iXMLNode&, const TRef<iXNMessenger>&)> hook;
 };
 
 // An undo action that writes what is done to it.
@@ -55,13 +52,10 @@ class TLoggingUndoAction : public TXNBasicAction {
   std::string name;
 };
 
-class TOtherAction : public TXNBasicAction {};
-
 // A node that keeps the undo records offered to it.
 class TUndoManagerNode : public TXMLNode, public iXNUndoManager {
  public:
   void AddUndoRecord(const TRef<TXNUndoRecord>& undoRecord) override { records.push_back(undoRecord); }
-
   std::vector<TRef<TXNUndoRecord>> records;
 };
 
@@ -70,6 +64,14 @@ TRef<TLoggingUndoAction> MakeUndoAction(TLog& log, const std::string& name) {
   action->log = &log;
   action->name = name;
   return action;
+}
+
+// A messenger set up as SendXNMessage with smvAll sets it up.
+TRef<TXNMessenger> AllMessenger() {
+  const TRef<TXNMessenger> messenger(new TXNMessenger());
+  messenger->SetPassForward(true);
+  messenger->SetProcessOnPassBack(true);
+  return messenger;
 }
 
 // R
@@ -82,109 +84,86 @@ TRef<TLoggingUndoAction> MakeUndoAction(TLog& log, const std::string& name) {
 class Messages : public ::testing::Test {
  protected:
   Messages() {
-    root_ = MakeNode<TUndoManagerNode>();
-    names_[root_.Get()] = "R";
     nodes_["R"] = root_;
-    Attach("A", "R");
-    Attach("A1", "A");
-    Attach("A2", "A");
-    Attach("A2a", "A2");
-    Attach("B", "R");
-    Attach("B1", "B");
+    for (const auto& [name, parent] :
+         {std::pair{"A", "R"}, {"A1", "A"}, {"A2", "A"}, {"A2a", "A2"}, {"B", "R"}, {"B1", "B"}}) {
+      nodes_[name] = MakeNode<TXMLNode>();
+      nodes_[parent]->add(nodes_[name]);
+    }
   }
 
-  void Attach(const std::string& name, const std::string& parent) {
-    const iXMLNode node = MakeNode<TXMLNode>();
-    nodes_[parent]->add(node);
-    nodes_[name] = node;
-    names_[node.Get()] = name;
+  // An action that writes the name of every node it is performed on.
+  TRef<THookAction> Recorder(const TRef<iXNFilter>& filter, bool removeAfterPerform = false,
+                             const std::string& prefix = "") {
+    return Hook(
+        filter,
+        [this, prefix](const iXMLNode& node, const TRef<iXNMessenger>&) {
+          for (const auto& [name, n] : nodes_)
+            if (n.Get() == node.Get()) log_.push_back(prefix + name);
+        },
+        removeAfterPerform);
   }
-
-  TRef<TRecordingAction> Recorder(const TRef<iXNFilter>& filter, bool removeAfterPerform = false,
-                                  const std::string& prefix = "") {
-    TRef<TRecordingAction> action = MakeAction<TRecordingAction>(filter, removeAfterPerform);
-    action->log = &log_;
-    action->names = &names_;
-    action->prefix = prefix;
+  static TRef<THookAction> Hook(const TRef<iXNFilter>& filter,
+                                std::function<void(const iXMLNode&, const TRef<iXNMessenger>&)> hook,
+                                bool removeAfterPerform = false) {
+    TRef<THookAction> action = MakeAction<THookAction>(filter, removeAfterPerform);
+    action->hook = std::move(hook);
     return action;
   }
 
-  // A messenger set up as SendXNMessage with smvAll sets it up.
-  static TRef<TXNMessenger> AllMessenger() {
-    const TRef<TXNMessenger> messenger(new TXNMessenger());
-    messenger->SetPassForward(true);
-    messenger->SetProcessOnPassBack(true);
-    return messenger;
-  }
-
-  std::string Visited() const {
+  std::string Visited() {
     std::string result;
     for (const std::string& entry : log_)
       result += (result.empty() ? "" : " ") + entry;
+    log_.clear();
     return result;
   }
 
-  TRef<TUndoManagerNode> root_;
+  TRef<TUndoManagerNode> root_ = MakeNode<TUndoManagerNode>();
   std::map<std::string, iXMLNode> nodes_;
-  std::map<const TBasicXMLNode*, std::string> names_;
   TLog log_;
 };
 
-struct TVisitCase {
-  const char* start;
-  TSendMessageVisits visiting;
-  const char* reached;
-};
-
-std::string VisitCaseName(const ::testing::TestParamInfo<TVisitCase>& info) {
-  static const char* const kModeNames[] = {"All", "AllExceptChildren", "ParentsOnly", "OtherBranchesFromRoot",
-                                           "ChildrenOnly"};
-  return std::string(kModeNames[info.param.visiting]) + "From" + info.param.start;
-}
-
-class MessageVisits : public Messages, public ::testing::WithParamInterface<TVisitCase> {};
-
-TEST_P(MessageVisits, ReachNodesInOrder) {
-  const TVisitCase& c = GetParam();
-  nodes_[c.start]->SendXNMessage(Recorder(EveryNode()), c.visiting);
-  EXPECT_EQ(Visited(), c.reached);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, MessageVisits,
-    ::testing::Values(
-        // The node, its subtree, then each ancestor with its other branches.
-        TVisitCase{"A2", smvAll, "A2 A2a A A1 R B B1"}, TVisitCase{"A", smvAll, "A A1 A2 A2a R B B1"},
-        TVisitCase{"R", smvAll, "R A A1 A2 A2a B B1"},
-        // The node alone, then each ancestor with its other branches.
-        TVisitCase{"A2", smvAllExceptChildren, "A2 A A1 R B B1"},
-        TVisitCase{"B1", smvAllExceptChildren, "B1 B R A A1 A2 A2a"},
-        TVisitCase{"R", smvAllExceptChildren, "R"},
-        // The node and its ancestors.
-        TVisitCase{"A2a", smvParentsOnly, "A2a A2 A R"}, TVisitCase{"R", smvParentsOnly, "R"},
-        // The root and every branch except the one holding the node.
-        TVisitCase{"A2", smvOtherBranchesFromRoot, "R B B1"},
-        TVisitCase{"B", smvOtherBranchesFromRoot, "R A A1 A2 A2a"},
-        TVisitCase{"R", smvOtherBranchesFromRoot, "R A A1 A2 A2a B B1"},
-        // The node and its subtree.
-        TVisitCase{"A", smvChildrenOnly, "A A1 A2 A2a"}, TVisitCase{"B1", smvChildrenOnly, "B1"},
-        TVisitCase{"R", smvChildrenOnly, "R A A1 A2 A2a B B1"}),
-    VisitCaseName);
-
-TEST_F(Messages, InstanceFilteredActionIsPerformedOnceOnItsTargetFromAnywhere) {
-  for (const auto& [name, node] : nodes_) {
-    SCOPED_TRACE(name);
-    log_.clear();
-    node->SendXNMessage(Recorder(Only(nodes_["A1"])), smvAll);
-    EXPECT_EQ(Visited(), "A1");
+TEST_F(Messages, EachVisitModeReachesItsNodesInOrder) {
+  const struct {
+    const char* start;
+    TSendMessageVisits visiting;
+    const char* reached;
+  } cases[] = {
+      // The node, its subtree, then each ancestor with its other branches.
+      {"A2", smvAll, "A2 A2a A A1 R B B1"},
+      {"A", smvAll, "A A1 A2 A2a R B B1"},
+      {"R", smvAll, "R A A1 A2 A2a B B1"},
+      // The node alone, then each ancestor with its other branches.
+      {"A2", smvAllExceptChildren, "A2 A A1 R B B1"},
+      {"B1", smvAllExceptChildren, "B1 B R A A1 A2 A2a"},
+      {"R", smvAllExceptChildren, "R"},
+      // The node and its ancestors.
+      {"A2a", smvParentsOnly, "A2a A2 A R"},
+      {"R", smvParentsOnly, "R"},
+      // The root and every branch except the one holding the node.
+      {"A2", smvOtherBranchesFromRoot, "R B B1"},
+      {"B", smvOtherBranchesFromRoot, "R A A1 A2 A2a"},
+      {"R", smvOtherBranchesFromRoot, "R A A1 A2 A2a B B1"},
+      // The node and its subtree.
+      {"A", smvChildrenOnly, "A A1 A2 A2a"},
+      {"B1", smvChildrenOnly, "B1"},
+      {"R", smvChildrenOnly, "R A A1 A2 A2a B B1"},
+  };
+  for (const auto& c : cases) {
+    nodes_[c.start]->SendXNMessage(Recorder(EveryNode()), c.visiting);
+    EXPECT_EQ(Visited(), c.reached) << c.start << " mode " << c.visiting;
   }
 }
 
-TEST_F(Messages, SentActionIsReleasedAndDetachedAfterTheMessage) {
-  const TRef<TRecordingAction> action = Recorder(EveryNode());
-  nodes_["A"]->SendXNMessage(action, smvAll);
-  EXPECT_EQ(action->RefCount(), 1);
-  EXPECT_FALSE(action->GetParentNode());
+TEST_F(Messages, InstanceFilteredActionIsPerformedOnceOnItsTargetFromAnywhereAndThenReleased) {
+  for (const auto& [name, node] : nodes_) {
+    const TRef<THookAction> action = Recorder(Only(nodes_["A1"]));
+    node->SendXNMessage(action, smvAll);
+    EXPECT_EQ(Visited(), "A1") << name;
+    EXPECT_EQ(action->RefCount(), 1);
+    EXPECT_FALSE(action->GetParentNode());
+  }
 }
 
 TEST_F(Messages, OneShotActionLeavesAfterItsFirstNodeAndTheMessengerEndsWithoutActions) {
@@ -203,17 +182,10 @@ TEST_F(Messages, OneShotActionLeavesAfterItsFirstNodeAndTheMessengerEndsWithoutA
 }
 
 TEST_F(Messages, WalkGoesOnWhenAnActionTakesTheVisitedChildOut) {
-  // Detaches the node it is performed on, as a delete command would.
-  class TDetachAction : public TXNBasicAction {
-   public:
-    void PerformAction(const iXMLNode& node, const TRef<iXNMessenger>& sender) override {
-      node->SetParentNode(nullptr);
-      TXNBasicAction::PerformAction(node, sender);
-    }
-  };
   const iXMLNode a1 = nodes_["A1"];
   const TRef<TXNMessenger> messenger = AllMessenger();
-  messenger->AddAction(MakeAction<TDetachAction>(Only(a1)));
+  // Detaches the node it is performed on, as a delete command would.
+  messenger->AddAction(Hook(Only(a1), [](const iXMLNode& node, auto&) { node->SetParentNode(nullptr); }));
   messenger->AddAction(Recorder(EveryNode()));
   messenger->DoProcessOnPassback(nodes_["A"], nodes_["A"]);
   EXPECT_EQ(Visited(), "A A1 A2 A2a R B B1");
@@ -221,30 +193,23 @@ TEST_F(Messages, WalkGoesOnWhenAnActionTakesTheVisitedChildOut) {
   EXPECT_EQ(nodes_["A"]->GetChildCount(), 1);
 }
 
-TEST_F(Messages, ActionsWantNodesAllowedAndNotForbidden) {
-  const iXMLNode a1 = nodes_["A1"];
-  const iXMLNode b = nodes_["B"];
-  const TRef<TXNBasicAction> none = MakeNode<TXNBasicAction>();
-  EXPECT_FALSE(none->DoYouWantMe(a1)) << "without allowing filters an action wants nothing";
-
+TEST_F(Messages, ActionsWantNodesAllowedAndNotForbiddenAndMessengerFiltersAvoidDeadEnds) {
+  const iXMLNode a1 = nodes_["A1"], b = nodes_["B"];
+  EXPECT_FALSE(MakeNode<TXNBasicAction>()->DoYouWantMe(a1))
+      << "without allowing filters an action wants nothing";
   const TRef<TXNBasicAction> two = MakeAction<TXNBasicAction>(Only(a1));
   two->AddFilter(Only(b));
-  EXPECT_TRUE(two->DoYouWantMe(a1));
-  EXPECT_TRUE(two->DoYouWantMe(b));
+  EXPECT_TRUE(two->DoYouWantMe(a1) && two->DoYouWantMe(b));
   EXPECT_FALSE(two->DoYouWantMe(nodes_["A"]));
-
   const TRef<TXNBasicAction> allButB = MakeAction<TXNBasicAction>(EveryNode());
   allButB->AddFilter(Only(b, false));
   EXPECT_TRUE(allButB->DoYouWantMe(a1));
   EXPECT_FALSE(allButB->DoYouWantMe(b));
-
   const TRef<TXNBasicAction> managers =
       MakeAction<TXNBasicAction>(TRef<iXNFilter>(new TXNInterfaceTypeFilter<iXNUndoManager>(true)));
   EXPECT_TRUE(managers->DoYouWantMe(root_));
   EXPECT_FALSE(managers->DoYouWantMe(a1));
-}
 
-TEST_F(Messages, MessengerFiltersKeepItOutOfDeadEnds) {
   const TRef<TXNMessenger> messenger = AllMessenger();
   messenger->AddFilter(Only(nodes_["A2"], false));
   messenger->AddAction(Recorder(EveryNode()));
@@ -253,16 +218,11 @@ TEST_F(Messages, MessengerFiltersKeepItOutOfDeadEnds) {
 }
 
 TEST_F(Messages, ProcessingReportsWhatTheActionsSet) {
-  class TSucceedingAction : public TXNBasicAction {
-   public:
-    void PerformAction(const iXMLNode& node, const TRef<iXNMessenger>& sender) override {
-      sender->SetSuccessful(true);
-      sender->SetStatusText("found");
-      TXNBasicAction::PerformAction(node, sender);
-    }
-  };
   const TRef<TXNMessenger> messenger = AllMessenger();
-  messenger->AddAction(MakeAction<TSucceedingAction>(Only(nodes_["B1"])));
+  messenger->AddAction(Hook(Only(nodes_["B1"]), [](auto&, const TRef<iXNMessenger>& sender) {
+    sender->SetSuccessful(true);
+    sender->SetStatusText("found");
+  }));
   EXPECT_FALSE(messenger->GetSuccessful());
   EXPECT_TRUE(messenger->DoProcessOnPassback(nodes_["A"], nodes_["A"]));
   EXPECT_EQ(messenger->GetStatusText(), "found");
@@ -270,19 +230,12 @@ TEST_F(Messages, ProcessingReportsWhatTheActionsSet) {
 
 TEST_F(Messages, ReturnMessengerTravelsTheWholeTreeFromTheStartAfterTheMessage) {
   // Performed on its target, it asks for a reply that reaches every node.
-  class TReplyingAction : public TXNBasicAction {
-   public:
-    void PerformAction(const iXMLNode& node, const TRef<iXNMessenger>& sender) override {
-      const TRef<TXNMessenger> reply(new TXNMessenger());
-      reply->AddAction(replyAction);
-      sender->AddReturnMessage(reply);
-      TXNBasicAction::PerformAction(node, sender);
-    }
-    TRef<iXNAction> replyAction;
-  };
-  const TRef<TReplyingAction> action = MakeAction<TReplyingAction>(Only(nodes_["A2a"]));
-  action->replyAction = Recorder(EveryNode(), false, "reply:");
-
+  const TRef<iXNAction> replyAction = Recorder(EveryNode(), false, "reply:");
+  const TRef<THookAction> action = Hook(Only(nodes_["A2a"]), [&](auto&, const TRef<iXNMessenger>& sender) {
+    const TRef<TXNMessenger> reply(new TXNMessenger());
+    reply->AddAction(replyAction);
+    sender->AddReturnMessage(reply);
+  });
   // Set up as smvChildrenOnly from A2: the message itself covers A2 and A2a only.
   const TRef<TXNMessenger> messenger(new TXNMessenger());
   messenger->SetPassForward(true);
@@ -293,20 +246,13 @@ TEST_F(Messages, ReturnMessengerTravelsTheWholeTreeFromTheStartAfterTheMessage) 
   EXPECT_EQ(Visited(), "A2 A2a reply:A2 reply:A2a reply:A reply:A1 reply:R reply:B reply:B1");
 }
 
-TEST_F(Messages, UndoRecordIsPostedToTheUndoManager) {
+TEST_F(Messages, UndoRecordIsPostedToTheUndoManagerAndAMessageWithoutOneStillNotifies) {
   // Leaves an undo action behind, as a command that changed the node would.
-  class TChangingAction : public TXNBasicAction {
-   public:
-    void PerformAction(const iXMLNode& node, const TRef<iXNMessenger>& sender) override {
-      sender->AddUndoAction(MakeUndoAction(*log, "A1"));
-      TXNBasicAction::PerformAction(node, sender);
-    }
-    TLog* log = nullptr;
-  };
-  const TRef<TChangingAction> action = MakeAction<TChangingAction>(Only(nodes_["A1"]));
-  action->log = &log_;
-  nodes_["A2a"]->SendXNMessage(action, smvAll);
-
+  nodes_["A2a"]->SendXNMessage(Hook(Only(nodes_["A1"]),
+                                    [&](auto&, const TRef<iXNMessenger>& sender) {
+                                      sender->AddUndoAction(MakeUndoAction(log_, "A1"));
+                                    }),
+                               smvAll);
   ASSERT_EQ(root_->records.size(), 1u);
   const TRef<TXNUndoRecord>& record = root_->records[0];
   EXPECT_EQ(record->ActionCount(), 1);
@@ -314,14 +260,13 @@ TEST_F(Messages, UndoRecordIsPostedToTheUndoManager) {
   EXPECT_EQ(record->RefCount(), 1) << "only the manager keeps the record";
   record->Undo();
   EXPECT_EQ(Visited(), "init undo A1 unperform A1");
-}
 
-TEST_F(Messages, MessageWithoutUndoActionsPostsNothingButStillNotifies) {
+  root_->records.clear();
   const TRef<TXNMessenger> messenger = AllMessenger();
   int notified = 0;
-  messenger->SetOnPostUndoRecord([&](const iXMLNode& record) {
+  messenger->SetOnPostUndoRecord([&](const iXMLNode& posted) {
     ++notified;
-    EXPECT_EQ(record.Get(), messenger->UndoRecord().Get());
+    EXPECT_EQ(posted.Get(), messenger->UndoRecord().Get());
   });
   messenger->AddAction(Recorder(EveryNode()));
   messenger->DoProcessOnPassback(nodes_["B"], nodes_["B"]);
@@ -356,38 +301,33 @@ class UndoRecords : public ::testing::Test {
       record->AddAction(MakeUndoAction(log_, name));
     return record;
   }
+  TLog log_;
+};
 
-  static std::string ErrorOf(const std::function<void()>& f) {
+TEST_F(UndoRecords, RefuseNodesThatAreNotActionsAndIndexesOutOfRange) {
+  const auto errorOf = [](const std::function<void()>& f) -> std::string {
     try {
       f();
     } catch (const TXMLNodeUndoManagerError& e) {
       return e.what();
     }
     return "(no error)";
-  }
-
-  TLog log_;
-};
-
-TEST_F(UndoRecords, RefuseNodesThatAreNotActions) {
-  const TRef<TXNUndoRecord> record = Record({"x"});
+  };
+  const TRef<TXNUndoRecord> record = Record({"a", "b"});
   const TRef<TXMLNode> parent = MakeNode<TXMLNode>();
   const iXMLNode plain = MakeNode<TXMLNode>();
   parent->add(plain);
   const std::string refused =
       "Attempt to add a action to undo record which doesn't have correct Action interface.";
-  EXPECT_EQ(ErrorOf([&] { record->add(plain); }), refused);
-  EXPECT_EQ(ErrorOf([&] { plain->SetParentNode(record); }), refused);
-  EXPECT_EQ(record->ActionCount(), 1);
+  EXPECT_EQ(errorOf([&] { record->add(plain); }), refused);
+  EXPECT_EQ(errorOf([&] { plain->SetParentNode(record); }), refused);
+  EXPECT_EQ(record->ActionCount(), 2);
   EXPECT_EQ(plain->GetParentNode().Get(), parent.Get());
-}
 
-TEST_F(UndoRecords, RefuseIndexesOutOfRange) {
-  const TRef<TXNUndoRecord> record = Record({"a", "b"});
   const std::string outOfRange = "Trying to get undo record Action which is out of range.";
-  EXPECT_EQ(ErrorOf([&] { record->GetAction(-1); }), outOfRange);
-  EXPECT_EQ(ErrorOf([&] { record->GetAction(2); }), outOfRange);
-  EXPECT_EQ(ErrorOf([&] { record->GetAction(1); }), "(no error)");
+  EXPECT_EQ(errorOf([&] { record->GetAction(-1); }), outOfRange);
+  EXPECT_EQ(errorOf([&] { record->GetAction(2); }), outOfRange);
+  EXPECT_EQ(errorOf([&] { record->GetAction(1); }), "(no error)");
 }
 
 TEST_F(UndoRecords, UndoTakesActionsBackLastFirstAndRedoReplaysThemInOrder) {
@@ -400,19 +340,17 @@ TEST_F(UndoRecords, UndoTakesActionsBackLastFirstAndRedoReplaysThemInOrder) {
   EXPECT_EQ(log_, (TLog{"init redo a", "init redo b", "init redo c", "perform a", "perform b", "perform c"}));
 }
 
-TEST_F(UndoRecords, TextsAreTheFirstActionsMarkedWhenMoreFollow) {
+TEST_F(UndoRecords, TextsAreTheFirstActionsMarkedWhenMoreFollowAndEquivalenceIsByActionClass) {
   EXPECT_EQ(Record({})->GetPerformText(), "");
   EXPECT_EQ(Record({"a"})->GetPerformText(), "Move a");
   EXPECT_EQ(Record({"a"})->GetUnPerformText(), "Move a back");
   EXPECT_EQ(Record({"a", "b"})->GetPerformText(), "Move a...");
   EXPECT_EQ(Record({"a", "b", "c"})->GetUnPerformText(), "Move a back...");
-}
 
-TEST_F(UndoRecords, AreEquivalentWhenTheirActionsArePairwiseOfTheSameClass) {
   EXPECT_TRUE(Record({"a", "b"})->IsEquivelent(*Record({"c", "d"})));
   EXPECT_FALSE(Record({"a", "b"})->IsEquivelent(*Record({"a"})));
   const TRef<TXNUndoRecord> mixed = Record({"a"});
-  mixed->AddAction(MakeNode<TOtherAction>());
+  mixed->AddAction(MakeNode<TXNBasicAction>());
   EXPECT_FALSE(Record({"a", "b"})->IsEquivelent(*mixed));
 }
 

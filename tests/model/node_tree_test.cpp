@@ -31,24 +31,16 @@ std::string ErrorOf(Call call) {
   return "(no error)";
 }
 
-TEST(NodeTree, AddingAChildTwiceKeepsOneEntryAndItsIndex) {
-  const iXMLNode parent = NewNode(), a = NewNode(), b = NewNode();
-  EXPECT_EQ(parent->add(a), 0);
-  EXPECT_EQ(parent->add(b), 1);
-  EXPECT_EQ(parent->add(a), 0);
-  EXPECT_EQ(parent->GetChildCount(), 2);
-  EXPECT_EQ(parent->add(nullptr), -1);
-}
-
-TEST(NodeTree, AttachingToASecondParentLeavesTheFirst) {
+TEST(NodeTree, AChildHasOneEntryAndOneParentWhicheverWayItIsAttached) {
   const iXMLNode first = NewNode(), second = NewNode(), child = NewNode(), other = NewNode();
-  first->add(child);
-  first->add(other);
+  EXPECT_EQ(first->add(child), 0);
+  EXPECT_EQ(first->add(other), 1);
+  EXPECT_EQ(first->add(child), 0);
+  EXPECT_EQ(first->add(nullptr), -1);
+  EXPECT_EQ(first->GetChildCount(), 2);
   second->add(child);
   EXPECT_EQ(first->GetChildCount(), 1);
   EXPECT_EQ(child->GetParentNode(), second);
-
-  // The other entry point gives the same tree.
   other->SetParentNode(second);
   EXPECT_EQ(first->GetChildCount(), 0);
   EXPECT_EQ(second->GetChildCount(), 2);
@@ -75,19 +67,6 @@ TEST(NodeTree, PositionsAreClampedAndNeedAParent) {
   EXPECT_EQ(loose->GetPosition(), -1);
 }
 
-TEST(NodeTree, ClearDetachesEveryDescendant) {
-  const iXMLNode root = NewNode(), child = NewNode(), grandchild = NewNode(), leaf = NewNode();
-  root->add(child);
-  child->add(grandchild);
-  grandchild->add(leaf);
-  root->Clear();
-  EXPECT_EQ(root->GetChildCount(), 0);
-  for (const iXMLNode& n : {child, grandchild, leaf}) {
-    EXPECT_EQ(n->GetParentNode(), nullptr);
-    EXPECT_EQ(n->GetChildCount(), 0);
-  }
-}
-
 TEST(NodeTree, ErrorsCarryTheLibraryTexts) {
   const iXMLNode parent = NewNode(), stranger = NewNode();
   EXPECT_EQ(ErrorOf([&] { parent->GetChildren(0); }), "There are no children in node.");
@@ -109,18 +88,28 @@ TEST(NodeTree, ErrorsCarryTheLibraryTexts) {
             "This object can have no children so cannot do \"Remove\" ");
 }
 
-TEST(NodeLifetime, TheParentOwnsItsChildrenAndNotTheReverse) {
+TEST(NodeLifetime, TheParentOwnsItsChildrenAndNotTheReverseAndClearDetachesEveryDescendant) {
   TCountedNode::destroyed = 0;
   iXMLNode parent = MakeNode<TCountedNode>();
   iXMLNode kept = MakeNode<TCountedNode>();
   parent->add(MakeNode<TCountedNode>());
   parent->add(kept);
   EXPECT_EQ(TCountedNode::destroyed, 0);
-
   // Releasing the parent releases the child nobody else holds; the kept one loses its parent link.
   parent = nullptr;
   EXPECT_EQ(TCountedNode::destroyed, 2);
   EXPECT_EQ(kept->GetParentNode(), nullptr);
+
+  const iXMLNode child = NewNode(), grandchild = NewNode(), leaf = NewNode();
+  kept->add(child);
+  child->add(grandchild);
+  grandchild->add(leaf);
+  kept->Clear();
+  EXPECT_EQ(kept->GetChildCount(), 0);
+  for (const iXMLNode& n : {child, grandchild, leaf}) {
+    EXPECT_EQ(n->GetParentNode(), nullptr);
+    EXPECT_EQ(n->GetChildCount(), 0);
+  }
   kept = nullptr;
   EXPECT_EQ(TCountedNode::destroyed, 3);
 }

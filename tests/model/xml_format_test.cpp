@@ -84,24 +84,9 @@ TEST_F(XmlFormat, WritesTheExactTextAndReadsItBackEqual) {
       "    </TTestNode>\r\n"
       "  </TTestLeaf>\r\n"
       "</TTestNode>\r\n";
-  const iXMLNode tree = AwkwardTree();
-  ASSERT_EQ(Write(tree), expected);
-
-  const iXMLNode copy = Read(expected);
-  ASSERT_TRUE(copy);
-  const auto& original = static_cast<const TTestNode&>(*tree);
-  const auto& read = static_cast<const TTestNode&>(*copy);
-  EXPECT_EQ(read.count, 7);
-  EXPECT_EQ(read.level, 3);
-  EXPECT_FALSE(read.on);
-  EXPECT_EQ(read.shape, testing::TTestShape::tsStar);
-  EXPECT_EQ(read.gain, 2.55f);
-  EXPECT_EQ(read.offset, 0.0f);
-  EXPECT_EQ(read.name, original.name);
-  EXPECT_EQ(read.caption, original.caption);
-  EXPECT_EQ(read.numbers, original.numbers);
-  EXPECT_EQ(read.words, original.words);
-  EXPECT_EQ(Write(copy), expected);
+  ASSERT_EQ(Write(AwkwardTree()), expected);
+  // The writer is pinned above, so writing what was read pins every property the reader set.
+  EXPECT_EQ(Write(Read(expected)), expected);
 }
 
 TEST_F(XmlFormat, LeavesOutOnlyWhatReadingRestores) {
@@ -113,18 +98,11 @@ TEST_F(XmlFormat, LeavesOutOnlyWhatReadingRestores) {
   node->gain = 0;
   node->level = 0;
   EXPECT_EQ(Write(node), "<TTestNode Level=\"0\" ON=\"False\" Gain=\"0\" />\r\n");
-  const iXMLNode copy = Read(Write(node));
-  const auto& read = static_cast<const TTestNode&>(*copy);
-  EXPECT_FALSE(read.on);
-  EXPECT_EQ(read.gain, 0.0f);
-  EXPECT_EQ(read.level, 0);
+  EXPECT_EQ(Write(Read(Write(node))), Write(node));
 
   // A file without those attributes keeps the initial values, as it always did.
-  const iXMLNode plainNode = Read("<TTestNode/>");
-  const auto& plain = static_cast<const TTestNode&>(*plainNode);
-  EXPECT_TRUE(plain.on);
-  EXPECT_EQ(plain.gain, 1.5f);
-  EXPECT_EQ(plain.level, 3);
+  const iXMLNode plain = Read("<TTestNode/>");
+  EXPECT_EQ(Write(plain), "<TTestNode ON=\"True\" Gain=\"1.5\" />\r\n");
 }
 
 TEST_F(XmlFormat, ElementValuesDecodeAndAttributeValuesStandAsWritten) {
@@ -147,7 +125,7 @@ TEST_F(XmlFormat, ReaderPassesOverCommentsDeclarationsAndLetterCase) {
   EXPECT_EQ(static_cast<TTestLeaf&>(*node->GetChildren(0)).label, "b");
 }
 
-TEST_F(XmlFormat, UnknownElementsFailPlainReadingAndAreSkippedOnRequest) {
+TEST_F(XmlFormat, UnknownElementsAndAttributesFailPlainReadingAndAreSkippedOnRequest) {
   const std::string text = "<TTestLeaf><TFoo>x<b/></TF\r\n  oo\n><TTestLeaf Label=\"kept\"/></TTestLeaf>";
   EXPECT_EQ(ParsingError(text), "Unrecognised Tag: TFoo at 17");
   const iXMLNode node = Read(text, true);
@@ -155,9 +133,6 @@ TEST_F(XmlFormat, UnknownElementsFailPlainReadingAndAreSkippedOnRequest) {
   EXPECT_EQ(static_cast<TTestLeaf&>(*node->GetChildren(0)).label, "kept");
   EXPECT_EQ(ParsingError("<TTestLeaf><TFoo>never closed</TTestLeaf>", true),
             "Unrecognised and badly formed Tag: TFoo at 41");
-}
-
-TEST_F(XmlFormat, UnknownAttributesFailPlainReadingAndAreIgnoredOnRequest) {
   EXPECT_EQ(ParsingError("<TTestLeaf Colour=\"red\" Label=\"a\"/>"),
             "No property info available for this object.property: TTestLeaf.Colour");
   EXPECT_EQ(static_cast<TTestLeaf&>(*Read("<TTestLeaf Colour=\"red\" Label=\"a\"/>", true)).label, "a");
@@ -179,12 +154,27 @@ TEST_F(XmlFormat, NumbersThatDoNotConvertFailBothVariantsNamingPropertyAndText) 
 }
 
 TEST_F(XmlFormat, MalformedTextsGiveTheReaderMessagesWithPositions) {
-  EXPECT_EQ(ParsingError("  x <TTestLeaf/>"),
-            "Tag start not found. Illegal character (\"x\" ord=120) at position=3");
-  EXPECT_EQ(ParsingError("<1TTestLeaf/> "), "Illegal first character in tag. (\"1\" ord=49) at position=2");
-  EXPECT_EQ(ParsingError(" <"), "End of stream reached before end of tag: <");
-  EXPECT_EQ(ParsingError("<TTestLeaf Label=\"x\""), "End of stream reached before end of tag: TTestLeaf");
-  EXPECT_EQ(ParsingError("<TTestLeaf>"), "End of stream reached before tag is closed: TTestLeaf");
+  const std::pair<const char*, const char*> cases[] = {
+      {"  x <TTestLeaf/>", "Tag start not found. Illegal character (\"x\" ord=120) at position=3"},
+      {"<1TTestLeaf/> ", "Illegal first character in tag. (\"1\" ord=49) at position=2"},
+      {" <", "End of stream reached before end of tag: <"},
+      {"<TTestLeaf Label=\"x\"", "End of stream reached before end of tag: TTestLeaf"},
+      {"<TTestLeaf>", "End of stream reached before tag is closed: TTestLeaf"},
+      {"<TTestNode><Numbers><D>1,x</D></Numbers></TTestNode>",
+       "Array element has incorrect integer data item in an array [1] \"x\""},
+      {"<TTestNode><Numbers><E>1</E></Numbers></TTestNode>",
+       "Array element [] has incorrect <D> data tag at position 23"},
+      {"<TTestNode><Numbers><D><D>1</D></D></Numbers></TTestNode>",
+       "Data has too many dimensions for array. Array element []"},
+      {"<TTestNode><Words><D>\"a\"</D></Words></TTestNode>",
+       "Array does not contain enough dimensions or has unrecognised characters: [] \"\"a\"\""},
+      {"<TTestNode><Words><D><D>\"a</D></D></Words></TTestNode>",
+       "Array tag did not close before end of file: [0]\r\nPossibly due to a incorrect quote mark "
+       "(\"a</D></D></Words></TTestNode>)\r\nUse &dq for \" and bound in double quotes if commas are in "
+       "text"},
+  };
+  for (const auto& [text, message] : cases)
+    EXPECT_EQ(ParsingError(text), message);
   // An element the text opened must be closed, however the text is cut off after its start tag.
   for (const bool skip : {false, true}) {
     for (const char* cut : {"<TTestLeaf><TTestLeaf/>\r\n", "<TTestLeaf><TTestLeaf/></TTestLeaf",
@@ -192,18 +182,6 @@ TEST_F(XmlFormat, MalformedTextsGiveTheReaderMessagesWithPositions) {
       EXPECT_EQ(ParsingError(cut, skip).rfind("End of stream reached before end tag: </TTest", 0), 0u) << cut;
     }
   }
-  EXPECT_EQ(ParsingError("<TTestNode><Numbers><D>1,x</D></Numbers></TTestNode>"),
-            "Array element has incorrect integer data item in an array [1] \"x\"");
-  EXPECT_EQ(ParsingError("<TTestNode><Numbers><E>1</E></Numbers></TTestNode>"),
-            "Array element [] has incorrect <D> data tag at position 23");
-  EXPECT_EQ(ParsingError("<TTestNode><Numbers><D><D>1</D></D></Numbers></TTestNode>"),
-            "Data has too many dimensions for array. Array element []");
-  EXPECT_EQ(ParsingError("<TTestNode><Words><D>\"a\"</D></Words></TTestNode>"),
-            "Array does not contain enough dimensions or has unrecognised characters: [] \"\"a\"\"");
-  EXPECT_EQ(
-      ParsingError("<TTestNode><Words><D><D>\"a</D></D></Words></TTestNode>"),
-      "Array tag did not close before end of file: [0]\r\nPossibly due to a incorrect quote mark "
-      "(\"a</D></D></Words></TTestNode>)\r\nUse &dq for \" and bound in double quotes if commas are in text");
 }
 
 TEST_F(XmlFormat, PropertyByNameServiceConvertsEveryKind) {

@@ -70,14 +70,6 @@ TEST(LevelMeter, PeakFallsAboutOneAndAHalfDbPerStepOnceTheBurstLeavesTheWindow) 
   EXPECT_FLOAT_EQ(rig.tool->PeakLevel(), 0.01f) << "never below the window's maximum";
 }
 
-TEST(LevelMeter, ModeFromAFileOutsideItsListIsThePeakMeter) {
-  TLevelMeterTool tool;
-  for (const auto& [given, kept] : {std::pair{2, 2}, {3, 0}, {-1, 0}}) {
-    tool.SetMode(given);
-    EXPECT_EQ(tool.GetMode(), kept);
-  }
-}
-
 TEST(LevelMeter, PopupModeReachesTheToolAndRedrawsTheTitle) {
   TLevelRig rig;
   rig.Update();

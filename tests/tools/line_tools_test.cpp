@@ -59,14 +59,6 @@ TEST(CrossSection, NarrowPanelDrawsNothing) {
     EXPECT_EQ(rig.Image().Pixel(x, 25), RGB(0, 0, 0));
 }
 
-TEST(CrossSection, GainIsKeptInItsRange) {
-  TCrossSectionTool tool;
-  for (const auto& [given, kept] : {std::pair{0, 1}, {-7, 1}, {4, 4}, {1000, 16}}) {
-    tool.SetGain(given);
-    EXPECT_EQ(tool.GetGain(), kept);
-  }
-}
-
 TEST(Intensity, AWindowCollectsThePeakOf15StepsAndAgesWithItsWeight) {
   TIntensityRig rig;
   rig.Update();  // takes the panel's width as the sample count and resets

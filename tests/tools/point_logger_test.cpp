@@ -51,9 +51,10 @@ TEST(PointLogger, StillTankWritesAStraightLineAndTheClockGains160MsPer10Steps) {
   EXPECT_EQ(rig.tool->Readings().size(), size_t(rig.tool->ColumnClock() / 10));
 }
 
-TEST(PointLogger, FullGainKeepsTheTraceBetweenRow5AndTheBottom) {
+TEST(PointLogger, FullGainChosenOnThePanelKeepsTheTraceBetweenRow5AndTheBottom) {
   TStillLogger rig;
-  rig.tool->SetGain(16);
+  rig.panel->NoGain1Click(16);
+  ASSERT_EQ(rig.tool->GetGain(), 16);
   for (const auto& [displacement, row] : {std::pair{3.5f, kPanelHeight - 2}, {-3.5f, 5}, {0.01f, 51}}) {
     rig.Feed(displacement, 2);
     EXPECT_EQ(rig.tool->Tape().PenRow(), row) << displacement;
@@ -132,16 +133,6 @@ TEST(PointLogger, ReadingsAreTheLoggedDisplacementsInMmOldestFirst10MsApart) {
   EXPECT_EQ(readings.back().valueUnit, "mm");
   EXPECT_FLOAT_EQ(*readings.back().value, -2 / 1.7f);
   EXPECT_FLOAT_EQ(*readings[1].value, 1 / 1.7f);
-}
-
-TEST(PointLogger, GainOutsideItsListIsOneAndChoicesReachTheTool) {
-  TStillLogger rig;
-  for (const auto& [given, kept] : {std::pair{8, 8}, {3, 1}, {0, 1}, {-16, 1}}) {
-    rig.tool->SetGain(given);
-    EXPECT_EQ(rig.tool->GetGain(), kept);
-  }
-  rig.panel->NoGain1Click(4);
-  EXPECT_EQ(rig.tool->GetGain(), 4);
 }
 
 TEST(PointLogger, PanelsOfAnySizeDrawInsideTheirImage) {

@@ -92,18 +92,6 @@ TEST(Spectrum, WavelengthAxisReadsWavelengthsInMmFromPeriod75Down) {
   EXPECT_NEAR(*Peak(rig.tool->Readings()).x, 25, 2 * 70.0 / 417 * 0.7071);
 }
 
-TEST(Spectrum, SettingsFromAFileAreKeptInTheirLists) {
-  TSpectrumTool tool;
-  for (const auto& [given, gain] : {std::pair{16, 16}, {3, 0}, {-1, 0}, {1 << 30, 0}}) {
-    tool.SetGain(given);
-    EXPECT_EQ(tool.GetGain(), gain) << given;
-  }
-  for (const auto& [given, mode] : {std::pair{2, 2}, {3, 1}, {-7, 1}}) {
-    tool.SetIntensityMode(given);
-    EXPECT_EQ(tool.GetIntensityMode(), mode) << given;
-  }
-}
-
 TEST(Spectrum, PanelsOfAnySizeDrawInsideTheirImage) {
   for (const auto& [width, height] : {std::pair{1, 1}, {2, 1}, {1, 400}, {3, 3}, {2000, 5}}) {
     TSpectrumRig rig(25, width, height);

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "../sim/saved_tank.h"
 #include "document/class_registration.h"
+#include "model/node_registry.h"
 #include "model/property_text.h"
 #include "sim/tool_class_list.h"
 #include "sim/tool_data.h"
@@ -50,33 +49,51 @@ TEST(ToolData, ToolsAreOfferedInMenuOrderAndReadBackWithTheirSettings) {
       {"TRuler", 1},         {"TProtractor", 2},      {"TTimerTool", 7},      {"TCrossSectionTool", 3},
       {"TIntensityTool", 4}, {"TPointLoggerTool", 5}, {"TLevelMeterTool", 6}, {"TSpectrumTool", 8}};
   ASSERT_GE(ToolCount(), int(expected.size()));
-  // Settings a user can change, by class, as a file holds them.
-  const std::map<std::string, std::vector<std::pair<std::string, std::string>>> settings = {
-      {"TRuler", {{"X2Percent", "70"}}},
-      {"TProtractor", {{"Snap_to_Grid", "False"}, {"Y1Percent", "80"}}},
-      {"TTimerTool", {{"AccumulatedTime", "4200"}, {"TurnedOff", "False"}}},
-      {"TCrossSectionTool", {{"Gain", "8"}, {"Y2Percent", "60"}}},
-      {"TIntensityTool", {{"Gain", "2"}, {"IntensityMode", "1"}}},
-      {"TPointLoggerTool", {{"Gain", "16"}, {"X1Percent", "40"}}},
-      {"TLevelMeterTool", {{"Mode", "2"}, {"Use_db", "False"}}},
-      {"TSpectrumTool", {{"Gain", "4"}, {"IntensityMode", "2"}, {"LinearWavelength", "True"}}}};
+  // Settings a user can change, by class, as a file holds them, and what reading them keeps: a value
+  // outside its list falls back to the tool's first or nearest choice.
+  struct TSetting {
+    const char* name;
+    const char* value;
+    const char* kept;
+  };
+  const std::pair<const char*, std::vector<TSetting>> settings[] = {
+      {"TRuler", {{"X2Percent", "70", "70"}}},
+      {"TProtractor", {{"Snap_to_Grid", "False", "False"}, {"Y1Percent", "80", "80"}}},
+      {"TTimerTool", {{"AccumulatedTime", "4200", "4200"}, {"TurnedOff", "False", "False"}}},
+      {"TCrossSectionTool", {{"Gain", "8", "8"}, {"Y2Percent", "60", "60"}}},
+      {"TIntensityTool", {{"Gain", "2", "2"}, {"IntensityMode", "1", "1"}}},
+      {"TPointLoggerTool", {{"Gain", "16", "16"}, {"X1Percent", "40", "40"}}},
+      {"TLevelMeterTool", {{"Mode", "2", "2"}, {"Use_db", "False", "False"}}},
+      {"TSpectrumTool",
+       {{"Gain", "4", "4"}, {"IntensityMode", "2", "2"}, {"LinearWavelength", "True", "True"}}},
+      {"TCrossSectionTool", {{"Gain", "0", "1"}}},
+      {"TCrossSectionTool", {{"Gain", "-7", "1"}}},
+      {"TCrossSectionTool", {{"Gain", "1000", "16"}}},
+      {"TPointLoggerTool", {{"Gain", "3", "1"}}},
+      {"TPointLoggerTool", {{"Gain", "-16", "1"}}},
+      {"TLevelMeterTool", {{"Mode", "3", "0"}}},
+      {"TLevelMeterTool", {{"Mode", "-1", "0"}}},
+      {"TSpectrumTool", {{"Gain", "3", "0"}, {"IntensityMode", "3", "1"}}},
+      {"TSpectrumTool", {{"Gain", "1073741824", "0"}, {"IntensityMode", "-7", "1"}}},
+  };
   for (size_t i = 0; i < expected.size(); ++i) {
-    const TClassInfo* toolClass = ToolClass(int(i));
-    ASSERT_TRUE(toolClass);
-    EXPECT_EQ(toolClass->ClassName(), expected[i].first);
+    ASSERT_TRUE(ToolClass(int(i)));
+    EXPECT_EQ(ToolClass(int(i))->ClassName(), expected[i].first);
     EXPECT_EQ(ToolImageIndex(int(i)), expected[i].second);
-
+  }
+  for (const auto& [className, values] : settings) {
     const TRef<TWater> tank = MakeNode<TWater>();
     tank->SetSize(401, 401);
-    const iXMLNode tool = toolClass->Create();
+    const iXMLNode tool = NodeRegistry().FindNodeClass(className)->Create();
     tank->add(tool);
-    for (const auto& [name, value] : settings.at(toolClass->ClassName()))
-      SetPropertyFromText(*tool, name, value, false);
+    for (const TSetting& setting : values)
+      SetPropertyFromText(*tool, setting.name, setting.value, false);
     const TRef<TWater> loaded = test::Reloaded(*tank);
-    ASSERT_TRUE(loaded) << toolClass->ClassName();
+    ASSERT_TRUE(loaded) << className;
     const iXMLNode reloaded = loaded->GetChildren(loaded->GetChildCount() - 1);
-    for (const auto& [name, value] : settings.at(toolClass->ClassName()))
-      EXPECT_EQ(PropertyAsText(*reloaded, name), value) << toolClass->ClassName() << "." << name;
+    for (const TSetting& setting : values)
+      EXPECT_EQ(PropertyAsText(*reloaded, setting.name), setting.kept)
+          << className << "." << setting.name << " = " << setting.value;
   }
 }
 
