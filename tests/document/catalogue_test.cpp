@@ -56,29 +56,27 @@ TEST_F(Catalogue, ListShowsSourcesThenMediaThenToolsWithTheirPicturesAndTheLastS
   EXPECT_EQ(SelectedObjectID(*tank_), tank_->RIMapUniqueID());
 }
 
-TEST_F(Catalogue, NewToolIsSelectedAndAPanelToolShowsItsPanel) {
+TEST_F(Catalogue, TheNewToolOrTheChosenObjectIsTheOneSelectedAndOnlyASelectedPanelToolShowsItsPanel) {
+  tank_->SetRIMapClass(TTestLens::StaticClassInfo());
   const TRef<TBaseControl> first = AddTool(TTestMeter::StaticClassInfo());
   const TRef<TBaseControl> second = AddTool(TTestMeter::StaticClassInfo());
   ASSERT_TRUE(first && second);
   EXPECT_NE(first->GetUniqueID(), second->GetUniqueID());
-  EXPECT_TRUE(second->GetActiveTool());
-  EXPECT_FALSE(first->GetActiveTool());
-  EXPECT_TRUE(RefCast<TControlPanelTool>(second)->GetActiveCPTool());
-  EXPECT_FALSE(RefCast<TControlPanelTool>(first)->GetActiveCPTool());
+  const auto selected = [&](bool medium, bool firstTool, bool secondTool) {
+    EXPECT_EQ(tank_->GetRIMap()->GetActiveTool(), medium);
+    for (const auto& [tool, shown] : {std::pair{first, firstTool}, {second, secondTool}}) {
+      EXPECT_EQ(tool->GetActiveTool(), shown);
+      EXPECT_EQ(RefCast<TControlPanelTool>(tool)->GetActiveCPTool(), shown);
+    }
+  };
+  selected(false, false, true);
+  EXPECT_EQ(SelectObject(*tank_, tank_->RIMapUniqueID()), tank_->GetRIMap());
+  selected(true, false, false);
+  EXPECT_EQ(SelectObject(*tank_, first->GetUniqueID()), first);
+  selected(false, true, false);
+  EXPECT_FALSE(SelectObject(*tank_, -1));
   EXPECT_FALSE(AddToolFromList(*tank_, -1));
   EXPECT_FALSE(AddToolFromList(*tank_, ToolCount()));
-}
-
-TEST_F(Catalogue, SelectingTheMediumLeavesNoToolSelectedOrShowingItsPanel) {
-  tank_->SetRIMapClass(TTestLens::StaticClassInfo());
-  const TRef<TBaseControl> meter = AddTool(TTestMeter::StaticClassInfo());
-  EXPECT_EQ(SelectObject(*tank_, tank_->RIMapUniqueID()), tank_->GetRIMap());
-  EXPECT_TRUE(tank_->GetRIMap()->GetActiveTool());
-  EXPECT_FALSE(meter->GetActiveTool());
-  EXPECT_FALSE(RefCast<TControlPanelTool>(meter)->GetActiveCPTool());
-  EXPECT_EQ(SelectObject(*tank_, meter->GetUniqueID()), meter);
-  EXPECT_TRUE(RefCast<TControlPanelTool>(meter)->GetActiveCPTool());
-  EXPECT_FALSE(SelectObject(*tank_, -1));
 }
 
 TEST_F(Catalogue, DeletingFollowsTheKindOfTheSelectedObject) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iostream>
+#include <limits>
 #include <optional>
 
 #include "document/class_registration.h"
@@ -35,6 +35,13 @@ constexpr int kFrames = 25;
 #else
 constexpr int kFrames = 100;
 #endif
+
+// Tool panels as the window shows them and as small as a panel can be.
+struct TPanelSize {
+  int width, height;
+};
+const TPanelSize kPanelSizes[] = {
+    {TBaseCPFrame::kDesignWidth, TBaseCPFrame::kDesignHeight}, {1, 1}, {40, 20}};
 
 const char* const kNumbers[] = {"0",     "-1",    "1",   "2147483647", "-2147483648", "1e38",
                                 "-1e38", "1e-45", "150", "-150",       "1e7"};
@@ -150,10 +157,10 @@ std::string SaveAndReopen(const TWaterCollection& slideshow, const std::string& 
 }
 
 // Opens the text as the window does, saves and reopens it, runs the slide with every object's panel
-// up, checks the field holds numbers (the source writes past the clip between steps, so only
-// finiteness is certain), and saves and reopens it again.
+// up (tool panels of the given size, down to a single pixel), checks the field holds numbers (the source
+// writes past the clip between steps, so only finiteness is certain), and saves and reopens it again.
 TOutcome OpenAndRun(const std::string& text, const std::string& path, const TClassInfo& nodeClass,
-                    const std::string& property) {
+                    const std::string& property, TPanelSize panelSize) {
   WriteFileText(path, text);
   const TOpenedSlideshow opened = OpenSlideshowFile(path, kTankSize, kTankSize);
   const TRef<TWaterCollection> slideshow = RefCast<TWaterCollection>(opened.document);
@@ -170,8 +177,11 @@ TOutcome OpenAndRun(const std::string& text, const std::string& path, const TCla
   const TRef<TWater> water = slideshow->GetWater(0);
   std::vector<std::unique_ptr<TControlPanelModel>> panels;
   for (int i = 0; i < water->GetChildCount(); ++i) {
-    if (const TRef<TBaseWaterObject> object = RefCast<TBaseWaterObject>(water->GetChildren(i)))
+    if (const TRef<TBaseWaterObject> object = RefCast<TBaseWaterObject>(water->GetChildren(i))) {
       panels.push_back(object->CreateControlPanel());
+      if (auto* toolPanel = dynamic_cast<TBaseCPFrame*>(panels.back().get()))
+        toolPanel->SetBoxSize(panelSize.width, panelSize.height);
+    }
   }
   TFastDIB image(kTankSize, kTankSize);
   TFrameLoop loop;
@@ -209,16 +219,16 @@ TEST_P(HostileValues, EveryPropertyOpensRunsAndSavesOrIsRefusedWithAMessage) {
     // Booleans and enumerations take their value names; every one of them is run too.
     std::vector<std::string> values(std::begin(kNumbers), std::end(kNumbers));
     values.insert(values.end(), property.valueNames.begin(), property.valueNames.end());
-    for (const std::string& value : values) {
-      SCOPED_TRACE(nodeClass.ClassName() + "." + property.name + " = " + value);
-      EXPECT_EQ(
-          OpenAndRun(WithValue(base, nodeClass, property.name, value, false), path, nodeClass, property.name)
-              .failure,
-          "");
+    for (size_t i = 0; i < values.size(); ++i) {
+      SCOPED_TRACE(nodeClass.ClassName() + "." + property.name + " = " + values[i]);
+      EXPECT_EQ(OpenAndRun(WithValue(base, nodeClass, property.name, values[i], false), path, nodeClass,
+                           property.name, kPanelSizes[i % std::size(kPanelSizes)])
+                    .failure,
+                "");
     }
     SCOPED_TRACE(nodeClass.ClassName() + "." + property.name + " = 100 kB of text");
     const TOutcome text = OpenAndRun(WithValue(base, nodeClass, property.name, hostileText, true), path,
-                                     nodeClass, property.name);
+                                     nodeClass, property.name, kPanelSizes[0]);
     EXPECT_EQ(text.failure, "");
     EXPECT_NE(text.accepted, number) << "text is refused exactly where a number is expected";
   }
@@ -227,13 +237,54 @@ TEST_P(HostileValues, EveryPropertyOpensRunsAndSavesOrIsRefusedWithAMessage) {
 INSTANTIATE_TEST_SUITE_P(RegisteredClasses, HostileValues, ::testing::ValuesIn(RegisteredClasses()),
                          [](const auto& info) { return info.param->ClassName(); });
 
-TEST(HostileValuesCoverage, EveryRegisteredClassAndProperty) {
-  size_t pairs = 0;
-  for (const TClassInfo* nodeClass : RegisteredClasses())
-    pairs += nodeClass->Properties().size();
-  std::cout << "Hostile values cover " << RegisteredClasses().size() << " classes and " << pairs
-            << " (class, property) pairs\n";
-  EXPECT_GT(pairs, RegisteredClasses().size());
+// Presses on every handle of the medium and drags each far outside the tank and back.
+void DragEveryHandle(TWater& water, const TBaseControl& medium) {
+  for (const TPoint handle : {medium.Point1(), medium.Point2(), medium.Point3()}) {
+    const int32_t Y = water.H() - 1 - handle.y;
+    water.MouseDown(TMouseButton::Left, {}, handle.x, Y);
+    water.MouseMove({}, -1000, -1000);
+    water.MouseMove({}, water.W() + 1000, water.H() + 1000);
+    water.MouseMove({}, handle.x, Y);
+    water.MouseUp(TMouseButton::Left, {}, handle.x, Y);
+  }
+}
+
+TPropertyValue Extreme(TPropertyKind kind, size_t i) {
+  static const float kSingles[] = {std::nanf(""), INFINITY, -INFINITY, -1e30f, 1e30f, 3.4e38f, 1e-40f,
+                                   -0.0f,         -5,       7,         100000, 50,    1,       2};
+  static const int32_t kIntegers[] = {
+      std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), -1, 0, 1, 2, 3, 4, 7, 100000};
+  if (kind == TPropertyKind::Single) return kSingles[i % std::size(kSingles)];
+  return kIntegers[i % std::size(kIntegers)];
+}
+
+// Files can only bring what the reader accepts; objects are held to more: every value of every
+// number a medium publishes, NaN and infinities too, on tanks of every shape down to a few cells.
+TEST(HostileMediumValues, EveryMediumMapsDrawsAndDragsWithAnyValue) {
+  RegisterClasses();
+  for (const auto& [width, height] : {std::pair{60, 40}, std::pair{13, 250}, std::pair{5, 5}}) {
+    TFastDIB image(width, height);
+    for (int c = 1; c < MapClassCount(); ++c) {
+      for (const TPropertyInfo& property : MapClass(c)->Properties()) {
+        if (property.kind != TPropertyKind::Single && property.kind != TPropertyKind::Integer) continue;
+        if (property.name == "UniqueID") continue;
+        for (size_t i = 0; i < 14; ++i) {
+          const TRef<TSlideshow> slideshow = NewSlideshow(width, height);
+          const TRef<TWater> water = slideshow->GetActiveWater();
+          water->SetRIMapClass(*MapClass(c));
+          const TRef<TBaseRIMap> medium = water->GetRIMap();
+          SCOPED_TRACE(MapClass(c)->ClassName() + "." + property.name + " #" + std::to_string(i));
+          property.set(*medium, Extreme(property.kind, i));
+          water->SetSize(width, height);
+          TFrameLoop loop;
+          for (int frame = 0; frame < 2; ++frame)
+            loop.RunFrame(water.Get(), image, false);
+          DragEveryHandle(*water, *medium);
+          water->DrawOnly(image);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "document/class_registration.h"
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
@@ -16,33 +14,20 @@ namespace {
 class SlideshowFile : public ::testing::Test {
  protected:
   void SetUp() override { RegisterClasses(); }
-
-  std::string PathOf(const std::string& name) const { return ::testing::TempDir() + "wavora_" + name; }
-
-  std::string WriteText(const std::string& name, const std::string& text) const {
-    const std::string path = PathOf(name);
-    WriteFileText(path, text);
-    return path;
-  }
-
-  static TRef<TSlideshow> NewSlideshow(int slides) {
-    const TRef<TSlideshow> show = MakeNode<TSlideshow>();
-    show->SetTankSize(60, 40);
-    for (int i = 0; i < slides; ++i) {
-      const TRef<TWater> water = MakeNode<TWater>();
-      water->add(MakeNode<TNoneRIMap>());
-      show->add(water);
-    }
-    return show;
+  static std::string PathOf(const std::string& name) { return ::testing::TempDir() + "wavora_" + name; }
+  static TOpenedSlideshow Open(const std::string& text, int side = 401) {
+    return OpenSlideshowBytes(text, "x.wvr", side, side);
   }
 };
 
 TEST_F(SlideshowFile, SavedSlidesReopenInOrderWithTextsAndTheActiveSlide) {
-  const TRef<TSlideshow> show = NewSlideshow(3);
+  const TRef<TSlideshow> show = MakeNode<TSlideshow>();
+  show->SetTankSize(60, 40);
   const char* names[] = {"Refraction", "Say \"hello\"", "Both ' and \""};
-  for (int i = 0; i < 3; ++i) {
-    show->GetWater(i)->SetName(names[i]);
-    show->GetWater(i)->SetDescription(std::string("Line one\r\nline two of ") + names[i]);
+  for (const char* name : names) {
+    const TRef<TWater> water = AddNewSlide(*show);
+    water->SetName(name);
+    water->SetDescription(std::string("Line one\r\nline two of ") + name);
   }
   show->GetWater(1)->SetExposure(1.25f);
   show->ActiveID = show->SlideUniqueID(1);
@@ -61,25 +46,32 @@ TEST_F(SlideshowFile, SavedSlidesReopenInOrderWithTextsAndTheActiveSlide) {
     EXPECT_EQ(copy->GetWater(i)->W(), 401);
     EXPECT_EQ(copy->GetWater(i)->H(), 250);
   }
-  ASSERT_TRUE(copy->GetActiveWater());
   EXPECT_EQ(copy->GetActiveWater(), copy->GetWater(1));
   EXPECT_EQ(copy->GetWater(1)->GetExposure(), 1.25f);
 }
 
-TEST_F(SlideshowFile, RefusesFilesWithoutASlideshowAndKeepsNothing) {
-  const TOpenedSlideshow water = OpenSlideshowFile(WriteText("water.wvr", "<TWater />\r\n"), 401, 401);
-  EXPECT_FALSE(water.document);
-  EXPECT_EQ(water.message.kind, TMessageBox::mbError);
-  EXPECT_EQ(water.message.text, "File did not contain a slideshow");
-
-  const TOpenedSlideshow truncated = OpenSlideshowFile(
-      WriteText("cut.wvr",
-                "<TSlideshow Version=\"0.5\">\r\n  <TWater UniqueID=\"3\">\r\n    <TNoneRIMap Uni"),
-      401, 401);
-  EXPECT_FALSE(truncated.document);
-  EXPECT_EQ(truncated.message.text,
-            "Even after trying to ignore errors, this file could not be loaded.\n\nThe following problem was "
-            "reported:\n\nEnd of stream reached before end of tag: TNoneRIMap");
+TEST_F(SlideshowFile, UnusableFilesAreRefusedWithMessagesNamingTheFileAndTheReason) {
+  std::string many = "<TSlideshow>";
+  for (int i = 0; i <= kMaxSlidesPerFile; ++i)
+    many += "<TWater/>";
+  const std::pair<std::string, std::string> cases[] = {
+      {"<TWater />\r\n", "File did not contain a slideshow"},
+      {"<TSlideshow Version=\"0.5\">\r\n  <TWater UniqueID=\"3\">\r\n    <TNoneRIMap Uni",
+       "Even after trying to ignore errors, this file could not be loaded.\n\nThe following problem was "
+       "reported:\n\nEnd of stream reached before end of tag: TNoneRIMap"},
+      {"<TSlideshow><TWater UniqueID=\"12a\"/></TSlideshow>",
+       "The file \"x.wvr\" could not be opened: \"12a\" is not a valid integer for the property "
+       "TWater.UniqueID"},
+  };
+  for (const auto& [text, message] : cases) {
+    const TOpenedSlideshow opened = Open(text);
+    EXPECT_FALSE(opened.document);
+    EXPECT_EQ(opened.message.kind, TMessageBox::mbError);
+    EXPECT_EQ(opened.message.text, message);
+  }
+  EXPECT_NE(Open(many + "</TSlideshow>").message.text.find("at most 200 can be opened"), std::string::npos);
+  EXPECT_EQ(OpenSlideshowFile(PathOf("missing.wvr"), 401, 401).message.text,
+            "Cannot open file \"" + PathOf("missing.wvr") + "\": No such file or directory");
 }
 
 TEST_F(SlideshowFile, EveryFileCutOffBeforeTheRootsEndTagIsRefused) {
@@ -95,33 +87,25 @@ TEST_F(SlideshowFile, EveryFileCutOffBeforeTheRootsEndTagIsRefused) {
   ASSERT_TRUE(text.ends_with("</TSlideshow>\r\n"));
   ASSERT_NE(text.find("<Name>"), std::string::npos);
 
-  // Written plainly: a synced save for each of some 700 prefixes would take seconds.
-  const std::string path = PathOf("prefix.wvr");
-  const auto openPrefix = [&](size_t length) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text.substr(0, length);
-    return OpenSlideshowFile(path, 60, 40);
-  };
   const size_t rootEnd = text.size() - 2;
   for (size_t length = 1; length < rootEnd; ++length) {
-    const TOpenedSlideshow opened = openPrefix(length);
+    const TOpenedSlideshow opened = Open(text.substr(0, length), 60);
     EXPECT_FALSE(opened.document) << length;
     EXPECT_EQ(opened.message.text.rfind(rs::CouldNotLoad, 0), 0u) << length << ": " << opened.message.text;
   }
   for (size_t length = rootEnd; length <= text.size(); ++length)
-    EXPECT_TRUE(openPrefix(length).document) << length;
+    EXPECT_TRUE(Open(text.substr(0, length), 60).document) << length;
 }
 
 TEST_F(SlideshowFile, OlderWindows1252FilesKeepTheirLettersThroughASave) {
-  const std::string older =
-      WriteText("older.wvr",
+  const std::string older = PathOf("older.wvr");
+  WriteFileText(older,
                 "<TSlideshow Version=\"0.5\">\r\n  <TWater Name=\"Brechung \x96 Wellenl\xE4nge\" />\r\n"
                 "</TSlideshow>\r\n");
-  const TOpenedSlideshow opened = OpenSlideshowFile(older, 60, 40);
-  const TRef<TSlideshow> show = RefCast<TSlideshow>(opened.document);
-  ASSERT_TRUE(show) << opened.message.text;
   const std::string name = "Brechung \xE2\x80\x93 Wellenl\xC3\xA4nge";
+  const TRef<TSlideshow> show = RefCast<TSlideshow>(OpenSlideshowFile(older, 60, 40).document);
+  ASSERT_TRUE(show);
   EXPECT_EQ(show->SlideName(0), name);
-
   SaveToFile(*show, older);
   EXPECT_NE(ReadFileText(older).find("Name=\"Brechung \x96 Wellenl\xE4nge\""), std::string::npos)
       << "older programs still read the file";
@@ -133,50 +117,24 @@ TEST_F(SlideshowFile, NewerVersionsAndSalvagedFilesSayWhatHappened) {
     const char* version;
     const char* extra;
     TMessageBox::TKind kind;
+    std::string message;
   };
   const std::string salvaged =
       "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been "
-      "loaded."
-      "\n\nThe following problem was reported:\n\nUnrecognised Tag: TFoo at ";
-  for (const TCase& c : {TCase{"1", "", TMessageBox::mbNone}, TCase{"1.01", "", TMessageBox::mbInformation},
-                         TCase{"0.5", "<TFoo a='1'>\r\n</TFoo>", TMessageBox::mbError},
-                         TCase{"2", "<TFoo a='1'>\r\n</TFoo>", TMessageBox::mbWarning}}) {
-    const std::string text = std::string("<TSlideshow Version=\"") + c.version +
-                             "\">\r\n  <TWater Name=\"kept\">" + c.extra + "</TWater>\r\n</TSlideshow>\r\n";
-    const TOpenedSlideshow opened = OpenSlideshowFile(WriteText("version.wvr", text), 100, 100);
+      "loaded.\n\nThe following problem was reported:\n\nUnrecognised Tag: TFoo at ";
+  for (const TCase& c : {TCase{"1", "", TMessageBox::mbNone, ""},
+                         TCase{"1.01", "", TMessageBox::mbInformation,
+                               "File is from a newer version but seems to have loaded without a problem"},
+                         TCase{"0.5", "<TFoo a='1'>\r\n</TFoo>", TMessageBox::mbError, salvaged},
+                         TCase{"2", "<TFoo a='1'>\r\n</TFoo>", TMessageBox::mbWarning, salvaged}}) {
+    const TOpenedSlideshow opened =
+        Open(std::string("<TSlideshow Version=\"") + c.version + "\">\r\n  <TWater Name=\"kept\">" + c.extra +
+             "</TWater>\r\n</TSlideshow>\r\n");
     ASSERT_TRUE(opened.document) << c.version;
     EXPECT_EQ(RefCast<TSlideshow>(opened.document)->SlideName(0), "kept");
     EXPECT_EQ(opened.message.kind, c.kind) << c.version;
-    if (c.kind == TMessageBox::mbInformation) {
-      EXPECT_EQ(opened.message.text,
-                "File is from a newer version but seems to have loaded without a problem");
-    }
-    if (*c.extra) {
-      EXPECT_EQ(opened.message.text.substr(0, salvaged.size()), salvaged);
-    }
+    EXPECT_EQ(*c.extra ? opened.message.text.substr(0, c.message.size()) : opened.message.text, c.message);
   }
-}
-
-TEST_F(SlideshowFile, FileAndValueErrorsNameTheFileAndTheReason) {
-  const TOpenedSlideshow missing = OpenSlideshowFile(PathOf("missing.wvr"), 401, 401);
-  EXPECT_FALSE(missing.document);
-  EXPECT_EQ(missing.message.text,
-            "Cannot open file \"" + PathOf("missing.wvr") + "\": No such file or directory");
-
-  const std::string bad = WriteText("bad.wvr", "<TSlideshow><TWater UniqueID=\"12a\"/></TSlideshow>");
-  const TOpenedSlideshow opened = OpenSlideshowFile(bad, 401, 401);
-  EXPECT_FALSE(opened.document);
-  EXPECT_EQ(opened.message.text,
-            "The file \"" + bad +
-                "\" could not be opened: \"12a\" is not a valid integer for the property "
-                "TWater.UniqueID");
-
-  std::string many = "<TSlideshow>";
-  for (int i = 0; i <= kMaxSlidesPerFile; ++i)
-    many += "<TWater/>";
-  const TOpenedSlideshow tooMany = OpenSlideshowFile(WriteText("many.wvr", many + "</TSlideshow>"), 401, 401);
-  EXPECT_FALSE(tooMany.document);
-  EXPECT_NE(tooMany.message.text.find("at most 200 can be opened"), std::string::npos);
 }
 
 TEST(FileTitle, ShowsTheFileNameWithoutFolderAndExtension) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/messenger.h"
@@ -28,6 +29,8 @@ TRef<iXNFilter> Only(const iXMLNode& node, bool allow = true) {
   return TRef<iXNFilter>(new TXNInstanceFilter(node, allow));
 }
 
+using THook = std::function<void(const iXMLNode&, const TRef<iXNMessenger>&)>;
+
 // Runs a hook on every node it is performed on.
 class THookAction : public TXNBasicAction {
  public:
@@ -35,7 +38,7 @@ class THookAction : public TXNBasicAction {
     hook(node, sender);
     TXNBasicAction::PerformAction(node, sender);
   }
-  std::function<void(const iXMLNode&, const TRef<iXNMessenger>&)> hook;
+  THook hook;
 };
 
 // An undo action that writes what is done to it.
@@ -95,32 +98,23 @@ class Messages : public ::testing::Test {
   // An action that writes the name of every node it is performed on.
   TRef<THookAction> Recorder(const TRef<iXNFilter>& filter, bool removeAfterPerform = false,
                              const std::string& prefix = "") {
-    return Hook(
-        filter,
-        [this, prefix](const iXMLNode& node, const TRef<iXNMessenger>&) {
-          for (const auto& [name, n] : nodes_)
-            if (n.Get() == node.Get()) log_.push_back(prefix + name);
-        },
-        removeAfterPerform);
+    const auto record = [this, prefix](const iXMLNode& node, auto&) {
+      for (const auto& [name, n] : nodes_)
+        if (n.Get() == node.Get()) visited_ += (visited_.empty() ? "" : " ") + prefix + name;
+    };
+    return Hook(filter, record, removeAfterPerform);
   }
-  static TRef<THookAction> Hook(const TRef<iXNFilter>& filter,
-                                std::function<void(const iXMLNode&, const TRef<iXNMessenger>&)> hook,
-                                bool removeAfterPerform = false) {
+  static TRef<THookAction> Hook(const TRef<iXNFilter>& filter, THook hook, bool removeAfterPerform = false) {
     TRef<THookAction> action = MakeAction<THookAction>(filter, removeAfterPerform);
     action->hook = std::move(hook);
     return action;
   }
 
-  std::string Visited() {
-    std::string result;
-    for (const std::string& entry : log_)
-      result += (result.empty() ? "" : " ") + entry;
-    log_.clear();
-    return result;
-  }
+  std::string Visited() { return std::exchange(visited_, ""); }
 
   TRef<TUndoManagerNode> root_ = MakeNode<TUndoManagerNode>();
   std::map<std::string, iXMLNode> nodes_;
+  std::string visited_;
   TLog log_;
 };
 
@@ -259,7 +253,7 @@ TEST_F(Messages, UndoRecordIsPostedToTheUndoManagerAndAMessageWithoutOneStillNot
   EXPECT_EQ(record->GetPerformText(), "Move A1");
   EXPECT_EQ(record->RefCount(), 1) << "only the manager keeps the record";
   record->Undo();
-  EXPECT_EQ(Visited(), "init undo A1 unperform A1");
+  EXPECT_EQ(log_, (TLog{"init undo A1", "unperform A1"}));
 
   root_->records.clear();
   const TRef<TXNMessenger> messenger = AllMessenger();

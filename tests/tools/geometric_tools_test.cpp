@@ -13,27 +13,29 @@ struct TPercentPoint {
   float x, y;
 };
 
-TRef<TWater> Tank() {
-  const TRef<TWater> tank = MakeNode<TWater>();
-  tank->SetSize(401, 401);
-  return tank;
-}
-
-struct TRulerCase {
-  TPercentPoint a, b;
-  float length;
+// A new tool of the class in a tank of 401 x 401 cells.
+template <class TTool>
+struct TInTank {
+  TInTank() {
+    tank->SetSize(401, 401);
+    tank->add(tool);
+  }
+  TRef<TWater> tank = MakeNode<TWater>();
+  TRef<TTool> tool = MakeNode<TTool>();
 };
 
 TEST(Ruler, ReadsTheDistanceBetweenItsHandleCells) {
-  const TRulerCase cases[] = {
+  const struct {
+    TPercentPoint a, b;
+    float length;
+  } cases[] = {
       {{20, 20}, {60, 20}, 156},  // the default: cells 83 to 239
       {{10, 10}, {40, 50}, 195},  // 117 across, 156 up
       {{30, 30}, {30, 30}, 0},
   };
-  for (const TRulerCase& c : cases) {
-    const TRef<TWater> tank = Tank();
-    const TRef<TRuler> ruler = MakeNode<TRuler>();
-    tank->add(ruler);
+  for (const auto& c : cases) {
+    const TInTank<TRuler> rig;
+    const TRef<TRuler>& ruler = rig.tool;
     ruler->SetX1Percent(c.a.x);
     ruler->SetY1Percent(c.a.y);
     ruler->SetX2Percent(c.b.x);
@@ -44,9 +46,8 @@ TEST(Ruler, ReadsTheDistanceBetweenItsHandleCells) {
 }
 
 TEST(Ruler, LabelStaysWhereItWasWhenBothEndsMeet) {
-  const TRef<TWater> tank = Tank();
-  const TRef<TRuler> ruler = MakeNode<TRuler>();
-  tank->add(ruler);
+  const TInTank<TRuler> rig;
+  const TRef<TRuler>& ruler = rig.tool;
   TFastDIB image(401, 401);
   ruler->Draw(image);
   // Below the middle of a ruler drawn from left to right: (83 + 239) / 2 = 161, row 83 from the bottom.
@@ -58,13 +59,14 @@ TEST(Ruler, LabelStaysWhereItWasWhenBothEndsMeet) {
   EXPECT_TRUE(ruler->HitBody(161, 83 - 10));
 }
 
-struct TProtractorCase {
-  TPercentPoint first, third;  // the vertex is at 50 %, 50 %
-  float degrees;
-};
-
 TEST(Protractor, ReadsTheCounterClockwiseAngleFromTheSecondArmToTheFirst) {
-  const TProtractorCase cases[] = {
+  const TInTank<TProtractor> fresh;
+  EXPECT_FLOAT_EQ(fresh.tool->Angle(), 90) << "a new protractor shows a right angle";
+  EXPECT_TRUE(fresh.tool->GetSnapToGrid());
+  const struct {
+    TPercentPoint first, third;  // the vertex is at 50 %, 50 %
+    float degrees;
+  } cases[] = {
       {{50, 90}, {90, 50}, 90},   // first arm up, second right
       {{90, 50}, {50, 90}, 270},  // swapped
       {{10, 50}, {90, 50}, 180},  // a straight line
@@ -72,11 +74,10 @@ TEST(Protractor, ReadsTheCounterClockwiseAngleFromTheSecondArmToTheFirst) {
       {{50, 50}, {90, 50}, 0},  // an arm end on the vertex has no direction: a defined reading
       {{50, 50}, {50, 50}, 0},
   };
-  for (const TProtractorCase& c : cases) {
-    const TRef<TWater> tank = Tank();
-    const TRef<TProtractor> protractor = MakeNode<TProtractor>();
+  for (const auto& c : cases) {
+    const TInTank<TProtractor> rig;
+    const TRef<TProtractor>& protractor = rig.tool;
     protractor->SetSnapToGrid(false);
-    tank->add(protractor);
     protractor->SetX2Percent(50);
     protractor->SetY2Percent(50);
     protractor->SetX1Percent(c.first.x);
@@ -87,14 +88,6 @@ TEST(Protractor, ReadsTheCounterClockwiseAngleFromTheSecondArmToTheFirst) {
     TFastDIB image(401, 401);
     protractor->Draw(image);  // no division by zero or stray write, whatever the arms
   }
-}
-
-TEST(Protractor, DefaultsReadARightAngle) {
-  const TRef<TWater> tank = Tank();
-  const TRef<TProtractor> protractor = MakeNode<TProtractor>();
-  tank->add(protractor);
-  EXPECT_FLOAT_EQ(protractor->Angle(), 90);
-  EXPECT_TRUE(protractor->GetSnapToGrid());
 }
 
 }  // namespace
