@@ -1,23 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "fuzz_entries.h"
 #include "fuzz_inputs.h"
+#include "model/file_text.h"
 
 namespace wavora {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 // Every input a fuzz run once failed on stays fixed.
 TEST(FuzzFindings, EveryKeptFindingReplaysWithoutFault) {
@@ -27,7 +19,7 @@ TEST(FuzzFindings, EveryKeptFindingReplaysWithoutFault) {
     for (const fs::directory_entry& entry : fs::directory_iterator(directory)) {
       if (!entry.is_regular_file() || entry.path().filename().string().front() == '.') continue;
       SCOPED_TRACE(entry.path().string());
-      EXPECT_EQ(target.run(FileBytes(entry.path())), std::nullopt);
+      EXPECT_EQ(target.run(ReadFileText(entry.path().string())), std::nullopt);
     }
   }
 }
@@ -40,7 +32,7 @@ TEST(FuzzFindings, TestSlideshowsAndSlidesRoundTrip) {
     for (const auto& entry : fs::recursive_directory_iterator(fs::path(WAVORA_SOURCE_DIR) / root)) {
       const std::string extension = entry.path().extension().string();
       if (entry.is_regular_file() && (extension == ".wvr" || extension == ".xml"))
-        slideshows.emplace_back(entry.path().string(), FileBytes(entry.path()));
+        slideshows.emplace_back(entry.path().string(), ReadFileText(entry.path().string()));
     }
   }
   for (const auto& [name, bytes] : slideshows)
