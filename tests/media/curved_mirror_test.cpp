@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "media/curved_mirror.h"
-#include "media/curved_mirror_cp.h"
 #include "media_test_tank.h"
 
 namespace wavora::test {
@@ -28,8 +27,7 @@ void PutHandle3At(TCurvedMirror& mirror, int32_t x) {
 
 // In a 401-cell tank the quick frame's middle line is column 225 = 9 * 401 div 16.
 TEST(QuickCircularMirror, HandleAtTheMiddleLineIsANearlyFlatConvexMirror) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TCurvedMirror>(401, 401);
   PutHandle3At(*mirror, 225);
   // k = 0: r = 2 * 401 + 10 = 812, centre 1037 to the right, vertex on the middle line.
   EXPECT_EQ(mirror->Focus(), (TPoint{631, 200}));
@@ -41,8 +39,7 @@ TEST(QuickCircularMirror, HandleAtTheMiddleLineIsANearlyFlatConvexMirror) {
 }
 
 TEST(QuickCircularMirror, HandleAtTheLeftEdgeGivesTheTightestConcaveArc) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TCurvedMirror>(401, 401);
   PutHandle3At(*mirror, 0);
   // k = 1: r = 10 about column 225 + 125 - 10 = 340; each point is a 2 x 2 square of walls.
   EXPECT_EQ(mirror->Focus(), (TPoint{345, 200}));
@@ -53,8 +50,7 @@ TEST(QuickCircularMirror, HandleAtTheLeftEdgeGivesTheTightestConcaveArc) {
 }
 
 TEST(CurvedMirrorTypes, SwitchingQuickToAccurateKeepsFocusVertexAndCentre) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TCurvedMirror>(401, 401);
   // Handle 3 at 25 %, column 102: r = 219.03, centre 74, focus 74 + 110, vertex 184 + 110.
   EXPECT_EQ(mirror->Focus(), (TPoint{184, 200}));
   EXPECT_EQ(mirror->Point2(), (TPoint{294, 200}));
@@ -69,8 +65,7 @@ TEST(CurvedMirrorTypes, SwitchingQuickToAccurateKeepsFocusVertexAndCentre) {
 }
 
 TEST(CurvedMirrorTypes, AccurateParabolaWithTheVertexRightOfTheFocusOpensLeft) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TCurvedMirror>(401, 401);
   mirror->SetMirrorType(3);
   ASSERT_EQ(mirror->Point2(), (TPoint{294, 200}));
   const std::vector<TPoint> walls = Walls(*tank);
@@ -84,8 +79,7 @@ TEST(CurvedMirrorTypes, AccurateParabolaWithTheVertexRightOfTheFocusOpensLeft) {
 }
 
 TEST(CurvedMirrorTypes, HoldingHandle3KeepsTheWaveOnTheMirrorUntilRelease) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TCurvedMirror>(401, 401);
   TWaterGrid& grid = *tank->Grid();
   std::fill_n(grid.Displacements(0), grid.CellCount(), 1.0f);
   const auto wetWalls = [&] {
@@ -105,8 +99,7 @@ TEST(CurvedMirrorTypes, HoldingHandle3KeepsTheWaveOnTheMirrorUntilRelease) {
 class CoincidingHandles : public testing::TestWithParam<int32_t> {};
 
 TEST_P(CoincidingHandles, GiveNoMirrorUntilHandle1IsDraggedAway) {
-  const TRef<TWater> tank = MakeTank(201, 201);
-  const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TCurvedMirror>(201, 201);
   mirror->SetMirrorType(GetParam());
   mirror->SetX1Percent(mirror->GetX2Percent());
   mirror->SetY1Percent(mirror->GetY2Percent());
@@ -121,28 +114,6 @@ TEST_P(CoincidingHandles, GiveNoMirrorUntilHandle1IsDraggedAway) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AccurateTypes, CoincidingHandles, testing::Values(2, 3));
-
-struct TTypeButton {
-  int32_t mirrorType;
-  int32_t button;
-};
-
-class CurvedMirrorPanel : public testing::TestWithParam<TTypeButton> {};
-
-TEST_P(CurvedMirrorPanel, OpensWithTheButtonOfTheTypeAndSetsTheTypeByName) {
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const TRef<TCurvedMirror> mirror = ChooseMedium<TCurvedMirror>(*tank);
-  mirror->SetMirrorType(GetParam().mirrorType);
-  const auto panel = mirror->CreateControlPanel();
-  auto& buttons = dynamic_cast<TCurvedMirrorCP&>(*panel);
-  EXPECT_EQ(buttons.DownTag(), GetParam().button);
-  buttons.TypeClick(3);
-  EXPECT_EQ(mirror->GetMirrorType(), 3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, CurvedMirrorPanel,
-                         testing::Values(TTypeButton{0, 0}, TTypeButton{1, 1}, TTypeButton{2, 2},
-                                         TTypeButton{3, 3}, TTypeButton{7, 0}));
 
 }  // namespace
 }  // namespace wavora::test

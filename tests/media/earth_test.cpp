@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "media/earth_cp.h"
 #include "media/earth_mapper.h"
-#include "medium_in_tank.h"
+#include "media_test_tank.h"
 
 namespace wavora::test {
 namespace {
@@ -26,8 +25,7 @@ constexpr float kBorder = -1;  // a cell of the absorbing border: its damping is
 
 TEST_P(EarthScene, CellsGetTheirLayer) {
   const TCellCase c = GetParam();
-  const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TEarthRIMapper> earth = ChooseMedium<TEarthRIMapper>(*tank);
+  const auto [tank, earth] = TMediumInTank<TEarthRIMapper>(250, 250);
   earth->SetMode(c.mode);
   EXPECT_EQ(tank->Grid()->Cell(c.x, c.y).SpeedFactor, c.speed);
   if (c.damping != kBorder) {
@@ -58,51 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Mirages and modes no button offers: the open tank.
         TCellCase{2, 55, 200, 0.5f, 0.999f}, TCellCase{7, 125, 125, 0.5f, 0.999f},
         TCellCase{-1, 55, 100, 0.5f, 0.999f}));
-
-struct TSuggestionCase {
-  int32_t mode;
-  int32_t type, row, x, y;
-};
-
-class EarthSuggestion : public testing::TestWithParam<TSuggestionCase> {};
-
-TEST_P(EarthSuggestion, EveryPassSuggestsTheSourceAnew) {
-  const TSuggestionCase c = GetParam();
-  const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TEarthRIMapper> earth = ChooseMedium<TEarthRIMapper>(*tank);
-  earth->SetMode(c.mode);
-  tank->SuggestedBeamType = 5;  // as if a source had taken and changed it
-  tank->SuggestedBeamRow = tank->SuggestedSourceX = tank->SuggestedSourceY = 9;
-  earth->SetMode(c.mode);
-  EXPECT_EQ(tank->SuggestedBeamType, c.type);
-  EXPECT_EQ(tank->SuggestedBeamRow, c.row);
-  EXPECT_EQ(tank->SuggestedSourceX, c.x);
-  EXPECT_EQ(tank->SuggestedSourceY, c.y);
-}
-
-// Atmosphere: a beam at round(R + D / 2) = 191; interior: a point on top of the Earth.
-INSTANTIATE_TEST_SUITE_P(Modes, EarthSuggestion,
-                         testing::Values(TSuggestionCase{0, 1, 191, 15, 191},
-                                         TSuggestionCase{1, 1, 191, 15, 191},
-                                         TSuggestionCase{3, 0, 125, 125, 225},
-                                         TSuggestionCase{4, 0, 125, 125, 225},
-                                         TSuggestionCase{2, -1, 0, 0, 0}, TSuggestionCase{12, -1, 0, 0, 0}));
-
-TEST(EarthPanel, OpensOnTheModesButtonAndClicksSetTheModeByName) {
-  const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TEarthRIMapper> earth = ChooseMedium<TEarthRIMapper>(*tank);
-  const struct { int32_t mode, pressed; } cases[] = {{3, 3}, {2, 2}, {5, 0}, {-1, 0}};
-  for (const auto& [mode, pressed] : cases) {
-    earth->SetMode(mode);
-    const auto panel = PanelOf<TEarthCP>(*earth);
-    ASSERT_TRUE(panel);
-    EXPECT_EQ(panel->DownTag(), pressed) << mode;
-  }
-  const auto panel = PanelOf<TEarthCP>(*earth);
-  panel->TypeClick(4);
-  EXPECT_EQ(earth->GetMode(), 4);
-  EXPECT_EQ(tank->Grid()->Cell(140, 125).Damping, 0.5f);
-}
 
 }  // namespace
 }  // namespace wavora::test

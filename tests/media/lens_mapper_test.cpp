@@ -112,8 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, LensFocusDrag,
 
 TEST(LensPanel, ButtonsSetTheTypeByNameAndShowIt) {
   TLensTank t(401, 401);
-  const auto panel = std::unique_ptr<TLensControlpanel>(
-      dynamic_cast<TLensControlpanel*>(t.medium->CreateControlPanel().release()));
+  const auto panel = PanelOf<TLensControlpanel>(*t.medium);
   ASSERT_TRUE(panel);
   EXPECT_EQ(panel->Label1(), "Convex");
   EXPECT_EQ(panel->Label2(), "Concave");
@@ -129,8 +128,7 @@ TEST(LensPanel, ButtonsSetTheTypeByNameAndShowIt) {
 
   for (const int32_t type : {1, 7, -1}) {
     SetPropertyFromText(*t.medium, "LensType", std::to_string(type), false);
-    const auto reopened = t.medium->CreateControlPanel();
-    EXPECT_EQ(dynamic_cast<TLensControlpanel&>(*reopened).DownTag(), type == 1 ? 1 : 0) << type;
+    EXPECT_EQ(PanelOf<TLensControlpanel>(*t.medium)->DownTag(), type == 1 ? 1 : 0) << type;
   }
 }
 

@@ -5,11 +5,8 @@
 #include "image/fast_dib.h"
 #include "media/barrier_mapper.h"
 #include "media/plane_mirror.h"
-#include "media/plane_mirror_cp.h"
-#include "media/refraction_cp.h"
 #include "media/refraction_mapper.h"
 #include "media_test_tank.h"
-#include "model/property_text.h"
 #include "sim/exciter.h"
 
 namespace wavora::test {
@@ -25,8 +22,7 @@ std::vector<int32_t> MediumColumns(const TWater& tank, int32_t y) {
 }
 
 TEST(QuickLine, FacesTheSourceWithItsEndHandles50CellsEitherSide) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TPlaneMirror> mirror = ChooseMedium<TPlaneMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TPlaneMirror>(401, 401);
   // Source and handle 3 both on row 200: the mirror is the vertical line through column 200.
   EXPECT_EQ(mirror->Pivot(), (TPoint{6, 200}));
   EXPECT_EQ(mirror->Point3(), (TPoint{200, 200}));
@@ -41,8 +37,7 @@ TEST(QuickLine, FacesTheSourceWithItsEndHandles50CellsEitherSide) {
 }
 
 TEST(QuickLine, MovingTheSourceReaimsTheLineOnTheNextFrame) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TPlaneMirror> mirror = ChooseMedium<TPlaneMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TPlaneMirror>(401, 401);
   tank->SourceRow = 6;  // the source moved down by 194 cells: the line now leans at 45 degrees
   EXPECT_TRUE(IsWall(*tank, 200, 300));
   TFastDIB image(401, 401);
@@ -56,8 +51,7 @@ TEST(QuickLine, MovingTheSourceReaimsTheLineOnTheNextFrame) {
 }
 
 TEST(PlaneMirror, HorizontalAccurateLineIsItsRowAndAStripAtTheRightEdge) {
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const TRef<TPlaneMirror> mirror = ChooseMedium<TPlaneMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TPlaneMirror>(101, 101);
   mirror->SetMode(0);
   mirror->SetX1Percent(50);
   mirror->SetX2Percent(80);
@@ -86,8 +80,7 @@ class RefractionSide : public testing::TestWithParam<TSideCase> {};
 
 TEST_P(RefractionSide, MediumLiesOnTheSideTheModeAndHandleOrderGive) {
   const TSideCase c = GetParam();
-  const TRef<TWater> tank = MakeTank(201, 201);
-  const TRef<TRefractionMapper> boundary = ChooseMedium<TRefractionMapper>(*tank);
+  const auto [tank, boundary] = TMediumInTank<TRefractionMapper>(201, 201);
   boundary->SetMode(c.mode);
   if (c.turnEndOverEnd) {
     const float x1 = boundary->GetX1Percent(), y1 = boundary->GetY1Percent();
@@ -109,8 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, RefractionSide,
                                          TSideCase{0, false, true}, TSideCase{0, true, false}));
 
 TEST(RefractionSide, SwitchingFromTheOtherQuickSideToAccurateKeepsTheSide) {
-  const TRef<TWater> tank = MakeTank(201, 201);
-  const TRef<TRefractionMapper> boundary = ChooseMedium<TRefractionMapper>(*tank);
+  const auto [tank, boundary] = TMediumInTank<TRefractionMapper>(201, 201);
   tank->SourceRow = 30;  // a slanted boundary
   boundary->SetMode(2);
   const std::vector<int32_t> quick = MediumColumns(*tank, 120);
@@ -120,8 +112,7 @@ TEST(RefractionSide, SwitchingFromTheOtherQuickSideToAccurateKeepsTheSide) {
 }
 
 TEST(PlaneMirror, HoldingHandle3KeepsTheWaveInTheMirrorUntilRelease) {
-  const TRef<TWater> tank = MakeTank(201, 201);
-  const TRef<TPlaneMirror> mirror = ChooseMedium<TPlaneMirror>(*tank);
+  const auto [tank, mirror] = TMediumInTank<TPlaneMirror>(201, 201);
   const TPoint h3 = mirror->Point3();
   Press(*tank, h3.x, h3.y);
   ASSERT_TRUE(mirror->HoldsHandle3());
@@ -134,8 +125,7 @@ TEST(PlaneMirror, HoldingHandle3KeepsTheWaveInTheMirrorUntilRelease) {
 }
 
 TEST(Barrier, StandsOnRow5BetweenItsHandleColumns) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TBarrierMapper> barrier = ChooseMedium<TBarrierMapper>(*tank);
+  const auto [tank, barrier] = TMediumInTank<TBarrierMapper>(401, 401);
   // 20 % and 30 % of 390 cells from cell 5, up to 50 %.
   EXPECT_EQ(barrier->Point1(), (TPoint{83, 5}));
   EXPECT_EQ(barrier->Point2(), (TPoint{122, 200}));
@@ -151,8 +141,7 @@ TEST(Barrier, StandsOnRow5BetweenItsHandleColumns) {
 }
 
 TEST(Barrier, BodyDragMovesTheWholeWall) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TBarrierMapper> barrier = ChooseMedium<TBarrierMapper>(*tank);
+  const auto [tank, barrier] = TMediumInTank<TBarrierMapper>(401, 401);
   Press(*tank, 100, 100);
   Drag(*tank, 150, 130);
   Release(*tank, 150, 130);
@@ -161,39 +150,6 @@ TEST(Barrier, BodyDragMovesTheWholeWall) {
   EXPECT_TRUE(IsWall(*tank, 133, 5) && IsWall(*tank, 172, 230));
   EXPECT_FALSE(IsWall(*tank, 100, 100));
 }
-
-struct TPanelCase {
-  int32_t mode;
-  int32_t mirrorButton;
-  int32_t refractionButton;
-};
-
-class LinePanels : public testing::TestWithParam<TPanelCase> {};
-
-TEST_P(LinePanels, OpenWithTheButtonOfTheModeAndSetTheModeByName) {
-  const TPanelCase c = GetParam();
-  const TRef<TWater> tank = MakeTank(101, 101);
-  const TRef<TPlaneMirror> mirror = ChooseMedium<TPlaneMirror>(*tank);
-  mirror->SetMode(c.mode);
-  const TPlaneMirrorCP mirrorPanel(*mirror);
-  EXPECT_EQ(mirrorPanel.DownTag(), c.mirrorButton);
-
-  const TRef<TRefractionMapper> boundary = ChooseMedium<TRefractionMapper>(*tank);
-  boundary->SetMode(c.mode);
-  boundary->SetN(0.5f);
-  TRefractionCP refractionPanel(*boundary);
-  EXPECT_EQ(refractionPanel.DownTag(), c.refractionButton);
-  EXPECT_EQ(refractionPanel.RefractiveIndexCP1().Position(), 6);
-  refractionPanel.RefractiveIndexCP1().SetPosition(0);
-  EXPECT_EQ(boundary->GetN(), 1.0f);
-  refractionPanel.TypeClick(2);
-  EXPECT_EQ(boundary->GetMode(), 2);
-  EXPECT_EQ(refractionPanel.DownTag(), 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(Modes, LinePanels,
-                         testing::Values(TPanelCase{0, 0, 0}, TPanelCase{1, 1, 1}, TPanelCase{2, 0, 2},
-                                         TPanelCase{9, 0, 1}));
 
 }  // namespace
 }  // namespace wavora::test

@@ -10,8 +10,8 @@
 #include "image/fast_dib.h"
 #include "media/block_mapper.h"
 #include "media/lens_mapper.h"
+#include "media/mode_buttons_cp.h"
 #include "media_test_tank.h"
-#include "medium_in_tank.h"
 #include "model/property_text.h"
 #include "sim/ri_map.h"
 
@@ -175,6 +175,74 @@ TEST(MediumFiles, HostileValuesMapDrawAndDragWithoutHarm) {
         Exercise(*tank);
       }
     }
+  }
+}
+
+// A panel of mode buttons opens with the button of the medium's value down, the fallback's for a value
+// no button stands for, and a click sets the value by name.
+TEST(ModePanels, OpenOnTheButtonOfTheValueAndClicksSetItByName) {
+  const struct {
+    const char* className;
+    const char* property;
+    int32_t value, down, click;
+  } cases[] = {
+      {"TCurvedMirror", "MirrorType", 0, 0, 3}, {"TCurvedMirror", "MirrorType", 1, 1, 3},
+      {"TCurvedMirror", "MirrorType", 2, 2, 3}, {"TCurvedMirror", "MirrorType", 3, 3, 1},
+      {"TCurvedMirror", "MirrorType", 7, 0, 3}, {"TPlaneMirror", "Mode", 0, 0, 1},
+      {"TPlaneMirror", "Mode", 1, 1, 0},        {"TPlaneMirror", "Mode", 2, 0, 1},
+      {"TPlaneMirror", "Mode", 9, 0, 1},        {"TRefractionMapper", "Mode", 0, 0, 2},
+      {"TRefractionMapper", "Mode", 1, 1, 2},   {"TRefractionMapper", "Mode", 2, 2, 0},
+      {"TRefractionMapper", "Mode", 9, 1, 2},   {"TEarthRIMapper", "Mode", 3, 3, 4},
+      {"TEarthRIMapper", "Mode", 2, 2, 4},      {"TEarthRIMapper", "Mode", 5, 0, 4},
+      {"TEarthRIMapper", "Mode", -1, 0, 4},     {"TTsunamiRIMapper", "Mode", 1, 1, 0},
+      {"TTsunamiRIMapper", "Mode", 2, 2, 1},    {"TTsunamiRIMapper", "Mode", 3, 0, 1},
+      {"TTsunamiRIMapper", "Mode", 0, 0, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.className) + " " + std::to_string(c.value));
+    const TRef<TWater> tank = MakeTank(250, 250);
+    tank->SetRIMapClass(*MapClass(MapClassIndexOf(c.className)));
+    TBaseRIMap& medium = *tank->GetRIMap();
+    SetPropertyFromText(medium, c.property, std::to_string(c.value), false);
+    const auto panel = PanelOf<TModeButtonsCP>(medium);
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->DownTag(), c.down);
+    panel->TypeClick(c.click);
+    EXPECT_EQ(PropertyAsText(medium, c.property), std::to_string(c.click));
+    EXPECT_EQ(panel->DownTag(), c.click);
+  }
+}
+
+// Every mapping pass of the Earth and the tsunami maps suggests anew the source their mode wants, even
+// after a source took and changed the suggestion. Earth, 250 cells: a beam at round(R + D / 2) = 191
+// above the atmosphere, a point on top of the Earth inside it. Tsunami: W x 323 div 401, H x 159 div
+// 401 for the Indian Ocean, W x 307 div 401, H x 150 div 401 for the Atlantic, a beam for the beach.
+TEST(SourceSuggestion, EveryPassSuggestsTheSourceOfTheMode) {
+  const struct {
+    const char* className;
+    int32_t mode, side;
+    int32_t type, row, x, y;
+  } cases[] = {
+      {"TEarthRIMapper", 0, 250, 1, 191, 15, 191},  {"TEarthRIMapper", 1, 250, 1, 191, 15, 191},
+      {"TEarthRIMapper", 3, 250, 0, 125, 125, 225}, {"TEarthRIMapper", 4, 250, 0, 125, 125, 225},
+      {"TEarthRIMapper", 2, 250, -1, 0, 0, 0},      {"TEarthRIMapper", 12, 250, -1, 0, 0, 0},
+      {"TTsunamiRIMapper", 0, 401, 0, 0, 323, 159}, {"TTsunamiRIMapper", 0, 250, 0, 0, 201, 99},
+      {"TTsunamiRIMapper", 1, 500, 0, 0, 382, 187}, {"TTsunamiRIMapper", 2, 401, 2, 0, 0, 0},
+      {"TTsunamiRIMapper", 3, 401, -1, 0, 0, 0},    {"TTsunamiRIMapper", -8, 401, -1, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.className) + " " + std::to_string(c.mode) + " " + std::to_string(c.side));
+    const TRef<TWater> tank = MakeTank(c.side, c.side);
+    tank->SetRIMapClass(*MapClass(MapClassIndexOf(c.className)));
+    TBaseRIMap& medium = *tank->GetRIMap();
+    SetPropertyFromText(medium, "Mode", std::to_string(c.mode), false);
+    tank->SuggestedBeamType = 5;  // as if a source had taken and changed it
+    tank->SuggestedBeamRow = tank->SuggestedSourceX = tank->SuggestedSourceY = 9;
+    medium.MapToWater();
+    EXPECT_EQ(tank->SuggestedBeamType, c.type);
+    EXPECT_EQ(tank->SuggestedBeamRow, c.row);
+    EXPECT_EQ(tank->SuggestedSourceX, c.x);
+    EXPECT_EQ(tank->SuggestedSourceY, c.y);
   }
 }
 

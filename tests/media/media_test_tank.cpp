@@ -2,7 +2,6 @@
 
 #include "document/class_registration.h"
 #include "sim/exciter.h"
-#include "sim/ri_map.h"
 
 namespace wavora::test {
 
@@ -25,6 +24,18 @@ void Drag(TWater& tank, int32_t x, int32_t y) {
 
 void Release(TWater& tank, int32_t x, int32_t y) {
   tank.MouseUp(TMouseButton::Left, {}, x, tank.H() - 1 - y);
+}
+
+bool SameMedium(const TWaterGrid& a, const TWaterGrid& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int32_t x = 0; x < a.Width(); ++x) {
+    for (int32_t y = 0; y < a.Height(); ++y) {
+      const TConstCellRef p = a.Cell(x, y);
+      const TConstCellRef q = b.Cell(x, y);
+      if (p.SpeedFactor != q.SpeedFactor || p.Damping != q.Damping) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace wavora::test

@@ -5,7 +5,7 @@
 
 #include "media/slits_control_panel.h"
 #include "media/slits_mapper.h"
-#include "medium_in_tank.h"
+#include "media_test_tank.h"
 
 namespace wavora::test {
 namespace {
@@ -63,9 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TGratingCase{400, 3, 10, 0, {{185, 214}}, 1},      // space 0: one opening of N x w
                     TGratingCase{30, 2, 15, 40, {}, 0}));              // no room in a tank this low
 
-TEST(Slits, ValuesBeyondThePanelsRangesAreHeldToThem) {
-  const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
+TEST(Slits, ValuesBeyondThePanelsRangesAreHeldToThemAndTheHeldValueDoesNotRemap) {
+  const auto [tank, slits] = TMediumInTank<TSlitsRIMapper>(200, 401);
   slits->SetNumber(2147483647);
   slits->SetWidth(-2147483647 - 1);
   slits->SetSpace(100000);
@@ -74,39 +73,15 @@ TEST(Slits, ValuesBeyondThePanelsRangesAreHeldToThem) {
   EXPECT_EQ(slits->GetSpace(), 99);
   slits->SetNumber(-3);
   EXPECT_EQ(slits->GetNumber(), 1);
-}
-
-TEST(Slits, WritingTheHeldValueDoesNotRemap) {
-  const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
   tank->Grid()->Cell(150, 150).SpeedFactor = 0;  // shows whether a pass ran
-  slits->SetWidth(15);
+  slits->SetSpace(99);
   EXPECT_EQ(tank->Grid()->Cell(150, 150).SpeedFactor, 0);
-  slits->SetWidth(16);
+  slits->SetSpace(98);
   EXPECT_EQ(tank->Grid()->Cell(150, 150).SpeedFactor, 0.5f);
 }
 
-TEST(Slits, ClosedSlitsAndTouchingSlitsSurviveSaveAndReload) {
-  const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
-  for (const auto& [width, space] : {std::pair{0, 40}, std::pair{15, 0}}) {
-    slits->SetNumber(5);
-    slits->SetWidth(width);
-    slits->SetSpace(space);
-    const TRef<TWater> loaded = Reloaded(*tank);
-    ASSERT_TRUE(loaded);
-    const auto copy = RefCast<TSlitsRIMapper>(loaded->GetRIMap());
-    ASSERT_TRUE(copy);
-    EXPECT_EQ(copy->GetWidth(), width);
-    EXPECT_EQ(copy->GetSpace(), space);
-    EXPECT_EQ(copy->GetNumber(), 5);
-    EXPECT_TRUE(SameMedium(*loaded->Grid(), *tank->Grid()));
-  }
-}
-
 TEST(SlitsPanel, BarsShowTheMapperAndWriteItsPropertiesByName) {
-  const TRef<TWater> tank = MakeTank(200, 401);
-  const TRef<TSlitsRIMapper> slits = ChooseMedium<TSlitsRIMapper>(*tank);
+  const auto [tank, slits] = TMediumInTank<TSlitsRIMapper>(200, 401);
   slits->SetNumber(4);
   slits->SetSpace(0);
   const auto panel = PanelOf<TSlitsControlPanel>(*slits);

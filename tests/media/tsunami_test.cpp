@@ -2,9 +2,8 @@
 
 #include "image/fast_dib.h"
 #include "media/land_masks.h"
-#include "media/tsunami_cp.h"
 #include "media/tsunami_mapper.h"
-#include "medium_in_tank.h"
+#include "media_test_tank.h"
 
 namespace wavora::test {
 namespace {
@@ -89,47 +88,6 @@ TEST(Tsunami, BeachSlowsTheWaterTowardTheShore) {
   EXPECT_EQ(grid.Cell(350, 100).SpeedFactor, 0);
   EXPECT_EQ(grid.Cell(350, 100).Displacement, 0);
   EXPECT_EQ(grid.Cell(399, 0).SpeedFactor, 0);
-}
-
-struct TSuggestionCase {
-  int32_t mode;
-  int32_t side;
-  int32_t type, x, y;
-};
-
-class TsunamiSuggestion : public testing::TestWithParam<TSuggestionCase> {};
-
-TEST_P(TsunamiSuggestion, SwitchingModesReplacesTheSource) {
-  const TSuggestionCase c = GetParam();
-  const TRef<TWater> tank = MakeTank(c.side, c.side);
-  const TRef<TTsunamiRIMapper> tsunami = ChooseMedium<TTsunamiRIMapper>(*tank);
-  tank->SuggestedBeamRow = 9;
-  tsunami->SetMode(c.mode);
-  EXPECT_EQ(tank->SuggestedBeamType, c.type);
-  EXPECT_EQ(tank->SuggestedBeamRow, 0);
-  EXPECT_EQ(tank->SuggestedSourceX, c.x);
-  EXPECT_EQ(tank->SuggestedSourceY, c.y);
-}
-
-// W x 323 div 401, H x 159 div 401 for the Indian Ocean; W x 307 div 401, H x 150 div 401 for the
-// Atlantic.
-INSTANTIATE_TEST_SUITE_P(Modes, TsunamiSuggestion,
-                         testing::Values(TSuggestionCase{0, 401, 0, 323, 159},
-                                         TSuggestionCase{0, 250, 0, 201, 99},
-                                         TSuggestionCase{1, 500, 0, 382, 187},
-                                         TSuggestionCase{2, 401, 2, 0, 0}, TSuggestionCase{3, 401, -1, 0, 0},
-                                         TSuggestionCase{-8, 401, -1, 0, 0}));
-
-TEST(TsunamiPanel, OpensOnTheModesButtonAndClicksSetTheModeByName) {
-  const TRef<TWater> tank = MakeTank(250, 250);
-  const TRef<TTsunamiRIMapper> tsunami = ChooseMedium<TTsunamiRIMapper>(*tank);
-  const struct { int32_t mode, pressed; } cases[] = {{1, 1}, {2, 2}, {3, 0}, {0, 0}};
-  for (const auto& [mode, pressed] : cases) {
-    tsunami->SetMode(mode);
-    EXPECT_EQ(PanelOf<TTsunamiCP>(*tsunami)->DownTag(), pressed) << mode;
-  }
-  PanelOf<TTsunamiCP>(*tsunami)->TypeClick(1);
-  EXPECT_EQ(tsunami->GetMode(), 1);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "media/fiber_control_panel.h"
 #include "media/waveguide_mapper.h"
-#include "medium_in_tank.h"
+#include "media_test_tank.h"
 
 namespace wavora::test {
 namespace {
@@ -60,8 +60,7 @@ std::pair<int32_t, int32_t> FibreRows(const TWaterGrid& grid, int32_t x) {
 }
 
 TEST(Fibre, HandleOnTheMiddleRowMakesItStraight) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
+  const auto [tank, fibre] = TMediumInTank<TSimpleWaveGuideRIMapper>(401, 401);
   fibre->SetY3Percent(50);
   ASSERT_EQ(fibre->CurveHandle().y, 200);
   for (const int32_t x : {92, 250, 399}) {
@@ -75,8 +74,7 @@ TEST(Fibre, HandleOnTheMiddleRowMakesItStraight) {
 TEST(Fibre, CurveSwingsDownByTwiceItsAmplitude) {
   // Default handle (227, 130): A = (1 - 130 / 200.5) x 401 / 12 = 11.75, base row round(200.5 - A) =
   // 189; the axis starts at 189 + A and falls to 189 - A.
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
+  const auto [tank, fibre] = TMediumInTank<TSimpleWaveGuideRIMapper>(401, 401);
   EXPECT_EQ(fibre->CurveHandle(), (TPoint{227, 130}));
   int32_t lowest = 401;
   for (int32_t x = 93; x < 401; ++x) {
@@ -89,8 +87,7 @@ TEST(Fibre, CurveSwingsDownByTwiceItsAmplitude) {
 }
 
 TEST(Fibre, DraggedHandleStaysInTheLowerRightQuarter) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
+  const auto [tank, fibre] = TMediumInTank<TSimpleWaveGuideRIMapper>(401, 401);
   const TPoint handle = fibre->CurveHandle();
   bool handled = false;
   fibre->MouseDown(TMouseButton::Left, {}, handled, handle.x + 3, 400 - handle.y);
@@ -110,8 +107,7 @@ TEST(Fibre, DraggedHandleStaysInTheLowerRightQuarter) {
 TEST(Fibre, RowsBeyondTheGridAreCutOff) {
   // A wide, low tank with the handle at the bottom and a wide fibre: at column 250 the axis lies at
   // row -19, so the fibre covers rows 0 ... 31. Rows below 0 must not wrap into the previous column.
-  const TRef<TWater> tank = MakeTank(401, 60);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
+  const auto [tank, fibre] = TMediumInTank<TSimpleWaveGuideRIMapper>(401, 60);
   fibre->SetY3Percent(0);
   fibre->SetFibreWidth(100);
   EXPECT_EQ(FibreRows(*tank->Grid(), 250), std::make_pair(0, 31));
@@ -121,8 +117,7 @@ TEST(Fibre, RowsBeyondTheGridAreCutOff) {
 TEST(Fibre, NarrowestFibresMapWithoutFunnel) {
   // Below 2 cells (only from a file) hw is 0: the axis row alone is the core, its neighbours walls.
   for (const int32_t width : {1, 0, -7}) {
-    const TRef<TWater> tank = MakeTank(401, 401);
-    const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
+    const auto [tank, fibre] = TMediumInTank<TSimpleWaveGuideRIMapper>(401, 401);
     fibre->SetFibreWidth(width);
     EXPECT_EQ(tank->Grid()->Cell(5, 199).SpeedFactor, 0) << width;
     EXPECT_EQ(tank->Grid()->Cell(5, 200).SpeedFactor, width >= 0 ? kCore : 0.0f) << width;
@@ -130,8 +125,7 @@ TEST(Fibre, NarrowestFibresMapWithoutFunnel) {
 }
 
 TEST(FibrePanel, SliderWritesTheWidthAndShowsItInMillimetres) {
-  const TRef<TWater> tank = MakeTank(401, 401);
-  const TRef<TSimpleWaveGuideRIMapper> fibre = ChooseMedium<TSimpleWaveGuideRIMapper>(*tank);
+  const auto [tank, fibre] = TMediumInTank<TSimpleWaveGuideRIMapper>(401, 401);
   fibre->SetFibreWidth(44);
   fibre->SetN(0.5f);
   const auto panel = PanelOf<TFiberControlPanel>(*fibre);

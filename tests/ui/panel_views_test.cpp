@@ -4,6 +4,7 @@
 #include "media/earth_cp.h"
 #include "media/earth_mapper.h"
 #include "media/fiber_control_panel.h"
+#include "media/refraction_mapper.h"
 #include "media/slits_control_panel.h"
 #include "sim/control_panel_model.h"
 #include "sim/general_exciter_cp.h"
@@ -34,15 +35,11 @@ class TPanelViewsTest : public QObject {
     QCOMPARE(qobject_cast<QLabel*>(messageView.get())->text(), QStringLiteral("Choose an object"));
     QCOMPARE(messageView->size(), holder.size());
     QVERIFY(!CreatePanelView(unknown, &holder));
-  }
 
-  void TheRefractiveIndexSliderDrivesTheModelAndItsLabel() {
-    TRefractiveIndexCP model;
-    const std::unique_ptr<QWidget> view = CreatePanelView(model, nullptr);
-    auto* slider = view->findChild<TCustomTrackBar*>("RfIndex");
-    auto* value = view->findChild<QLabel*>("RefractiveIndexLabel");
+    auto* slider = indexView->findChild<TCustomTrackBar*>("RfIndex");
+    auto* value = indexView->findChild<QLabel*>("RefractiveIndexLabel");
     slider->SetPosition(5);
-    QCOMPARE(model.Position(), 5);
+    QCOMPARE(refractiveIndex.Position(), 5);
     QCOMPARE(value->text(), QStringLiteral("1.35"));
     slider->SetPosition(10);
     QCOMPARE(value->text(), QStringLiteral("3.32"));
@@ -68,7 +65,15 @@ class TPanelViewsTest : public QObject {
     QTRY_VERIFY(view->findChild<QWidget*>("DetuneSlider")->isVisibleTo(view.get()));
   }
 
-  void TheFibreSlitsAndEarthPanelsDriveTheirModels() {
+  void TheMediumPanelsDriveTheirModels() {
+    const TRef<TRefractionMapper> boundary = MakeNode<TRefractionMapper>();
+    auto panel = boundary->CreateControlPanel();
+    const std::unique_ptr<QWidget> view = CreatePanelView(*panel, nullptr);
+    QCOMPARE(view->size(), QSize(177, 170));
+    QVERIFY(view->findChild<TCustomSpeedButton*>("Type1")->Down());
+    view->findChild<TCustomTrackBar*>("RfIndex")->SetPosition(10);
+    QCOMPARE(boundary->GetN(), 1 / 11.0f);
+
     TFiberControlPanel fibre;
     const std::unique_ptr<QWidget> fibreView = CreatePanelView(fibre, nullptr);
     QCOMPARE(fibreView->size(), QSize(177, 175));

@@ -2,27 +2,21 @@
 #include <QTest>
 
 #include "../widgets/mouse.h"
-#include "message_recorder.h"
 #include "ui/dib_image.h"
-#include "ui/main_window.h"
 #include "ui/presentation_window.h"
 #include "ui/tank_box.h"
 #include "widgets/custom_speed_button.h"
 #include "widgets/scroller_list.h"
+#include "window_fixture.h"
 
 namespace wavora {
 
-class TPresentationTest : public QObject {
+class TPresentationTest : public TWindowFixture {
   Q_OBJECT
 
  private:
-  std::vector<TShownMessage> messages_;
-  std::unique_ptr<TMainForm> window_;
-
-  TCustomSpeedButton* Button(const char* name) const {
-    return window_->findChild<TCustomSpeedButton*>(QLatin1String(name));
-  }
-  int SelectedSlide() const { return window_->findChild<TScrollerList*>("SlideList")->SelectedIndex(); }
+  TCustomSpeedButton* Button(const char* name) const { return Control<TCustomSpeedButton>(name); }
+  int SelectedSlide() const { return Control<TScrollerList>("SlideList")->SelectedIndex(); }
   TPresentationWindow* Open() const {
     QTest::keyClick(window_.get(), Qt::Key_F11);
     auto* presentation = window_->findChild<TPresentationWindow*>();
@@ -32,8 +26,7 @@ class TPresentationTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<TMainForm>(QStringList(), std::make_unique<TMessageRecorder>(messages_));
-    window_->show();
+    Start();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   }

@@ -3,14 +3,12 @@
 #include "document/class_registration.h"
 
 namespace wavora {
-int RunBlockLensWindowTests(int argc, char** argv);
-int RunLineAndMirrorMediaTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
+int RunMediaWindowTests(int argc, char** argv);
 int RunPanelViewTests(int argc, char** argv);
 int RunCatalogueWindowTests(int argc, char** argv);
-int RunPointLoggerViewTests(int argc, char** argv);
 int RunPresentationTests(int argc, char** argv);
-int RunToolPanelImageTests(int argc, char** argv);
+int RunToolPanelViewTests(int argc, char** argv);
 }  // namespace wavora
 
 int main(int argc, char** argv) {
@@ -19,10 +17,8 @@ int main(int argc, char** argv) {
   int failed = 0;
   failed += wavora::RunMainWindowTests(argc, argv);
   failed += wavora::RunPanelViewTests(argc, argv);
-  failed += wavora::RunBlockLensWindowTests(argc, argv);
-  failed += wavora::RunLineAndMirrorMediaTests(argc, argv);
-  failed += wavora::RunToolPanelImageTests(argc, argv);
-  failed += wavora::RunPointLoggerViewTests(argc, argv);
+  failed += wavora::RunMediaWindowTests(argc, argv);
+  failed += wavora::RunToolPanelViewTests(argc, argv);
   failed += wavora::RunPresentationTests(argc, argv);
   // Last: it adds test classes to the lists the window offers.
   failed += wavora::RunCatalogueWindowTests(argc, argv);
