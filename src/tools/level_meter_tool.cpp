@@ -6,7 +6,6 @@
 #include "sim/resource_strings.h"
 #include "sim/scene_drawing.h"
 #include "tools/level_meters_cp.h"
-#include "tools/point_probe.h"
 
 namespace wavora {
 
@@ -18,10 +17,8 @@ constexpr int kPlusReach = 4;
 
 const TClassInfo& TLevelMeterTool::StaticClassInfo() {
   static const TClassInfo info =
-      TClassBuilder<TLevelMeterTool>("TLevelMeterTool", &TControlPanelTool::StaticClassInfo())
+      TClassBuilder<TLevelMeterTool>("TLevelMeterTool", &TPointTool::StaticClassInfo())
           .Texts(std::string(rs::SignalLevelMeter), std::string(rs::SignalLevelMeterDescription))
-          .Single("X1Percent", &TLevelMeterTool::GetX1Percent, &TLevelMeterTool::SetX1Percent)
-          .Single("Y1Percent", &TLevelMeterTool::GetY1Percent, &TLevelMeterTool::SetY1Percent)
           .Integer("Mode", &TLevelMeterTool::GetMode, &TLevelMeterTool::SetMode)
           .Boolean("Use_db", &TLevelMeterTool::GetUse_db, &TLevelMeterTool::SetUse_db)
           .Build();
@@ -29,10 +26,9 @@ const TClassInfo& TLevelMeterTool::StaticClassInfo() {
 }
 
 void TLevelMeterTool::Init() {
-  TControlPanelTool::Init();
+  TPointTool::Init();
   SetX1Percent(50);
   SetY1Percent(70);
-  SetSnapToGrid(false);
   mode_ = kPeak;
   useDb_ = true;
   // 3.5, the tank's full scale, reads 0 dB; the peak falls by 0.5^(1/4) (1.505 dB) per step.
@@ -61,8 +57,8 @@ void TLevelMeterTool::Reset() {
   averageIndex_ = 0;
 }
 
-void TLevelMeterTool::AfterStep() {
-  const float a = std::fabs(ProbeDisplacement(*this));
+void TLevelMeterTool::Sample(float displacement) {
+  const float a = std::fabs(displacement);
 
   // The mean of the last 100 steps: each value enters weighted, and leaves as it entered.
   const auto v = static_cast<float>(a * double(averageWeight_));
@@ -99,7 +95,7 @@ double TLevelMeterTool::CurrentLevel() const {
     case kAverage:
       return smoothed_;
     default:
-      return LevelOf(std::fabs(ProbeDisplacement(*this)));
+      return LevelOf(std::fabs(Displacement()));
   }
 }
 
@@ -108,7 +104,7 @@ std::unique_ptr<TControlPanelModel> TLevelMeterTool::CreateControlPanel() {
 }
 
 void TLevelMeterTool::UpdateControlPanel(TBaseCPFrame& panel) {
-  TControlPanelTool::UpdateControlPanel(panel);
+  TPointTool::UpdateControlPanel(panel);
   auto* meters = dynamic_cast<TLevelMetersCP*>(&panel);
   if (!meters) return;
   if (mode_ == kAverage) {

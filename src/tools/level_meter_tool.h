@@ -2,14 +2,14 @@
 
 #include <array>
 
-#include "sim/control_panel_tool.h"
+#include "tools/point_tool.h"
 
 namespace wavora {
 
 // Watches the displacement at one point and shows its level in decibels on an LED strip: the peak
 // with a fast rise and a slow fall, a smoothed moving average of the absolute displacement, or the
 // instantaneous level. 0 dB is the tank's full scale 3.5; the user reads the level plus 6.
-class TLevelMeterTool : public TControlPanelTool {
+class TLevelMeterTool : public TPointTool {
  public:
   static constexpr int kPeakHoldLength = 34;
   static constexpr int kAverageLength = 100;
@@ -27,9 +27,8 @@ class TLevelMeterTool : public TControlPanelTool {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   void Init() override;
-  int32_t HandleKind() const override { return 1; }
+  // A plus over the point.
   void Draw(TFastDIB& image) override;
-  void AfterStep() override;
   void Reset() override;
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
   void UpdateControlPanel(TBaseCPFrame& panel) override;
@@ -49,6 +48,10 @@ class TLevelMeterTool : public TControlPanelTool {
   float PeakLevel() const { return peak_; }
   float AverageSum() const { return averageSum_; }
   float SmoothedLevel() const { return smoothed_; }
+
+ protected:
+  // Feeds the moving average and the peak meter with the size of the displacement.
+  void Sample(float displacement) override;
 
  private:
   // The level in the tool's mode without advancing the average's smoothing.

@@ -5,16 +5,13 @@
 
 #include "image/fast_dib.h"
 #include "sim/resource_strings.h"
-#include "sim/scene_drawing.h"
 #include "tools/point_logger_cp.h"
-#include "tools/point_probe.h"
 #include "tools/tool_label.h"
 
 namespace wavora {
 
 namespace {
 
-constexpr int kCrossReach = 4;
 constexpr TColour kPenLight = RGB(192, 192, 192);
 constexpr TColour kPenDark = RGB(0, 0, 0);
 
@@ -26,20 +23,17 @@ bool IsGain(int32_t value) {
 
 const TClassInfo& TPointLoggerTool::StaticClassInfo() {
   static const TClassInfo info =
-      TClassBuilder<TPointLoggerTool>("TPointLoggerTool", &TControlPanelTool::StaticClassInfo())
+      TClassBuilder<TPointLoggerTool>("TPointLoggerTool", &TPointTool::StaticClassInfo())
           .Texts(std::string(rs::PaperTapeLogger), std::string(rs::PaperTapeLoggerDescription))
-          .Single("X1Percent", &TPointLoggerTool::GetX1Percent, &TPointLoggerTool::SetX1Percent)
-          .Single("Y1Percent", &TPointLoggerTool::GetY1Percent, &TPointLoggerTool::SetY1Percent)
           .Integer("Gain", &TPointLoggerTool::GetGain, &TPointLoggerTool::SetGain)
           .Build();
   return info;
 }
 
 void TPointLoggerTool::Init() {
-  TControlPanelTool::Init();
+  TPointTool::Init();
   SetX1Percent(65);
   SetY1Percent(50);
-  SetSnapToGrid(false);
   recording_ = true;
   gain_ = 1;
   previousSample_ = 0;
@@ -68,14 +62,10 @@ void TPointLoggerTool::ScrollTo(int offset, int viewWidth) {
   scrollOffset_ = std::max(std::min(offset, tape_.Width() - viewWidth), 0);
 }
 
-void TPointLoggerTool::Draw(TFastDIB& image) {
-  DrawCross(image, X1, Y1, HandleColour(), kCrossReach);
-}
-
-void TPointLoggerTool::AfterStep() {
+void TPointLoggerTool::Sample(float displacement) {
   if (tape_.IsEmpty()) return;
   stepped_ = true;
-  if (recording_ && !IsDragging()) Record(ProbeDisplacement(*this));
+  if (recording_ && !IsDragging()) Record(displacement);
 }
 
 void TPointLoggerTool::Record(float sample) {
@@ -96,7 +86,7 @@ std::unique_ptr<TControlPanelModel> TPointLoggerTool::CreateControlPanel() {
 }
 
 void TPointLoggerTool::UpdateControlPanel(TBaseCPFrame& panel) {
-  TControlPanelTool::UpdateControlPanel(panel);
+  TPointTool::UpdateControlPanel(panel);
   auto* logger = dynamic_cast<TPointLoggerCP*>(&panel);
   if (!logger) return;
   TFastDIB& image = *logger->SnapshotImage();

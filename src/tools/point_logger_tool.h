@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sim/control_panel_tool.h"
 #include "tools/paper_tape.h"
+#include "tools/point_tool.h"
 
 namespace wavora {
 
@@ -10,7 +10,7 @@ class TPointLoggerCP;
 // Logs the displacement at one point as a pen trace on a paper tape five panel widths long. The
 // pen writes near the panel's left edge and the paper moves right, 16 ms of tank time per step and
 // 10 ms per tape column, so the newest trace is at the left.
-class TPointLoggerTool : public TControlPanelTool {
+class TPointLoggerTool : public TPointTool {
  public:
   static constexpr int kStepMs = 16;
   static constexpr int kColumnMs = 10;
@@ -19,9 +19,6 @@ class TPointLoggerTool : public TControlPanelTool {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   void Init() override;
-  int32_t HandleKind() const override { return 1; }
-  void Draw(TFastDIB& image) override;
-  void AfterStep() override;
   // Its tape is a record of the field's time, so the field stands while the logger is dragged.
   bool FreezesFieldWhileDragged(const TWater&) const override { return true; }
   // The tape is cleared with the tank.
@@ -49,6 +46,11 @@ class TPointLoggerTool : public TControlPanelTool {
   bool Stepped() const { return stepped_; }
   int ColumnClock() const { return columnClock_; }
   int StepClock() const { return stepClock_; }
+
+ protected:
+  // Written to the tape while recording and not dragged; nothing happens before the panel gave the
+  // tape its size.
+  void Sample(float displacement) override;
 
  private:
   void Record(float sample);

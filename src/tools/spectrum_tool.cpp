@@ -7,8 +7,6 @@
 #include "image/fast_dib.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
-#include "sim/scene_drawing.h"
-#include "tools/point_probe.h"
 #include "tools/spectrum_cp.h"
 #include "tools/tool_label.h"
 
@@ -16,7 +14,6 @@ namespace wavora {
 
 namespace {
 
-constexpr int kCrossReach = 4;
 // Bin of frequency F: 16384 * 0.016 * F.
 constexpr double kBinsPerUnit = TSpectrumTransform::kSize * TSpectrumTool::kCyclesPerStep;
 constexpr double kLowBin = kBinsPerUnit * TSpectrumTool::kLowFrequency;
@@ -49,10 +46,8 @@ std::string Formatted(const char* format, double value) {
 
 const TClassInfo& TSpectrumTool::StaticClassInfo() {
   static const TClassInfo info =
-      TClassBuilder<TSpectrumTool>("TSpectrumTool", &TControlPanelTool::StaticClassInfo())
+      TClassBuilder<TSpectrumTool>("TSpectrumTool", &TPointTool::StaticClassInfo())
           .Texts(std::string(rs::Spectrometer), std::string(rs::SpectrometerDescription))
-          .Single("X1Percent", &TSpectrumTool::GetX1Percent, &TSpectrumTool::SetX1Percent)
-          .Single("Y1Percent", &TSpectrumTool::GetY1Percent, &TSpectrumTool::SetY1Percent)
           .Integer("Gain", &TSpectrumTool::GetGain, &TSpectrumTool::SetGain)
           .Integer("IntensityMode", &TSpectrumTool::GetIntensityMode, &TSpectrumTool::SetIntensityMode)
           .Boolean("LinearWavelength", &TSpectrumTool::GetLinearWavelength,
@@ -62,10 +57,9 @@ const TClassInfo& TSpectrumTool::StaticClassInfo() {
 }
 
 void TSpectrumTool::Init() {
-  TControlPanelTool::Init();
+  TPointTool::Init();
   SetX1Percent(30);
   SetY1Percent(50);
-  SetSnapToGrid(false);
   gain_ = 0;
   intensityMode_ = 1;
   linearWavelength_ = false;
@@ -92,13 +86,9 @@ void TSpectrumTool::SetCursor(bool active, float position, float height) {
   cursorHeight_ = height;
 }
 
-void TSpectrumTool::Draw(TFastDIB& image) {
-  DrawCross(image, X1, Y1, HandleColour(), kCrossReach);
-}
-
-void TSpectrumTool::AfterStep() {
+void TSpectrumTool::Sample(float displacement) {
   if (IsDragging()) return;
-  ring_[size_t(writeIndex_)] = ProbeDisplacement(*this);
+  ring_[size_t(writeIndex_)] = displacement;
   writeIndex_ = (writeIndex_ + 1) % TSpectrumTransform::kSize;
 }
 
@@ -112,7 +102,7 @@ std::unique_ptr<TControlPanelModel> TSpectrumTool::CreateControlPanel() {
 }
 
 void TSpectrumTool::UpdateControlPanel(TBaseCPFrame& panel) {
-  TControlPanelTool::UpdateControlPanel(panel);
+  TPointTool::UpdateControlPanel(panel);
   auto* spectrum = dynamic_cast<TSpectrumToolCP*>(&panel);
   if (!spectrum) return;
   TFastDIB& image = *spectrum->SnapshotImage();

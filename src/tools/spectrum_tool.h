@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "sim/control_panel_tool.h"
+#include "tools/point_tool.h"
 #include "tools/spectrum_colours.h"
 #include "tools/spectrum_transform.h"
 
@@ -14,7 +14,7 @@ class TSpectrumToolCP;
 // or 900 samples: a band in which each column has the colour of its wavelength and a brightness
 // after the strength of that component, and/or a graph, along a frequency axis (0.5 ... 9 units, a
 // unit being 0.016 cycles per step) or a wavelength axis (periods 75 down to 5 steps).
-class TSpectrumTool : public TControlPanelTool {
+class TSpectrumTool : public TPointTool {
  public:
   static constexpr float kLowFrequency = 0.5f;
   static constexpr float kHighFrequency = 9.0f;
@@ -31,9 +31,6 @@ class TSpectrumTool : public TControlPanelTool {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   void Init() override;
-  int32_t HandleKind() const override { return 1; }
-  void Draw(TFastDIB& image) override;
-  void AfterStep() override;
   void Reset() override;
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
   void UpdateControlPanel(TBaseCPFrame& panel) override;
@@ -64,6 +61,10 @@ class TSpectrumTool : public TControlPanelTool {
   const std::vector<float>& Columns() const { return columns_; }
   float LargestMagnitude() const { return largest_; }
   const TSpectrumTransform& Transform() const { return transform_; }
+
+ protected:
+  // Kept in the ring of the last 16384 steps, except while the tool is dragged.
+  void Sample(float displacement) override;
 
  private:
   void DrawPanel(TSpectrumToolCP& panel, TFastDIB& image);
