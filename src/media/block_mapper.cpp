@@ -7,7 +7,6 @@
 #include "media/speed_span.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
-#include "sim/scene_drawing.h"
 
 namespace wavora {
 
@@ -99,7 +98,7 @@ void ScanFill(TWaterGrid& grid, const std::array<TVec, 4>& p, int32_t cx, int32_
 const TClassInfo& TBlockRIMapper::StaticClassInfo() {
   using T = TBlockRIMapper;
   static const TClassInfo info =
-      TClassBuilder<T>("TBlockRIMapper", &TBaseRIControlRIMapper::StaticClassInfo())
+      TClassBuilder<T>("TBlockRIMapper", &TOwnHandlesRIMapper::StaticClassInfo())
           .Texts(std::string(rs::Block), std::string(rs::BlockDescription))
           .Single("Cs", &T::GetCs, &T::SetCs)
           .Single("Sn", &T::GetSn, &T::SetSn)
@@ -111,42 +110,20 @@ const TClassInfo& TBlockRIMapper::StaticClassInfo() {
 }
 
 void TBlockRIMapper::Init() {
-  TBaseRIControlRIMapper::Init();
+  TOwnHandlesRIMapper::Init();
   SetWidthPercentage(40);
   SetHeightPercentage(25);
   cs_ = 1;
   sn_ = 0;
 }
 
-void TBlockRIMapper::SetWidthPercentage(float value) {
-  const int32_t width = widthPlace_.Set(value, W());
-  if (Grid()) width_ = width;
-}
-
-void TBlockRIMapper::SetHeightPercentage(float value) {
-  const int32_t height = heightPlace_.Set(value, H());
-  if (Grid()) height_ = height;
-}
-
-void TBlockRIMapper::GeometryChanged() {
-  TBaseRIControlRIMapper::GeometryChanged();
-  height_ = heightPlace_.LayOut(H());
-  width_ = widthPlace_.LayOut(W());
-}
-
-void TBlockRIMapper::KeepPlace() {
-  TBaseRIControlRIMapper::KeepPlace();
-  widthPlace_.Keep(width_, W());
-  heightPlace_.Keep(height_, H());
-}
-
 void TBlockRIMapper::MapToWater() {
   if (!Grid()) return;
-  TBaseRIControlRIMapper::MapToWater();
+  TOwnHandlesRIMapper::MapToWater();
   const int32_t cx = W() / 2;
   const int32_t cy = H() / 2;
-  const int32_t a = width_ / 2;
-  const int32_t b = height_ / 2;
+  const int32_t a = width_.cells / 2;
+  const int32_t b = height_.cells / 2;
   const std::array<TVec, 4> p = Corners(cs_, sn_, a, b);
   // Handle i sits halfway between corners i and i + 1: left, bottom, right and top side.
   for (size_t i = 0; i < 4; ++i) {
@@ -179,30 +156,27 @@ bool TBlockRIMapper::Fits(float cs, float sn, int32_t width, int32_t height) con
   return true;
 }
 
-void TBlockRIMapper::MouseDown(TMouseButton button, TShiftState shift, bool& handled, int32_t X, int32_t Y) {
-  TBaseRIControlRIMapper::MouseDown(button, shift, handled, X, Y);
-  held_ = false;
+bool TBlockRIMapper::TakeHandle(int32_t X, int32_t Y) {
+  bool taken = false;
   for (int i = 0; i < 4; ++i) {
     const std::optional<TPoint> cell = HandleCell(i);
     if (cell && NearPoint(X, H() - Y, *cell)) {
-      held_ = true;
+      taken = true;
       heldIndex_ = i;
     }
   }
-  if (!held_) return;
-  handled = true;
-  Select(shift.ctrl);
+  return taken;
 }
 
-void TBlockRIMapper::MouseMove(TShiftState, int32_t X, int32_t Y) {
-  if (!held_ || !Grid()) return;
+void TBlockRIMapper::DragHandle(int32_t X, int32_t Y) {
+  if (!Grid()) return;
   // Image rows grow downward, so dy does too, while the turn is measured with grid rows upward.
   const double dx = double(X) - W() / 2;
   const double dy = double(Y) - H() / 2;
   const double r = std::sqrt(dx * dx + dy * dy);
   if (!(r > 1.0)) return;
   float cs = cs_, sn = sn_;
-  int32_t width = width_, height = height_;
+  int32_t width = width_.cells, height = height_.cells;
   switch (heldIndex_) {
     case 0:
     case 2: {
@@ -239,19 +213,17 @@ void TBlockRIMapper::MouseMove(TShiftState, int32_t X, int32_t Y) {
   if (!fits) return;
   cs_ = cs;
   sn_ = sn;
-  width_ = width;
-  height_ = height;
+  width_.cells = width;
+  height_.cells = height;
   MapToWater();
 }
 
-void TBlockRIMapper::MouseUp(TMouseButton, TShiftState, int32_t, int32_t) {
-  held_ = false;
-}
-
-void TBlockRIMapper::Draw(TFastDIB& image) {
+std::vector<TPoint> TBlockRIMapper::Handles() const {
+  std::vector<TPoint> cells;
   for (int i = 0; i < 4; ++i) {
-    if (const std::optional<TPoint> cell = HandleCell(i)) DrawHandle(image, cell->x, cell->y, HandleColour());
+    if (const std::optional<TPoint> cell = HandleCell(i)) cells.push_back(*cell);
   }
+  return cells;
 }
 
 std::optional<TPoint> TBlockRIMapper::HandleCell(int index) const {

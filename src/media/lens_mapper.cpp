@@ -25,7 +25,7 @@ constexpr int32_t kThicknessMargin = 20;
 const TClassInfo& TBasicLensRIMapper::StaticClassInfo() {
   using T = TBasicLensRIMapper;
   static const TClassInfo info =
-      TClassBuilder<T>("TBasicLensRIMapper", &TBaseRIControlRIMapper::StaticClassInfo())
+      TClassBuilder<T>("TBasicLensRIMapper", &TOwnHandlesRIMapper::StaticClassInfo())
           .Single("FPercent", &T::GetFPercent, &T::SetFPercent)
           .Single("n", &T::GetN, &T::SetN)
           .Abstract()
@@ -34,24 +34,9 @@ const TClassInfo& TBasicLensRIMapper::StaticClassInfo() {
 }
 
 void TBasicLensRIMapper::Init() {
-  TBaseRIControlRIMapper::Init();
+  TOwnHandlesRIMapper::Init();
   SetFPercent(50);
   SetN(0.35f);
-}
-
-void TBasicLensRIMapper::SetFPercent(float value) {
-  const int32_t F = fPlace_.Set(value, W());
-  if (Grid()) F_ = F;
-}
-
-void TBasicLensRIMapper::GeometryChanged() {
-  F_ = fPlace_.LayOut(W());
-  TBaseRIControlRIMapper::GeometryChanged();
-}
-
-void TBasicLensRIMapper::KeepPlace() {
-  TBaseRIControlRIMapper::KeepPlace();
-  fPlace_.Keep(F_, W());
 }
 
 int32_t TBasicLensRIMapper::LensHalfWidth(int32_t, double, double) const {
@@ -61,7 +46,7 @@ int32_t TBasicLensRIMapper::LensHalfWidth(int32_t, double, double) const {
 void TBasicLensRIMapper::MapToWater() {
   if (!Grid()) return;
   const int32_t cx = W() / 3;
-  const double s = (1.0 / GetN() - 1.0) * 2.0 * F_;
+  const double s = (1.0 / GetN() - 1.0) * 2.0 * F_.cells;
   const int32_t cy = H() / 2;
   // The half aperture shrinks until the half-thickness t keeps its margin. s is 0 at n = 1 or F = 0,
   // where the profile is undefined: no lens then, only the screen. The loop also ends at h = 0,
@@ -77,9 +62,9 @@ void TBasicLensRIMapper::MapToWater() {
       t = double(h) * h / s;
     }
   }
-  TBaseRIControlRIMapper::MapToWater();
-  focus_ = {cx + F_, cy};
-  secondFocus_ = {cx - F_, cy};
+  TOwnHandlesRIMapper::MapToWater();
+  focus_ = {cx + F_.cells, cy};
+  secondFocus_ = {cx - F_.cells, cy};
 
   TWaterGrid& grid = *Grid();
   if (cx >= grid.Width()) return;
@@ -95,34 +80,20 @@ void TBasicLensRIMapper::MapToWater() {
   }
 }
 
-void TBasicLensRIMapper::MouseDown(TMouseButton button, TShiftState shift, bool& handled, int32_t X,
-                                   int32_t Y) {
-  TBaseRIControlRIMapper::MouseDown(button, shift, handled, X, Y);
-  if (!NearPoint(X, H() - 1 - Y, focus_)) return;
-  dragging_ = true;
-  handled = true;
-  Select(shift.ctrl);
-}
-
-void TBasicLensRIMapper::MouseMove(TShiftState, int32_t X, int32_t) {
-  if (!dragging_) return;
+void TBasicLensRIMapper::DragHandle(int32_t X, int32_t) {
   const int32_t cx = W() / 3;
   if (X < cx + kShortestFocalLength) {
-    F_ = kShortestFocalLength;
+    F_.cells = kShortestFocalLength;
   } else if (X >= W()) {
-    F_ = W() - cx - 1;
+    F_.cells = W() - cx - 1;
   } else {
-    F_ = X - cx;
+    F_.cells = X - cx;
   }
   MapToWater();
 }
 
-void TBasicLensRIMapper::MouseUp(TMouseButton, TShiftState, int32_t, int32_t) {
-  dragging_ = false;
-}
-
 void TBasicLensRIMapper::Draw(TFastDIB& image) {
-  DrawHandle(image, focus_.x, focus_.y, HandleColour());
+  TOwnHandlesRIMapper::Draw(image);
   DrawDot(image, secondFocus_.x, secondFocus_.y, kSecondFocusColour);
 }
 

@@ -2,46 +2,43 @@
 
 #include <cstdint>
 
-#include "sim/ri_map.h"
+#include "media/own_handles_mapper.h"
 
 namespace wavora {
 
 // A lens of a slower medium set in an opaque screen that crosses the tank from top to bottom at a
 // third of its width. Its profile follows from the focal length F (dragged with the focus handle)
 // and the medium n: s = (1/n - 1) 2F, half-thickness t = h^2 / s over the half aperture h.
-class TBasicLensRIMapper : public TBaseRIControlRIMapper {
+class TBasicLensRIMapper : public TOwnHandlesRIMapper {
  public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   void Init() override;
-  void GeometryChanged() override;
   void MapToWater() override;
-  // The focus handle moves only sideways, between 5 cells right of the lens and the tank's edge.
-  void MouseDown(TMouseButton button, TShiftState shift, bool& handled, int32_t X, int32_t Y) override;
-  void MouseMove(TShiftState shift, int32_t X, int32_t Y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) override;
-  void Draw(TFastDIB& image) override;
-  int32_t HandleKind() const override { return 7; }
-
   // Half-width in cells of the lens in the row j cells off its axis; negative leaves the row shut.
   virtual int32_t LensHalfWidth(int32_t j, double s, double t) const;
+  // The focus handle, and a dot at the second focus.
+  void Draw(TFastDIB& image) override;
 
   // Setting recomputes F at once without re-mapping; dragging the focus changes the percentage.
-  float GetFPercent() const { return fPlace_.Get(F_, W()); }
-  void SetFPercent(float value);
-  void KeepPlace() override;
-  int32_t FocalLength() const { return F_; }
+  float GetFPercent() const { return ExtentPercent(F_); }
+  void SetFPercent(float value) { SetExtentPercent(F_, value); }
+  int32_t FocalLength() const { return F_.cells; }
   TPoint FocusHandle() const { return focus_; }
   TPoint SecondFocus() const { return secondFocus_; }
-  bool Dragging() const { return dragging_; }
+
+ protected:
+  std::vector<TExtent*> Extents() override { return {&F_}; }
+  std::vector<TPoint> Handles() const override { return {focus_}; }
+  bool TakeHandle(int32_t X, int32_t Y) override { return NearPoint(X, H() - 1 - Y, focus_); }
+  // The focus moves only sideways, between 5 cells right of the lens and the tank's edge.
+  void DragHandle(int32_t X, int32_t Y) override;
 
  private:
-  TPercentPlace fPlace_;
-  int32_t F_ = 0;
+  TExtent F_{TExtent::Width};
   TPoint focus_;
   TPoint secondFocus_;
-  bool dragging_ = false;
 };
 
 // The lens of the "Lenses" experiment: convex (type 0) or concave (type 1), with its own panel.

@@ -8,7 +8,6 @@
 #include "media/wall_cell.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
-#include "sim/scene_drawing.h"
 
 namespace wavora {
 
@@ -31,7 +30,7 @@ void SetSpeedAcross(const TColumn column, int32_t height, int64_t centre, int64_
 const TClassInfo& TSimpleWaveGuideRIMapper::StaticClassInfo() {
   using T = TSimpleWaveGuideRIMapper;
   static const TClassInfo info =
-      TClassBuilder<T>("TSimpleWaveGuideRIMapper", &TBaseRIControlRIMapper::StaticClassInfo())
+      TClassBuilder<T>("TSimpleWaveGuideRIMapper", &TOwnHandlesRIMapper::StaticClassInfo())
           .Texts(std::string(rs::FibreOptic), std::string(rs::FibreOpticDescription))
           .Single("n", &T::GetN, &T::SetN)
           .Single("X3Percent", &T::GetX3Percent, &T::SetX3Percent)
@@ -42,18 +41,11 @@ const TClassInfo& TSimpleWaveGuideRIMapper::StaticClassInfo() {
 }
 
 void TSimpleWaveGuideRIMapper::Init() {
-  TBaseRIControlRIMapper::Init();
+  TOwnHandlesRIMapper::Init();
   SetN(0.44f);
   SetFibreWidth(30);
   SetX3Percent(57.0f);
   SetY3Percent(32.0f);
-}
-
-void TSimpleWaveGuideRIMapper::GeometryChanged() {
-  const bool snap = GetSnapToGrid();
-  SetSnapToGrid(false);
-  TBaseRIControlRIMapper::GeometryChanged();
-  SetSnapToGrid(snap);
 }
 
 void TSimpleWaveGuideRIMapper::SetFibreWidth(int32_t value) {
@@ -62,7 +54,7 @@ void TSimpleWaveGuideRIMapper::SetFibreWidth(int32_t value) {
 }
 
 void TSimpleWaveGuideRIMapper::MapToWater() {
-  TBaseRIControlRIMapper::MapToWater();
+  TOwnHandlesRIMapper::MapToWater();
   if (!Grid() || !Grid()->HasInterior()) return;
   TWaterGrid& grid = *Grid();
   const int32_t w = W(), h = H();
@@ -134,16 +126,7 @@ void TSimpleWaveGuideRIMapper::MapToWater() {
   }
 }
 
-void TSimpleWaveGuideRIMapper::MouseDown(TMouseButton button, TShiftState shift, bool& handled, int32_t X,
-                                         int32_t Y) {
-  TBaseRIControlRIMapper::MouseDown(button, shift, handled, X, Y);
-  curveHandleHeld_ = NearPoint(X, H() - 1 - Y, Point3());
-  handled = curveHandleHeld_;
-}
-
-void TSimpleWaveGuideRIMapper::MouseMove(TShiftState shift, int32_t X, int32_t Y) {
-  TBaseRIControlRIMapper::MouseMove(shift, X, Y);
-  if (!curveHandleHeld_) return;
+void TSimpleWaveGuideRIMapper::DragHandle(int32_t X, int32_t Y) {
   // max before min: on a grid narrower than the margins the point ends at the upper bound.
   const int32_t x = std::min(std::max(X, kDragMargin), W() - kDragMargin);
   const int32_t y = std::min(std::max(H() - 1 - Y, kDragMargin), H() - kDragMargin);
@@ -151,14 +134,8 @@ void TSimpleWaveGuideRIMapper::MouseMove(TShiftState shift, int32_t X, int32_t Y
   MapToWater();
 }
 
-void TSimpleWaveGuideRIMapper::MouseUp(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) {
-  TBaseRIControlRIMapper::MouseUp(button, shift, X, Y);
-  curveHandleHeld_ = false;
-}
-
-void TSimpleWaveGuideRIMapper::Draw(TFastDIB& image) {
-  TBaseRIControlRIMapper::Draw(image);
-  DrawHandle(image, X3, Y3, kCurveHandleColour);
+TColour TSimpleWaveGuideRIMapper::HandleColour() const {
+  return kCurveHandleColour;
 }
 
 std::unique_ptr<TControlPanelModel> TSimpleWaveGuideRIMapper::CreateControlPanel() {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "sim/ri_map.h"
+#include "media/own_handles_mapper.h"
 
 namespace wavora {
 
@@ -11,28 +11,31 @@ namespace wavora {
 // left side, running straight, then snaking to the right edge along a cosine. Its one handle (point 3)
 // sets the curve: its row the amplitude, its column the length of the bends. The core is slowest at
 // the axis (half the cladding's speed factor), three quarters around it, the cladding value at the rim.
-class TSimpleWaveGuideRIMapper : public TBaseRIControlRIMapper {
+class TSimpleWaveGuideRIMapper : public TOwnHandlesRIMapper {
  public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   void Init() override;
-  // The handle is laid out from its percentages without snapping: it is placed freely, not on a grid.
-  void GeometryChanged() override;
   void MapToWater() override;
-  void MouseDown(TMouseButton button, TShiftState shift, bool& handled, int32_t X, int32_t Y) override;
-  void MouseMove(TShiftState shift, int32_t X, int32_t Y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) override;
-  void Draw(TFastDIB& image) override;
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
+  // The curve handle's own red, whether or not the fibre is selected.
+  TColour HandleColour() const override;
 
   int32_t GetFibreWidth() const { return fibreWidth_; }
   void SetFibreWidth(int32_t value);
   TPoint CurveHandle() const { return Point3(); }
 
+ protected:
+  std::vector<TPoint> Handles() const override { return {Point3()}; }
+  bool TakeHandle(int32_t X, int32_t Y) override { return NearPoint(X, H() - 1 - Y, Point3()); }
+  // Within 6 cells of every edge.
+  void DragHandle(int32_t X, int32_t Y) override;
+  // Taking the curve handle leaves the selection as it is.
+  bool SelectsOnTake() const override { return false; }
+
  private:
   int32_t fibreWidth_ = 0;
-  bool curveHandleHeld_ = false;
 };
 
 }  // namespace wavora

@@ -96,10 +96,10 @@ TEST_P(LensFocusDrag, OnlyTheSidewaysPositionCounts) {
   const TPoint focus = t.medium->FocusHandle();
   EXPECT_EQ(focus, (TPoint{333, 200}));
   t.tank->MouseDown(TMouseButton::Left, {}, focus.x + 3, 400 - focus.y);
-  ASSERT_TRUE(t.medium->Dragging());
+  ASSERT_TRUE(t.medium->HoldsHandle());
   t.tank->MouseMove({}, GetParam().X, 17);
   t.tank->MouseUp(TMouseButton::Left, {}, GetParam().X, 17);
-  EXPECT_FALSE(t.medium->Dragging());
+  EXPECT_FALSE(t.medium->HoldsHandle());
   EXPECT_EQ(t.medium->FocalLength(), GetParam().focalLength);
   EXPECT_EQ(t.medium->FocusHandle(), (TPoint{133 + GetParam().focalLength, 200}));
   EXPECT_EQ(t.medium->SecondFocus(), (TPoint{133 - GetParam().focalLength, 200}));
