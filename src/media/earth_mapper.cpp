@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "media/earth_cp.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
 
@@ -56,41 +55,18 @@ void SetLayer(const TCellRef cell, double rho, bool sWaves) {
   cell.SpeedFactor = static_cast<float>(speed);
 }
 
-}  // namespace
-
-const TClassInfo& TEarthRIMapper::StaticClassInfo() {
-  using T = TEarthRIMapper;
-  static const TClassInfo info = TClassBuilder<T>("TEarthRIMapper", &TModeRIMapper::StaticClassInfo())
-                                     .Texts(std::string(rs::TheEarth), std::string(rs::TheEarthDescription))
-                                     .Build();
-  return info;
-}
-
-void TEarthRIMapper::MapScene(TWaterGrid& grid) {
-  switch (GetMode()) {
-    case Reflection:
-    case Refraction:
-      MapAtmosphere(grid);
-      break;
-    case PWaves:
-    case SWaves:
-      MapInterior(grid);
-      break;
-    default:
-      break;
-  }
-}
-
-void TEarthRIMapper::MapAtmosphere(TWaterGrid& grid) {
-  const TAtmosphere earth(W(), H());
-  const double ground = GetMode() == Reflection ? 0.3 : 0.25;
-  const double top = GetMode() == Reflection ? 0.3 : 0.4;
+// Reflection: a uniform atmosphere; otherwise one growing faster with height.
+void MapAtmosphere(TWaterGrid& grid, const TAtmosphere& earth, bool reflection) {
+  const int32_t W = grid.Width();
+  const int32_t H = grid.Height();
+  const double ground = reflection ? 0.3 : 0.25;
+  const double top = reflection ? 0.3 : 0.4;
   const double gradient = (top - ground) / earth.thickness;
   const double r = earth.radius;
-  for (int32_t x = 0; x < W(); ++x) {
+  for (int32_t x = 0; x < W; ++x) {
     const TColumn column = grid.Column(x);
     const double dx = x - earth.centreX;
-    for (int32_t y = 0; y < H(); ++y) {
+    for (int32_t y = 0; y < H; ++y) {
       const TCellRef cell = column[y];
       const double d = std::sqrt(dx * dx + double(y) * y);
       if (d >= r + earth.thickness) continue;  // space: the open tank
@@ -110,13 +86,13 @@ void TEarthRIMapper::MapAtmosphere(TWaterGrid& grid) {
   }
 }
 
-void TEarthRIMapper::MapInterior(TWaterGrid& grid) {
-  const TInterior earth(W(), H());
-  const bool sWaves = GetMode() == SWaves;
-  for (int32_t x = 0; x < W(); ++x) {
+void MapInterior(TWaterGrid& grid, const TInterior& earth, bool sWaves) {
+  const int32_t W = grid.Width();
+  const int32_t H = grid.Height();
+  for (int32_t x = 0; x < W; ++x) {
     const TColumn column = grid.Column(x);
     const double dx = x - earth.centreX;
-    for (int32_t y = 0; y < H(); ++y) {
+    for (int32_t y = 0; y < H; ++y) {
       const TCellRef cell = column[y];
       const double dy = y - earth.centreY;
       const double rho = std::sqrt(dx * dx + dy * dy) / earth.radius;
@@ -129,24 +105,32 @@ void TEarthRIMapper::MapInterior(TWaterGrid& grid) {
   }
 }
 
-TModeRIMapper::TSourceSuggestion TEarthRIMapper::Suggestion() const {
+}  // namespace
+
+const TClassInfo& TEarthRIMapper::StaticClassInfo() {
+  using T = TEarthRIMapper;
+  static const TClassInfo info = TClassBuilder<T>("TEarthRIMapper", &TModeRIMapper::StaticClassInfo())
+                                     .Texts(std::string(rs::TheEarth), std::string(rs::TheEarthDescription))
+                                     .Build();
+  return info;
+}
+
+TModeRIMapper::TSourceSuggestion TEarthRIMapper::MapScene(TWaterGrid& grid) {
   const int32_t mode = GetMode();
   if (mode == Reflection || mode == Refraction) {
-    // A beam across the middle of the atmosphere.
     const TAtmosphere earth(W(), H());
+    MapAtmosphere(grid, earth, mode == Reflection);
+    // A beam across the middle of the atmosphere.
     const int32_t middle = RoundHalfEven(earth.radius + earth.thickness / 2);
     return {1, middle, earth.centreX, middle};
   }
   if (mode == PWaves || mode == SWaves) {
-    // A point source on top of the Earth.
     const TInterior earth(W(), H());
+    MapInterior(grid, earth, mode == SWaves);
+    // A point source on top of the Earth.
     return {0, H() / 2, RoundHalfEven(earth.centreX), RoundHalfEven(earth.centreY + earth.radius)};
   }
   return {};
-}
-
-std::unique_ptr<TControlPanelModel> TEarthRIMapper::CreateControlPanel() {
-  return std::make_unique<TEarthCP>(*this);
 }
 
 }  // namespace wavora

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "media/earth_cp.h"
 #include "media/mode_ri_mapper.h"
 
 namespace wavora {
@@ -19,15 +20,12 @@ class TEarthRIMapper : public TModeRIMapper {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   // A mode outside 0 ... 4 shows the open tank, as mode 2 does.
-  std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
+  std::unique_ptr<TControlPanelModel> CreateControlPanel() override {
+    return std::make_unique<TEarthCP>(*this);
+  }
 
  protected:
-  void MapScene(TWaterGrid& grid) override;
-  TSourceSuggestion Suggestion() const override;
-
- private:
-  void MapAtmosphere(TWaterGrid& grid);
-  void MapInterior(TWaterGrid& grid);
+  TSourceSuggestion MapScene(TWaterGrid& grid) override;
 };
 
 }  // namespace wavora

@@ -21,10 +21,9 @@ void TModeRIMapper::SetMode(int32_t value) {
 void TModeRIMapper::MapToWater() {
   if (!Grid() || W() == 0 || H() == 0) return;
   TBaseRIMap::MapToWater();
-  MapScene(*Grid());
+  const TSourceSuggestion suggestion = MapScene(*Grid());
   TWater* tank = Tank();
   if (!tank) return;
-  const TSourceSuggestion suggestion = Suggestion();
   tank->SuggestedBeamType = suggestion.beamType;
   tank->SuggestedBeamRow = suggestion.beamRow;
   tank->SuggestedSourceX = suggestion.x;

@@ -29,9 +29,9 @@ class TModeRIMapper : public TBaseRIMap {
     int32_t y = 0;
   };
 
-  // Writes the scene of the mode over the open tank (W and H are at least 1).
-  virtual void MapScene(TWaterGrid& grid) = 0;
-  virtual TSourceSuggestion Suggestion() const = 0;
+  // Writes the scene of the mode over the open tank (W and H are at least 1) and says where the
+  // source should stand for it.
+  virtual TSourceSuggestion MapScene(TWaterGrid& grid) = 0;
 
  private:
   int32_t mode_ = 0;

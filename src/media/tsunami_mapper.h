@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "media/mode_ri_mapper.h"
+#include "media/tsunami_cp.h"
 
 namespace wavora {
 
@@ -19,15 +20,12 @@ class TTsunamiRIMapper : public TModeRIMapper {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   // A mode outside 0 ... 2 shows the open tank and suggests nothing.
-  std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
+  std::unique_ptr<TControlPanelModel> CreateControlPanel() override {
+    return std::make_unique<TTsunamiCP>(*this);
+  }
 
  protected:
-  void MapScene(TWaterGrid& grid) override;
-  TSourceSuggestion Suggestion() const override;
-
- private:
-  void MapLand(TWaterGrid& grid);
-  void MapBeach(TWaterGrid& grid);
+  TSourceSuggestion MapScene(TWaterGrid& grid) override;
 };
 
 }  // namespace wavora
