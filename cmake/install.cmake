@@ -12,10 +12,10 @@ if(TARGET wavora)
   install(TARGETS wavora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
-# Whatever lessons and help pages the tree holds when installing.
+# Whatever lessons the tree holds when installing, and the help pages as the build made them.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${WAVORA_DATA_DIR}/examples
   FILES_MATCHING PATTERN "*.wvr")
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/help/ DESTINATION ${WAVORA_DATA_DIR}/help)
+install(DIRECTORY ${WAVORA_HELP_DIR}/ DESTINATION ${WAVORA_DATA_DIR}/help)
 
 # The desktop entry, the .wvr file type and their icons, where desktops and file managers look.
 install(FILES ${WAVORA_DESKTOP_DIR}/wavora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -96,7 +96,7 @@ inline constexpr std::string_view CouldNotSaveSnapshot = "The snapshot could not
 inline constexpr std::string_view CouldNotSave = "The slideshow could not be saved.";
 inline constexpr std::string_view HelpNotFound =
     "The help pages could not be found. Wavora looks for them in share/wavora/help beside the installed "
-    "program, and in assets/help of the source tree it was built from.";
+    "program, and in the help folder of the build it comes from.";
 inline constexpr std::string_view HelpBack = "Back";
 inline constexpr std::string_view HelpForward = "Forward";
 inline constexpr std::string_view HelpHome = "Home";

@@ -10,15 +10,16 @@ namespace {
 
 struct TFolderPlaces {
   const char* installed;  // under <prefix>/share/wavora
-  const char* source;     // under the source tree
+  const char* built;      // for a program run from its build folder
 };
 
 TFolderPlaces PlacesOf(TDataFolder which) {
   switch (which) {
     case TDataFolder::Examples:
-      return {"examples", "examples"};
+      return {"examples", WAVORA_SOURCE_DIR "/examples"};
     case TDataFolder::Help:
-      return {"help", "assets/help"};
+      // The build wraps each page of assets/help in the shared page header.
+      return {"help", WAVORA_HELP_DIR};
   }
   return {"", ""};
 }
@@ -30,7 +31,7 @@ QString FindDataFolder(TDataFolder which) {
   const QStringList candidates = {
       QCoreApplication::applicationDirPath() + QStringLiteral("/../share/wavora/") +
           QLatin1String(places.installed),
-      QStringLiteral(WAVORA_SOURCE_DIR "/") + QLatin1String(places.source),
+      QString::fromUtf8(places.built),
   };
   for (const QString& candidate : candidates) {
     if (QFileInfo(candidate).isDir()) return QDir::cleanPath(candidate);

@@ -8,8 +8,8 @@ namespace wavora {
 enum class TDataFolder { Examples, Help };
 
 // Where the shipped files are: installed under the prefix's share/wavora next to the program's bin
-// folder, else in the source tree the program was built from (so a build runs without installing).
-// Empty when neither holds the folder.
+// folder, else where the build left them (the examples in the source tree, the help pages in the
+// build folder), so a build runs without installing. Empty when neither holds the folder.
 QString FindDataFolder(TDataFolder which);
 
 }  // namespace wavora

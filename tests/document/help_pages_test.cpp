@@ -14,7 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kHelpFolder = fs::path(WAVORA_SOURCE_DIR) / "assets" / "help";
+// The pages as the program shows them, with the header the build adds.
+const fs::path kHelpFolder = WAVORA_HELP_DIR;
 
 // The values of the named attributes in a page, as written: name="value".
 std::set<std::string> AttributeValues(const fs::path& page, std::initializer_list<std::string_view> names) {
