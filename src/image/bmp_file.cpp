@@ -111,14 +111,15 @@ TFastDIB DecodeBmp(std::string_view bytes, const std::string& sourceName) {
   TFastDIB image(static_cast<int>(width), static_cast<int>(height));
   for (int64_t stored = 0; stored < height; ++stored) {
     const uint8_t* source = in.Data(pixelOffset + size_t(stored * stride));
-    uint8_t* target = image.Row(int(topDown ? height - 1 - stored : stored));
+    uint8_t* target = image.Row(int(topDown ? stored : height - 1 - stored));
     if (bitsPerPixel == 24) {
-      std::copy_n(source, size_t(width) * 3, target);
+      for (int64_t x = 0; x < width; ++x, source += 3, target += TFastDIB::kBytesPerPixel)
+        std::copy_n(source, 3, target);
       continue;
     }
     const int perByte = 8 / bitsPerPixel;
     const int mask = (1 << bitsPerPixel) - 1;
-    for (int64_t x = 0; x < width; ++x, target += 3) {
+    for (int64_t x = 0; x < width; ++x, target += TFastDIB::kBytesPerPixel) {
       // The leftmost pixel is in the high bits of its byte.
       const int shift = 8 - bitsPerPixel * int(x % perByte + 1);
       const int index = (source[x / perByte] >> shift) & mask;
@@ -134,7 +135,8 @@ TFastDIB ReadBmpFile(const std::string& fileName) {
 }
 
 std::string EncodeBmp(const TFastDIB& image) {
-  const uint32_t stride = uint32_t(image.BytesPerRow());
+  // 24 bits per pixel, rows padded to whole 32-bit words.
+  const uint32_t stride = (uint32_t(image.Width()) * 3 + 3) & ~3u;
   const uint32_t imageSize = stride * uint32_t(image.Height());
   const uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize;
   std::string out;
@@ -145,7 +147,7 @@ std::string EncodeBmp(const TFastDIB& image) {
   PutU32(out, pixelOffset);
   PutU32(out, kInfoHeaderSize);
   PutU32(out, uint32_t(image.Width()));
-  PutU32(out, uint32_t(image.Height()));  // positive: rows bottom-up, as the image keeps them
+  PutU32(out, uint32_t(image.Height()));  // positive: rows bottom-up, as most readers expect
   PutU16(out, 1);                         // planes
   PutU16(out, 24);                        // bits per pixel
   PutU32(out, 0);                         // no compression
@@ -154,10 +156,12 @@ std::string EncodeBmp(const TFastDIB& image) {
   PutU32(out, uint32_t(kPixelsPerMetre));
   PutU32(out, 0);  // colours used
   PutU32(out, 0);  // important colours
-  const size_t pixelBytes = size_t(image.Width()) * 3;
-  for (int r = 0; r < image.Height(); ++r) {
-    out.append(reinterpret_cast<const char*>(image.Row(r)), pixelBytes);
-    out.append(stride - pixelBytes, '\0');
+  std::string row(stride, '\0');
+  for (int y = image.Height() - 1; y >= 0; --y) {
+    const uint8_t* pixel = image.Row(y);
+    for (int x = 0; x < image.Width(); ++x, pixel += TFastDIB::kBytesPerPixel)
+      std::copy_n(pixel, 3, row.begin() + 3 * x);
+    out += row;
   }
   return out;
 }

@@ -8,8 +8,8 @@
 namespace wavora {
 
 // Windows bitmap files. Reading accepts uncompressed 1, 4, 8 and 24 bits per pixel with their
-// palettes, stored bottom-up or top-down, with any of the usual info headers; the result is always
-// a 24-bit image. Bad bytes (truncated data, absurd sizes, offsets outside the file) raise
+// palettes, stored bottom-up or top-down, with any of the usual info headers; the palette indices
+// become their colours. Bad bytes (truncated data, absurd sizes, offsets outside the file) raise
 // TFileError naming the source and the reason, before anything large is allocated.
 TFastDIB DecodeBmp(std::string_view bytes, const std::string& sourceName);
 TFastDIB ReadBmpFile(const std::string& fileName);

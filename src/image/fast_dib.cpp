@@ -33,6 +33,11 @@ double ReduceAngle(double a) {
   return a < 0 ? a + kTwoPi : a;
 }
 
+// The pixel as the buffer holds it: blue in the low byte, then green, red and 0xFF.
+uint32_t PackedPixel(TColour c) {
+  return uint32_t{c.blue} | uint32_t{c.green} << 8 | uint32_t{c.red} << 16 | 0xFF000000u;
+}
+
 struct TSpan {
   int64_t left = 1;
   int64_t right = 0;
@@ -51,9 +56,8 @@ void TFastDIB::SetSize(int width, int height) {
   if (width == 0 || height == 0) width = height = 0;
   width_ = width;
   height_ = height;
-  // 3 bytes per pixel, rows padded to whole 32-bit words.
-  bytesPerRow_ = (width * 3 + 3) & ~3;
-  bits_.assign(size_t(bytesPerRow_) * size_t(height), 0);
+  bytesPerRow_ = width * kBytesPerPixel;
+  bits_.assign(size_t(width) * size_t(height), PackedPixel(TColour{}));
 }
 
 TColour TFastDIB::Pixel(int x, int y) const {
@@ -80,9 +84,10 @@ void TFastDIB::Span(int64_t x0, int64_t x1, int64_t y, TColour colour) {
   if (y < 0 || y >= height_) return;
   x0 = std::max<int64_t>(x0, 0);
   x1 = std::min<int64_t>(x1, width_ - 1);
-  uint8_t* p = x0 <= x1 ? PixelAddress(x0, y) : nullptr;
-  for (int64_t x = x0; x <= x1; ++x, p += 3)
-    p[0] = colour.blue, p[1] = colour.green, p[2] = colour.red;
+  if (x0 > x1) return;
+  const uint32_t pixel = PackedPixel(colour);
+  uint32_t* p = bits_.data() + size_t(y) * size_t(width_);
+  std::fill(p + x0, p + x1 + 1, pixel);
 }
 
 void TFastDIB::Fill(TColour colour) {
@@ -237,7 +242,7 @@ void TFastDIB::GradientFill(int left, int top, int right, int bottom, TColour to
       rowRight[c] = tr[c] + (br[c] - tr[c]) * t;
     }
     uint8_t* p = x0 < x1 ? PixelAddress(x0, y) : nullptr;
-    for (int64_t x = x0; x < x1; ++x, p += 3) {
+    for (int64_t x = x0; x < x1; ++x, p += kBytesPerPixel) {
       const double s = columns > 1 ? double(x - left) / double(columns - 1) : 0.0;
       for (int c = 0; c < 3; ++c)
         p[c] = RoundToChannel(rowLeft[c] + (rowRight[c] - rowLeft[c]) * s);
@@ -258,7 +263,7 @@ void TFastDIB::CopyRect(int x, int y, const TFastDIB& source, int sourceX, int s
   w = std::min({w, int64_t{width_} - dx, int64_t{source.width_} - sx});
   h = std::min({h, int64_t{height_} - dy, int64_t{source.height_} - sy});
   if (w <= 0 || h <= 0) return;
-  const size_t bytes = size_t(w) * 3;
+  const size_t bytes = size_t(w) * kBytesPerPixel;
   // Within one image, rows are taken in the order that reads each source row before it is overwritten.
   if (&source == this && dy > sy) {
     for (int64_t j = h - 1; j >= 0; --j)

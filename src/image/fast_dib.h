@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -14,14 +15,18 @@ namespace wavora {
 inline constexpr int kMaxDibSide = 32768;
 inline constexpr int64_t kMaxDibPixels = int64_t{1} << 26;
 
-// A 24-bit image: 3 bytes per pixel in the order blue, green, red, rows padded to a multiple of 4
-// bytes and stored bottom-up, so buffer row r is shown at row Height() − 1 − r from the top (the
-// layout of a 24-bit device-independent bitmap; the view wraps the buffer without copying it).
+// An image of 4 bytes per pixel in the order blue, green, red, 0xFF, rows stored top first with no
+// padding: the 32-bit RGB layout of the screen's back buffer on a little-endian processor, so the view
+// wraps and paints the buffer with neither a copy nor a conversion. Every pixel's fourth byte is 0xFF
+// from SetSize on; drawing writes only the other three, copies move whole pixels.
 //
 // Drawing takes coordinates counted from the top, x to the right and y downward. Every primitive
 // clips to the image: no coordinate or size, however large, writes outside the buffer.
 class TFastDIB {
  public:
+  static_assert(std::endian::native == std::endian::little, "pixels are laid out as little-endian words");
+  static constexpr int kBytesPerPixel = 4;
+
   TFastDIB() = default;
   TFastDIB(int width, int height) { SetSize(width, height); }
 
@@ -34,12 +39,14 @@ class TFastDIB {
   bool IsEmpty() const { return width_ == 0 || height_ == 0; }
   int BytesPerRow() const { return bytesPerRow_; }
 
-  // The whole buffer, bottom row first, rows BytesPerRow() apart; null when empty.
-  uint8_t* Bits() { return bits_.empty() ? nullptr : bits_.data(); }
-  const uint8_t* Bits() const { return bits_.empty() ? nullptr : bits_.data(); }
-  // Buffer row r, 0 ≤ r < Height() (row 0 is the bottom row on screen); the caller keeps r in range.
-  uint8_t* Row(int r) { return bits_.data() + size_t(r) * size_t(bytesPerRow_); }
-  const uint8_t* Row(int r) const { return bits_.data() + size_t(r) * size_t(bytesPerRow_); }
+  // The whole buffer, top row first, rows BytesPerRow() apart; null when empty.
+  uint8_t* Bits() { return bits_.empty() ? nullptr : Row(0); }
+  const uint8_t* Bits() const { return bits_.empty() ? nullptr : Row(0); }
+  // Row y from the top, 0 ≤ y < Height(); the caller keeps y in range.
+  uint8_t* Row(int y) { return reinterpret_cast<uint8_t*>(bits_.data()) + size_t(y) * size_t(bytesPerRow_); }
+  const uint8_t* Row(int y) const {
+    return reinterpret_cast<const uint8_t*>(bits_.data()) + size_t(y) * size_t(bytesPerRow_);
+  }
 
   // The pixel at (x, y) from the top; black outside the image.
   TColour Pixel(int x, int y) const;
@@ -97,10 +104,8 @@ class TFastDIB {
     double sweep = 0;  // radians, 0 ... 2π; 0 is the whole circle
   };
 
-  uint8_t* PixelAddress(int64_t x, int64_t y) { return Row(int(height_ - 1 - y)) + size_t(x) * 3; }
-  const uint8_t* PixelAddress(int64_t x, int64_t y) const {
-    return Row(int(height_ - 1 - y)) + size_t(x) * 3;
-  }
+  uint8_t* PixelAddress(int64_t x, int64_t y) { return Row(int(y)) + size_t(x) * kBytesPerPixel; }
+  const uint8_t* PixelAddress(int64_t x, int64_t y) const { return Row(int(y)) + size_t(x) * kBytesPerPixel; }
   bool Contains(int64_t x, int64_t y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
   // Blends the colour into the pixel (x, y) with weight 0 ... 255; nothing outside the image.
   void Blend(int64_t x, int64_t y, TColour colour, int weight);
@@ -113,7 +118,7 @@ class TFastDIB {
   int width_ = 0;
   int height_ = 0;
   int bytesPerRow_ = 0;
-  std::vector<uint8_t> bits_;
+  std::vector<uint32_t> bits_;  // whole pixels, so the buffer is aligned for them
   TFont font_;
 };
 

@@ -47,17 +47,16 @@ bool Compress(TJpegJob& job, const TFastDIB& image, int quality) {
   jpeg_mem_dest(&job.info, &job.buffer, &job.size);
   job.info.image_width = JDIMENSION(image.Width());
   job.info.image_height = JDIMENSION(image.Height());
-  job.info.input_components = 3;
-  job.info.in_color_space = JCS_EXT_BGR;  // the image's own byte order
-  jpeg_set_defaults(&job.info);           // YCbCr with a JFIF header
+  job.info.input_components = TFastDIB::kBytesPerPixel;
+  job.info.in_color_space = JCS_EXT_BGRX;  // the image's own pixels, the fourth byte unread
+  jpeg_set_defaults(&job.info);            // YCbCr with a JFIF header
   jpeg_set_quality(&job.info, quality, TRUE);
   job.info.density_unit = 1;  // dots per inch
   job.info.X_density = 96;
   job.info.Y_density = 96;
   jpeg_start_compress(&job.info, TRUE);
   while (job.info.next_scanline < job.info.image_height) {
-    // The image keeps its rows bottom-up; JPEG wants them from the top.
-    JSAMPROW row = const_cast<JSAMPROW>(image.Row(image.Height() - 1 - int(job.info.next_scanline)));
+    JSAMPROW row = const_cast<JSAMPROW>(image.Row(int(job.info.next_scanline)));
     jpeg_write_scanlines(&job.info, &row, 1);
   }
   jpeg_finish_compress(&job.info);

@@ -24,8 +24,8 @@ class TSweepScratch {
   double* Heights(int32_t column) { return heights_.data() + Slot(column) * heightStride_; }
   double* LeftEdge() { return heights_.data() + kSlots * heightStride_; }
   double* RightEdge() { return heights_.data() + (kSlots + 1) * heightStride_; }
-  // The pixels (blue, green, red in the low three bytes) of two tiles of kTile columns, one run
-  // each: the tile being shaded and the one being written to the image in row order.
+  // The pixels (as the image holds them: blue, green, red, 0xFF from the low byte up) of two tiles of kTile
+  // columns, one run each: the tile being shaded and the one being written to the image in row order.
   static constexpr int kTile = 16;
   uint32_t* PixelTiles() { return pixels_.data(); }
   // Between the tiles' columns.

@@ -24,7 +24,7 @@ void PlainVelocitySweep(const TSweepRun& run) {
 void PlainHeightSweep(const TSweepRun& run) {
   TWaterGrid& grid = *run.grid;
   const int32_t h = grid.Height();
-  // Buffer row y of the image is grid row y.
+  // Grid row y is image row h − 1 − y from the top.
   for (int32_t x = run.first; x < run.last; ++x) {
     const TColumn column = grid.Column(x);
     for (int32_t y = 1; y < h - 1; ++y) {
@@ -32,19 +32,21 @@ void PlainHeightSweep(const TSweepRun& run) {
       cell.Displacement = ClippedHeight(
           static_cast<float>(NewHeight<double>(cell.Displacement, cell.Velocity, cell.Damping)));
       if (run.image)
-        ShadeCell(run.image->Row(y) + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor,
-                  run.shade);
+        ShadeCell(run.image->Row(h - 1 - y) + TFastDIB::kBytesPerPixel * static_cast<size_t>(x),
+                  cell.Displacement, cell.SpeedFactor, run.shade);
     }
   }
 }
 
 void PlainDraw(const TSweepRun& run) {
   const TWaterGrid& grid = *run.grid;
-  for (int32_t y = 1; y < grid.Height() - 1; ++y) {
-    uint8_t* row = run.image->Row(y);
+  const int32_t h = grid.Height();
+  for (int32_t y = 1; y < h - 1; ++y) {
+    uint8_t* row = run.image->Row(h - 1 - y);
     for (int32_t x = run.first; x < run.last; ++x) {
       const TConstCellRef cell = grid.Cell(x, y);
-      ShadeCell(row + 3 * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor, run.shade);
+      ShadeCell(row + TFastDIB::kBytesPerPixel * static_cast<size_t>(x), cell.Displacement, cell.SpeedFactor,
+                run.shade);
     }
   }
 }

@@ -3,6 +3,7 @@
 #pragma GCC diagnostic ignored "-Wpsabi"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "image/fast_dib.h"
@@ -43,9 +44,8 @@ namespace {
 using TFloats = float __attribute__((vector_size(16)));
 using TDoubles = double __attribute__((vector_size(32)));
 using TInts = int32_t __attribute__((vector_size(16)));
-using TBytes = uint8_t __attribute__((vector_size(16)));
-using TLongs = uint64_t __attribute__((vector_size(16)));
 constexpr int32_t kLanes = 4;
+constexpr size_t kPixelBytes = TFastDIB::kBytesPerPixel;
 
 template <class V, class T>
 WAVORA_INLINE V Load(const T* p) {
@@ -62,8 +62,7 @@ WAVORA_INLINE void Store(T* p, V v) {
 // Floats to doubles and back (rounding to nearest), four lanes at a time; ShadeByte on four channel
 // values: clamped (maximum first: it turns NaN into 0, then the minimum caps at 255), then converted
 // with the processor's rounding, to nearest with halves to even (0 and 255 are whole, so clamping
-// before rounding gives what rounding before clamping gives); and four pixels (blue, green, red,
-// unused) packed into the first twelve bytes.
+// before rounding gives what rounding before clamping gives).
 namespace baseline {
 WAVORA_INLINE TDoubles Wide(TFloats f) {
   return __builtin_convertvector(f, TDoubles);
@@ -77,13 +76,6 @@ WAVORA_INLINE TInts ShadeBytes(TDoubles value) {
   const __m128d low = _mm_min_pd(_mm_max_pd(_mm_set_pd(value[1], value[0]), zero), white);
   const __m128d high = _mm_min_pd(_mm_max_pd(_mm_set_pd(value[3], value[2]), zero), white);
   return reinterpret_cast<TInts>(_mm_unpacklo_epi64(_mm_cvtpd_epi32(low), _mm_cvtpd_epi32(high)));
-}
-// Without a byte shuffle: each 64-bit lane closes the gap between its two pixels, then the second
-// lane's six bytes follow the first's.
-WAVORA_INLINE TLongs PackPixels(TInts row) {
-  const TLongs pairs = reinterpret_cast<TLongs>(row);
-  const TLongs joined = (pairs & 0xFFFFFFu) | ((pairs >> 8) & 0xFFFFFF000000u);
-  return TLongs{joined[0] | (joined[1] << 48), joined[1] >> 16};
 }
 #include "sim/sweep_vector_body.inc"
 }  // namespace baseline
@@ -106,11 +98,6 @@ WAVORA_INLINE TInts ShadeBytes(TDoubles value) {
   const __m256d clipped = _mm256_min_pd(_mm256_max_pd(reinterpret_cast<__m256d>(value), _mm256_setzero_pd()),
                                         _mm256_set1_pd(255.0));
   return reinterpret_cast<TInts>(_mm256_cvtpd_epi32(clipped));
-}
-WAVORA_INLINE TLongs PackPixels(TInts row) {
-  const TBytes bytes = reinterpret_cast<TBytes>(row);
-  return reinterpret_cast<TLongs>(
-      __builtin_shufflevector(bytes, bytes, 0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 3, 7, 11, 15));
 }
 #include "sim/sweep_vector_body.inc"
 }  // namespace avx2

@@ -27,15 +27,17 @@ TColour Speckle(double r) {
 // One in-place pass over every channel, bottom row first, with the four diagonal neighbours
 // (clamped to the edges) and the pixel itself: (diagonals + selfWeight * pixel) div divisor.
 void SmoothDiagonally(TFastDIB& image, int selfWeight, int divisor) {
+  constexpr size_t kPixelBytes = TFastDIB::kBytesPerPixel;
   const int W = image.Width();
   const int H = image.Height();
-  for (int r = 0; r < H; ++r) {
-    const int below = std::max(r - 1, 0);
-    const int above = std::min(r + 1, H - 1);
+  // Rows from the bottom up: the pass is in place, so later rows read their lower neighbours smoothed.
+  for (int y = H - 1; y >= 0; --y) {
+    const int below = std::min(y + 1, H - 1);
+    const int above = std::max(y - 1, 0);
     for (int x = 0; x < W; ++x) {
-      const size_t left = size_t(std::max(x - 1, 0)) * 3;
-      const size_t right = size_t(std::min(x + 1, W - 1)) * 3;
-      uint8_t* pixel = image.Row(r) + size_t(x) * 3;
+      const size_t left = size_t(std::max(x - 1, 0)) * kPixelBytes;
+      const size_t right = size_t(std::min(x + 1, W - 1)) * kPixelBytes;
+      uint8_t* pixel = image.Row(y) + size_t(x) * kPixelBytes;
       for (size_t c = 0; c < 3; ++c) {
         const int sum = image.Row(below)[left + c] + image.Row(below)[right + c] +
                         image.Row(above)[left + c] + image.Row(above)[right + c] + selfWeight * pixel[c];

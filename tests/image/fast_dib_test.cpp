@@ -29,26 +29,25 @@ std::vector<std::pair<int, int>> LitPixels(const TFastDIB& image) {
   return lit;
 }
 
-// The padding bytes at the end of each row; drawing must never reach them.
-bool PaddingIsClear(const TFastDIB& image) {
-  for (int r = 0; r < image.Height(); ++r) {
-    for (int b = image.Width() * 3; b < image.BytesPerRow(); ++b) {
-      if (image.Row(r)[b] != 0) return false;
+// The fourth byte of each pixel, which the screen's format needs at 0xFF; drawing must never reach it.
+bool SpareBytesAreOpaque(const TFastDIB& image) {
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      if (image.Row(y)[4 * x + 3] != 0xFF) return false;
     }
   }
   return true;
 }
 
-TEST(FastDibLayout, RowsAreBottomUpBlueGreenRedAndPaddedToFourBytesAndResizingClearsThem) {
+TEST(FastDibLayout, RowsAreTopDownBlueGreenRedOpaqueAndResizingClearsThem) {
   TFastDIB image(5, 3);
-  EXPECT_EQ(image.BytesPerRow(), 16);
+  EXPECT_EQ(image.BytesPerRow(), 20);
+  EXPECT_TRUE(SpareBytesAreOpaque(image));
   image.SetPixel(1, 2, RGB(10, 20, 30));  // bottom row on screen
-  const uint8_t* row = image.Row(0);
-  EXPECT_EQ(row[3], 30);
-  EXPECT_EQ(row[4], 20);
-  EXPECT_EQ(row[5], 10);
+  const uint8_t* row = image.Row(2);
+  EXPECT_EQ(std::vector<int>(row + 4, row + 8), (std::vector<int>{30, 20, 10, 255}));
   image.SetPixel(0, 0, kWhite);  // top row on screen
-  EXPECT_EQ(image.Row(2)[0], 255);
+  EXPECT_EQ(image.Bits()[0], 255);
   EXPECT_EQ(image.Bits() + 2 * image.BytesPerRow(), image.Row(2));
   // Resizing clears to black and bounds the size.
   image.Fill(kWhite);
@@ -318,7 +317,7 @@ class FastDibClipping : public testing::TestWithParam<TAbsurdDrawing> {};
 TEST_P(FastDibClipping, NothingIsWrittenOutsideTheImage) {
   TFastDIB image(7, 5);
   GetParam().draw(image);
-  EXPECT_TRUE(PaddingIsClear(image));
+  EXPECT_TRUE(SpareBytesAreOpaque(image));
   EXPECT_EQ(image.Width(), 7);
 }
 

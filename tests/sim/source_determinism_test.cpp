@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "image/fast_dib.h"
+#include "image/bmp_file.h"
 #include "sim/field_file.h"
 #include "sim/general_exciter.h"
 #include "sim_test_objects.h"
@@ -63,7 +63,9 @@ TEST_P(SourceDeterminism, SteppedTankGivesTheRecordedFieldAndImage) {
   const std::string field = EncodeFieldFile(*tank->Grid());
   const uint64_t gridDigest =
       Digest(field.data() + kFieldFileHeaderBytes, field.size() - kFieldFileHeaderBytes);
-  const uint64_t imageDigest = Digest(image.Bits(), size_t(image.BytesPerRow()) * image.Height());
+  // The picture's pixel data as a 24-bit bitmap file stores it, after its 54 bytes of headers.
+  const std::string bitmap = EncodeBmp(image);
+  const uint64_t imageDigest = Digest(bitmap.data() + 54, bitmap.size() - 54);
   char text[80];
   std::snprintf(text, sizeof text, "0x%016llxull, 0x%016llxull", static_cast<unsigned long long>(gridDigest),
                 static_cast<unsigned long long>(imageDigest));
