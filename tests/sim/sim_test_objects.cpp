@@ -31,7 +31,6 @@ void TTestBlock::Init() {
 void TTestBlock::MapToWater() {
   TBaseRIControlRIMapper::MapToWater();
   if (!Grid()) return;
-  ++mapCount;
   for (int32_t x = std::min(X1, X2); x <= std::max(X1, X2); ++x) {
     for (int32_t y = std::min(Y1, Y2); y <= std::max(Y1, Y2); ++y) {
       if (Grid()->Contains(x, y)) Grid()->Cell(x, y).SpeedFactor = MediumSpeedFactor();
@@ -39,35 +38,20 @@ void TTestBlock::MapToWater() {
   }
 }
 
-const TClassInfo& TTestWall::StaticClassInfo() {
-  static const TClassInfo info = TClassBuilder<TTestWall>("TTestWall", &TBaseRIMap::StaticClassInfo())
-                                     .Texts("Test Wall", "A wall")
-                                     .Build();
-  return info;
-}
-
 const TClassInfo& TTestLine::StaticClassInfo() {
-  static const TClassInfo info = TClassBuilder<TTestLine>("TTestLine", &TBaseControl::StaticClassInfo())
-                                     .Single("X1Percent", &TTestLine::GetX1Percent, &TTestLine::SetX1Percent)
-                                     .Single("Y1Percent", &TTestLine::GetY1Percent, &TTestLine::SetY1Percent)
-                                     .Single("X2Percent", &TTestLine::GetX2Percent, &TTestLine::SetX2Percent)
-                                     .Single("Y2Percent", &TTestLine::GetY2Percent, &TTestLine::SetY2Percent)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TTestLine>("TTestLine", &TBaseControl::StaticClassInfo()).Build();
   return info;
 }
 
 const TClassInfo& TTestTool::StaticClassInfo() {
-  static const TClassInfo info = TClassBuilder<TTestTool>("TTestTool", &TBaseTool::StaticClassInfo())
-                                     .Single("X1Percent", &TTestTool::GetX1Percent, &TTestTool::SetX1Percent)
-                                     .Single("Y1Percent", &TTestTool::GetY1Percent, &TTestTool::SetY1Percent)
-                                     .Single("X2Percent", &TTestTool::GetX2Percent, &TTestTool::SetX2Percent)
-                                     .Single("Y2Percent", &TTestTool::GetY2Percent, &TTestTool::SetY2Percent)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TTestTool>("TTestTool", &TBaseSamplingTool::StaticClassInfo()).Build();
   return info;
 }
 
 void TTestTool::Init() {
-  TBaseTool::Init();
+  TBaseSamplingTool::Init();
   SetSnapToGrid(false);
 }
 
@@ -82,12 +66,10 @@ void RegisterSimTestClasses() {
   static const bool registered = [] {
     RegisterMapClass(TNoneRIMap::StaticClassInfo());
     RegisterMapClass(TTestBlock::StaticClassInfo());
-    RegisterMapClass(TTestWall::StaticClassInfo());
     RegisterExciterClass(TTestSource::StaticClassInfo());
     for (const TClassInfo* nodeClass :
          {&TWater::StaticClassInfo(), &TMapHolder::StaticClassInfo(), &TNoneRIMap::StaticClassInfo(),
-          &TTestBlock::StaticClassInfo(), &TTestWall::StaticClassInfo(), &TTestLine::StaticClassInfo(),
-          &TTestTool::StaticClassInfo(), &TTestSource::StaticClassInfo()}) {
+          &TTestBlock::StaticClassInfo(), &TTestSource::StaticClassInfo()}) {
       if (!NodeRegistry().IsRegistered(nodeClass->ClassName())) NodeRegistry().RegisterNode(nodeClass);
     }
     return true;

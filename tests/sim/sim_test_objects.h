@@ -1,11 +1,9 @@
 #pragma once
 
-#include <memory>
-
 #include "model/node.h"
 #include "sim/exciter.h"
 #include "sim/ri_map.h"
-#include "sim/tool.h"
+#include "sim/sampling_tool.h"
 #include "sim/water.h"
 
 namespace wavora::test {
@@ -19,15 +17,6 @@ class TTestBlock : public TBaseRIControlRIMapper {
   void Init() override;
   void MapToWater() override;
   int32_t HandleKind() const override { return 2; }
-  int mapCount = 0;
-};
-
-// A medium that asks the loop to stop while the source is dragged.
-class TTestWall : public TBaseRIMap {
- public:
-  static const TClassInfo& StaticClassInfo();
-  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  bool RunWhileSourceDragged() const override { return false; }
 };
 
 // A line object with two free ends (kind 2).
@@ -35,28 +24,15 @@ class TTestLine : public TBaseControl {
  public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  int32_t HandleKind() const override { return kind; }
-  void HandlesMoved() override { ++movedCount; }
-  void GeometryChanged() override {
-    TBaseControl::GeometryChanged();
-    ++geometryCount;
-  }
-  void Reset() override { ++resetCount; }
-  int32_t kind = 2;
-  int movedCount = 0;
-  int geometryCount = 0;
-  int resetCount = 0;
+  int32_t HandleKind() const override { return 2; }
 };
 
-// A line tool that counts its steps.
-class TTestTool : public TBaseTool {
+// A line tool that samples the field, as the cross-section tool does; unsnapped.
+class TTestTool : public TBaseSamplingTool {
  public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   void Init() override;
-  int32_t HandleKind() const override { return 2; }
-  void AfterStep() override { ++stepCount; }
-  int stepCount = 0;
 };
 
 // A source that writes nothing but drips.
