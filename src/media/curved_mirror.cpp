@@ -14,7 +14,6 @@ namespace wavora {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 // Handles written by the pass are kept 6 cells inside the tank's edges.
 constexpr int32_t kHandleMargin = 5;
 
@@ -82,8 +81,8 @@ void TCurvedMirror::MapQuickArc() {
   const TQuickFrame f = QuickFrame(W(), X3);
   const double r = 2 * (1 - f.k) * W() + 10;
   const int32_t ox = f.concaveLeft ? RoundHalfEven(f.mid + f.e - r) : RoundHalfEven(f.mid - f.e + r);
-  double theta = f.concaveLeft ? -0.6 * kPi : -1.6 * kPi;
-  const int32_t count = RoundHalfEven(1.2 * kPi * r) + 1;
+  double theta = f.concaveLeft ? -0.6 * std::numbers::pi : -1.6 * std::numbers::pi;
+  const int32_t count = RoundHalfEven(1.2 * std::numbers::pi * r) + 1;
   TMirrorPoints mirror(*Grid(), {f.p - 1, 2, f.q + 1, H() - 2}, !HoldsHandle3());
   for (int32_t i = 0; i < count; ++i) {
     mirror.Mark(RoundHalfEven(r * std::cos(theta)) + ox, RoundHalfEven(r * std::sin(theta)) + Y3);

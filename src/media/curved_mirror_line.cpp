@@ -13,7 +13,6 @@ namespace wavora {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 // Size of the arrowhead at the focus.
 constexpr double kArrowSize = 5;
 
@@ -69,8 +68,8 @@ void TCurvedMirrorLine::MapToWater() {
     const double oy = 2 * Y1 - Y2;
     double phi = std::acos((X2 - X1) / d);
     if (Y2 <= Y1) phi = -phi;
-    double theta = phi - 0.6 * kPi;
-    const int32_t count = RoundHalfEven(1.2 * kPi * r) + 1;
+    double theta = phi - 0.6 * std::numbers::pi;
+    const int32_t count = RoundHalfEven(1.2 * std::numbers::pi * r) + 1;
     for (int32_t i = 0; i < count; ++i) {
       mirror.Mark(RoundHalfEven(r * std::cos(theta) + ox), RoundHalfEven(r * std::sin(theta) + oy));
       theta += 1 / r;

@@ -33,6 +33,9 @@ class TBaseSamplingTool : public TControlPanelTool {
   // Takes the panel image's width as the sample count when it differs; true when it changed.
   bool MatchSampleCount(int width);
 
+  // A panel narrower than this many samples draws no trace.
+  static constexpr int kMinSamples = 10;
+
   int SampleCount() const { return sampleCount_; }
   const std::vector<TSamplePoint>& Samples() const { return samples_; }
   // Samples per cell of line length: the panel's horizontal scale in pixels per cell.

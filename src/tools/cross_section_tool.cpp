@@ -14,7 +14,6 @@ namespace wavora {
 namespace {
 
 constexpr TColour kTraceColour = RGB(192, 255, 255);
-constexpr int kMinSamples = 10;
 constexpr double kFullScale = 3.5;
 
 }  // namespace

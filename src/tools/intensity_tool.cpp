@@ -12,12 +12,6 @@
 
 namespace wavora {
 
-namespace {
-
-constexpr int kMinSamples = 10;
-
-}  // namespace
-
 const TClassInfo& TIntensityTool::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TIntensityTool>("TIntensityTool", &TBaseSamplingTool::StaticClassInfo())

@@ -13,7 +13,7 @@ namespace wavora {
 namespace {
 
 constexpr int kTypeGroup = 1;
-constexpr int kButtonSize = 44;
+constexpr int kLensButtonSize = 44;
 constexpr int kRefractiveIndexTop = TLensControlpanel::kHeight - 90;
 
 // A latching button of the type group at the given left edge, with its caption centred under it.
@@ -21,14 +21,14 @@ TCustomSpeedButton* TypeButton(QWidget* parent, const char* name, const char* la
                                TIcon glyph, const std::string& caption) {
   auto* button = new TCustomSpeedButton(parent);
   button->setObjectName(QLatin1String(name));
-  button->setGeometry(left, 4, kButtonSize, kButtonSize);
+  button->setGeometry(left, 4, kLensButtonSize, kLensButtonSize);
   button->SetGlyph(WavoraIcon(glyph));
   button->setIconSize(QSize(32, 32));
   button->SetGroupIndex(kTypeGroup);
   button->SetHint(QtText(caption));
   auto* label = new QLabel(QtText(caption), parent);
   label->setObjectName(QLatin1String(labelName));
-  label->setGeometry(left - 18, 4 + kButtonSize, kButtonSize + 36, 16);
+  label->setGeometry(left - 18, 4 + kLensButtonSize, kLensButtonSize + 36, 16);
   label->setAlignment(Qt::AlignCenter);
   return button;
 }
@@ -40,7 +40,7 @@ TLensView::TLensView(TLensControlpanel& model, QWidget* parent) : QWidget(parent
   setFixedSize(TLensControlpanel::kWidth, TLensControlpanel::kHeight);
 
   Type0 = TypeButton(this, "Type0", "Label1", 24, TIcon::LensConvex, model_.Label1());
-  Type1 = TypeButton(this, "Type1", "Label2", TLensControlpanel::kWidth - 24 - kButtonSize,
+  Type1 = TypeButton(this, "Type1", "Label2", TLensControlpanel::kWidth - 24 - kLensButtonSize,
                      TIcon::LensConcave, model_.Label2());
   (model_.DownTag() == 1 ? Type1 : Type0)->SetDown(true);
   for (const auto& [button, tag] : {std::pair{Type0, 0}, std::pair{Type1, 1}})

@@ -10,7 +10,7 @@ namespace wavora {
 
 namespace {
 
-constexpr int kButtonSize = 36;
+constexpr int kModeButtonSize = 36;
 constexpr int kCaptionHeight = 16;
 constexpr int kCaptionWidth = 84;
 constexpr int kGroup = 1;
@@ -27,7 +27,7 @@ void TModeButtonsView::AddButton(const char* name, int32_t tag, TIcon picture, i
                                  std::string_view caption, const char* captionName, std::string_view hint) {
   auto* button = new TCustomSpeedButton(this);
   button->setObjectName(QLatin1String(name));
-  button->setGeometry(left, top, kButtonSize, kButtonSize);
+  button->setGeometry(left, top, kModeButtonSize, kModeButtonSize);
   button->setIconSize(QSize(26, 26));
   button->SetGlyph(WavoraIcon(picture));
   button->SetHint(QtText(hint));
@@ -38,7 +38,7 @@ void TModeButtonsView::AddButton(const char* name, int32_t tag, TIcon picture, i
   auto* label = new QLabel(QtText(caption), this);
   label->setObjectName(QLatin1String(captionName));
   // Wider than the button, so that two-word captions such as "Indian Ocean" fit.
-  label->setGeometry(left + (kButtonSize - kCaptionWidth) / 2, top + kButtonSize, kCaptionWidth,
+  label->setGeometry(left + (kModeButtonSize - kCaptionWidth) / 2, top + kModeButtonSize, kCaptionWidth,
                      kCaptionHeight);
   label->setAlignment(Qt::AlignCenter);
 }
