@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <stdexcept>
 #include <string>
@@ -63,55 +62,23 @@ TEST(FastDibLayout, RowsAreTopDownBlueGreenRedOpaqueAndResizingClearsThem) {
   EXPECT_THROW(image.SetSize(kMaxDibSide, kMaxDibSide), std::length_error);
 }
 
-TEST(FastDibLines, StraightAndDiagonalLinesAreSolidWithBothEnds) {
-  TFastDIB image(10, 10);
-  image.Line(7, 2, 2, 2, kWhite);
-  image.Line(4, 8, 4, 5, kWhite);
-  image.Line(5, 9, 9, 5, kWhite);
-  int white = 0;
-  for (int i = 0; i < 6; ++i)
-    white += (image.Pixel(2 + i, 2) == kWhite) + (i < 4 && image.Pixel(4, 5 + i) == kWhite) +
-             (i < 5 && image.Pixel(9 - i, 5 + i) == kWhite);
-  EXPECT_EQ(white, 15);
-  EXPECT_EQ(LitPixels(image).size(), 15u);
-}
-
-TEST(FastDibLines, ShallowLineBlendsTheTwoPixelsThatStraddleIt) {
+// Exactly horizontal and vertical lines are solid; others blend the two pixels that straddle the ideal
+// line by coverage.
+TEST(FastDibLines, StraightLinesAreSolidAndOthersBlendTheTwoPixelsThatStraddleThem) {
   TFastDIB image(8, 8);
+  image.Line(7, 6, 2, 6, kWhite);
+  image.Line(7, 7, 7, 3, kWhite);
+  EXPECT_EQ(LitPixels(image).size(), 6u + 4u);
+  image.Fill(kBlack);
   // From (0, 0) to (4, 2) the ideal line crosses x = 1 at y = 0.5 and x = 2 at y = 1.
   image.Line(0, 0, 4, 2, kWhite);
   EXPECT_EQ(image.Pixel(0, 0), kWhite);
   EXPECT_EQ(image.Pixel(2, 1), kWhite);
   EXPECT_EQ(image.Pixel(4, 2), kWhite);
-  const TColour upper = image.Pixel(1, 0);
-  const TColour lower = image.Pixel(1, 1);
-  EXPECT_EQ(upper.red + lower.red, 255);
-  EXPECT_NEAR(upper.red, 128, 1);
-  // At x = 3 the line is at y = 1.5: again split between rows 1 and 2, and nothing else is touched.
+  EXPECT_EQ(image.Pixel(1, 0).red + image.Pixel(1, 1).red, 255);
+  EXPECT_NEAR(image.Pixel(1, 0).red, 128, 1);
   EXPECT_EQ(image.Pixel(3, 1).red + image.Pixel(3, 2).red, 255);
   EXPECT_EQ(LitPixels(image).size(), 7u);
-}
-
-TEST(FastDibLines, SteepLineBlendsAcrossColumnsWithTheBackground) {
-  TFastDIB image(8, 8);
-  image.Fill(RGB(100, 100, 100));
-  image.Line(1, 0, 2, 4, RGB(200, 100, 0));
-  // At y = 2 the line is at x = 1.5: both pixels half way between the background and the colour.
-  EXPECT_NEAR(image.Pixel(1, 2).red, 150, 1);
-  EXPECT_NEAR(image.Pixel(2, 2).red, 150, 1);
-  EXPECT_EQ(image.Pixel(1, 2).green, 100);
-  EXPECT_NEAR(image.Pixel(2, 2).blue, 50, 1);
-  EXPECT_EQ(image.Pixel(0, 2), RGB(100, 100, 100));
-}
-
-TEST(FastDibLines, LinesAreClippedAtTheEdges) {
-  TFastDIB image(6, 4);
-  image.Line(-1000000000, 1, 1000000000, 1, kWhite);
-  image.Line(-5, 3, 2, 3, kRed);
-  image.Line(9, 0, 9, 3, kRed);  // wholly outside
-  EXPECT_EQ(LitPixels(image).size(), 6u + 3u);
-  EXPECT_EQ(image.Pixel(0, 3), kRed);
-  EXPECT_EQ(image.Pixel(3, 3), kBlack);
 }
 
 TEST(FastDibShapes, HandleDiscOfRadiusFourIsRoundAndCentred) {
@@ -149,24 +116,6 @@ TEST(FastDibShapes, OutlinedEllipseLeavesTheInsideAndReachesTheBox) {
     EXPECT_EQ(filled.Pixel(x, y), kWhite);
 }
 
-TEST(FastDibShapes, ArcRunsCounterClockwiseOnScreen) {
-  TFastDIB image(41, 41);
-  image.Arc(20, 20, 15, 0, std::numbers::pi / 2, kWhite);  // from the right to straight up
-  EXPECT_EQ(image.Pixel(35, 20), kWhite);
-  EXPECT_EQ(image.Pixel(20, 5), kWhite);
-  EXPECT_EQ(image.Pixel(5, 20), kBlack);
-  EXPECT_EQ(image.Pixel(20, 35), kBlack);
-  for (const auto& [x, y] : LitPixels(image)) {
-    EXPECT_TRUE(x >= 20 && y <= 20) << x << "," << y;
-    EXPECT_NEAR(std::hypot(x - 20, y - 20), 15, 1);
-  }
-  TFastDIB whole(41, 41);
-  whole.Arc(20, 20, 15, 1, 1, kWhite);
-  TFastDIB outline(41, 41);
-  outline.FrameEllipse(5, 5, 35, 35, kWhite);
-  EXPECT_EQ(LitPixels(whole), LitPixels(outline));
-}
-
 TEST(FastDibFill, GradientHasTheCornerColoursAndIsLinearBetween) {
   TFastDIB image(12, 8);
   const TColour topLeft = RGB(113, 200, 237), other = RGB(38, 125, 132);
@@ -183,23 +132,8 @@ TEST(FastDibFill, GradientHasTheCornerColoursAndIsLinearBetween) {
   EXPECT_EQ(image.Pixel(0, 0), kBlack);
 }
 
-TEST(FastDibCopy, BlockCopyIsClippedToBothImagesAndMayOverlapItsSource) {
-  TFastDIB source(4, 3);
-  for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 4; ++x)
-      source.SetPixel(x, y, RGB(uint8_t(x), uint8_t(y), 7));
-  }
-  TFastDIB target(5, 5);
-  target.CopyRect(3, -1, source, 0, 0, 4, 3);
-  EXPECT_EQ(target.Pixel(3, 0), RGB(0, 1, 7));
-  EXPECT_EQ(target.Pixel(4, 1), RGB(1, 2, 7));
-  EXPECT_EQ(LitPixels(target).size(), 4u);
-  TFastDIB all(5, 5);
-  all.Draw(-2, 3, source);
-  EXPECT_EQ(all.Pixel(0, 3), RGB(2, 0, 7));
-  EXPECT_EQ(all.Pixel(1, 4), RGB(3, 1, 7));
-  EXPECT_EQ(LitPixels(all).size(), 4u);
-  // An overlapping copy within one image moves the block.
+// A copy within one image may overlap its source, in either direction.
+TEST(FastDibCopy, AnOverlappingCopyMovesTheBlock) {
   TFastDIB image(6, 6);
   image.FillRect(0, 0, 3, 3, kWhite);
   image.SetPixel(0, 0, kRed);
@@ -207,7 +141,7 @@ TEST(FastDibCopy, BlockCopyIsClippedToBothImagesAndMayOverlapItsSource) {
   EXPECT_EQ(image.Pixel(1, 1), kRed);
   EXPECT_EQ(image.Pixel(3, 3), kWhite);
   EXPECT_EQ(image.Pixel(0, 0), kRed);
-  image.CopyRect(0, 0, image, 1, 1, 3, 3);  // and back up-left
+  image.CopyRect(0, 0, image, 1, 1, 3, 3);
   EXPECT_EQ(image.Pixel(0, 0), kRed);
   EXPECT_EQ(image.Pixel(2, 2), kWhite);
 }
@@ -229,14 +163,7 @@ TFastDIB TextImage(const TFont& font, const std::string& text) {
   return image;
 }
 
-TEST(FastDibText, ExtentGrowsWithTheSizeAndAddsTheAdvancesOfTheCharactersOfAFaceWithArialMetrics) {
-  TTextExtent last{};
-  for (int size : {6, 8, 10, 14, 16, 24}) {
-    const TTextExtent extent = TextExtent(TFont{"Arial", size}, "41.2mm");
-    EXPECT_GT(extent.width, last.width) << size;
-    EXPECT_GT(extent.height, last.height) << size;
-    last = extent;
-  }
+TEST(FastDibText, ExtentAddsTheAdvancesOfTheCharactersOfAFaceWithArialMetrics) {
   const TFont font{"Arial", 10};
   const TTextExtent one = TextExtent(font, "W");
   const TTextExtent three = TextExtent(font, "WWW");
@@ -251,8 +178,7 @@ TEST(FastDibText, ExtentGrowsWithTheSizeAndAddsTheAdvancesOfTheCharactersOfAFace
   EXPECT_EQ(TextExtent(font, "0123456789").width, 70);
   EXPECT_EQ(TextExtent(font, "m").width, 11);
   // An unknown font name falls back to a face.
-  EXPECT_GT(TextExtent(TFont{"Ariel", 14}, "-60").width, 0);
-  EXPECT_GT(TextExtent(TFont{"Ariel", 14}, "-60").height, 0);
+  EXPECT_GT(TextExtent(TFont{"Ariel", 14}, "-60").width, TextExtent(TFont{"Ariel", 8}, "-60").width);
   // Malformed UTF-8 is drawn as Latin-1.
   EXPECT_EQ(TextExtent(font, "\xB0"), TextExtent(font, "\u00B0"));
   EXPECT_EQ(TextExtent(font, "\xE2\x82"), TextExtent(font, "\u00E2\u0082"));
@@ -288,76 +214,33 @@ TEST(FastDibText, TransparentTextBlendsInkIntoTheBackgroundInsideItsCell) {
   EXPECT_GT(partial, 10);  // the curves of "g" are anti-aliased
 }
 
-TEST(FastDibText, OpaqueTextFillsItsCellWithTheBackground) {
-  TFastDIB image(60, 30);
-  image.SetFont({"Arial", 14});
-  const TTextExtent extent = image.TextExtent("db");
-  image.TextOut(5, 2, "db", kInk, RGB(0, 0, 0));
-  EXPECT_EQ(image.Pixel(5, 2), RGB(0, 0, 0));
-  EXPECT_EQ(image.Pixel(4, 2), RGB(0, 0, 0));  // the image was black already
-  TFastDIB light(60, 30);
-  light.Fill(kBackground);
-  light.SetFont({"Arial", 14});
-  light.TextOut(5, 2, "db", kInk, RGB(0, 0, 0));
-  EXPECT_EQ(light.Pixel(5, 2), RGB(0, 0, 0));
-  EXPECT_EQ(light.Pixel(5 + extent.width - 1, 2 + extent.height - 1), RGB(0, 0, 0));
-  EXPECT_EQ(light.Pixel(5 + extent.width, 2), kBackground);
-  EXPECT_EQ(light.Pixel(5, 2 + extent.height), kBackground);
-}
-
 // Primitives given absurd coordinates, sizes and angles, as objects read from a file might supply:
-// none may write outside the buffer, and each must finish at once.
-struct TAbsurdDrawing {
-  const char* name;
-  std::function<void(TFastDIB&)> draw;
-};
-
-class FastDibClipping : public testing::TestWithParam<TAbsurdDrawing> {};
-
-TEST_P(FastDibClipping, NothingIsWrittenOutsideTheImage) {
+// none may write outside the buffer (the spare bytes stay opaque; the sanitizers see the rest), and each
+// must finish at once.
+TEST(FastDibClipping, AbsurdValuesWriteNothingOutsideTheImage) {
   TFastDIB image(7, 5);
-  GetParam().draw(image);
+  image.SetPixel(INT_MIN, INT_MAX, kWhite);
+  image.SetPixel(7, 0, kWhite);
+  image.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite);
+  image.Line(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite);
+  image.Line(3, INT_MIN, 4, INT_MAX, kWhite);
+  image.Line(6, INT_MAX, 6, INT_MIN, kWhite);
+  image.FillCircle(INT_MAX, INT_MIN, INT_MAX, kWhite);
+  image.FrameEllipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite);
+  image.Arc(3, 2, 40, std::nan(""), INFINITY, kWhite);
+  image.Arc(0, 0, INT_MAX, 0, 1, kWhite);
+  image.GradientFill(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite, kRed, kRed, kWhite);
+  TFastDIB source(3, 3);
+  source.Fill(kWhite);
+  image.CopyRect(INT_MIN, INT_MAX, source, INT_MAX, INT_MIN, INT_MAX, INT_MAX);
+  image.CopyRect(5, 3, source, -1, -1, INT_MAX, INT_MAX);
+  image.SetFont({"Arial", INT_MAX});
+  image.TextOut(INT_MAX, INT_MIN, "Wg", kWhite, kRed);
+  image.TextOut(-3, 2, std::string(200, 'W'), kWhite, kRed);
+  image.TextOut(INT_MIN, INT_MAX, "Wg", kWhite);
   EXPECT_TRUE(SpareBytesAreOpaque(image));
   EXPECT_EQ(image.Width(), 7);
 }
-
-const double kNaN = std::nan("");
-
-INSTANTIATE_TEST_SUITE_P(
-    AbsurdValues, FastDibClipping,
-    testing::Values(
-        TAbsurdDrawing{"Pixels",
-                       [](TFastDIB& d) { d.SetPixel(INT_MIN, INT_MAX, kWhite), d.SetPixel(7, 0, kWhite); }},
-        TAbsurdDrawing{"FillRect",
-                       [](TFastDIB& d) { d.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite); }},
-        TAbsurdDrawing{"LongDiagonal",
-                       [](TFastDIB& d) { d.Line(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite); }},
-        TAbsurdDrawing{"SteepLine", [](TFastDIB& d) { d.Line(3, INT_MIN, 4, INT_MAX, kWhite); }},
-        TAbsurdDrawing{"VerticalLine", [](TFastDIB& d) { d.Line(6, INT_MAX, 6, INT_MIN, kWhite); }},
-        TAbsurdDrawing{"HugeCircle", [](TFastDIB& d) { d.FillCircle(INT_MAX, INT_MIN, INT_MAX, kWhite); }},
-        TAbsurdDrawing{"HugeEllipse",
-                       [](TFastDIB& d) { d.FrameEllipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite); }},
-        TAbsurdDrawing{"ArcWithoutAngles", [](TFastDIB& d) { d.Arc(3, 2, 40, kNaN, INFINITY, kWhite); }},
-        TAbsurdDrawing{"HugeArc", [](TFastDIB& d) { d.Arc(0, 0, INT_MAX, 0, 1, kWhite); }},
-        TAbsurdDrawing{"Gradient",
-                       [](TFastDIB& d) {
-                         d.GradientFill(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kWhite, kRed, kRed, kWhite);
-                       }},
-        TAbsurdDrawing{"CopyFarAway",
-                       [](TFastDIB& d) {
-                         TFastDIB source(3, 3);
-                         source.Fill(kWhite);
-                         d.CopyRect(INT_MIN, INT_MAX, source, INT_MAX, INT_MIN, INT_MAX, INT_MAX);
-                         d.CopyRect(5, 3, source, -1, -1, INT_MAX, INT_MAX);
-                       }},
-        TAbsurdDrawing{"TextAtTheEdges",
-                       [](TFastDIB& d) {
-                         d.SetFont({"Arial", INT_MAX});
-                         d.TextOut(INT_MAX, INT_MIN, "Wg", kWhite, kRed);
-                         d.TextOut(-3, 2, std::string(200, 'W'), kWhite, kRed);
-                         d.TextOut(INT_MIN, INT_MAX, "Wg", kWhite);
-                       }}),
-    [](const testing::TestParamInfo<TAbsurdDrawing>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace wavora
