@@ -239,7 +239,6 @@ TEST(FastDibClipping, AbsurdValuesWriteNothingOutsideTheImage) {
   image.TextOut(-3, 2, std::string(200, 'W'), kWhite, kRed);
   image.TextOut(INT_MIN, INT_MAX, "Wg", kWhite);
   EXPECT_TRUE(SpareBytesAreOpaque(image));
-  EXPECT_EQ(image.Width(), 7);
 }
 
 }  // namespace
