@@ -106,16 +106,6 @@ class TScrollerListTest : public QObject {
     QCOMPARE(list->ScrollOffset(), released);
   }
 
-  void ScrollingStopsAtTheEndOfTheItems() {
-    auto list = MakeList({70, 70, 70});  // 10 pixels hidden below
-    Press(list.get(), kOnBottomArrow);
-    QCOMPARE(list->ScrollOffset(), 10);
-    QVERIFY(!list->BottomArrowVisible());
-    Release(list.get(), kOnBottomArrow);
-    QTest::qWait(450);
-    QCOMPARE(list->ScrollOffset(), 10);
-  }
-
   void DraggingAnItemOntoAnotherMovesIt_data() {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
@@ -177,41 +167,6 @@ class TScrollerListTest : public QObject {
     QCOMPARE(moves[0][1].toInt(), 2);
   }
 
-  void ClickSelectsTheItemAndReportsIt() {
-    auto list = MakeList({70, 70, 70, 70});
-    QSignalSpy clicks(list.get(), &TScrollerList::Click);
-    QCOMPARE(list->SelectedIndex(), -1);
-
-    QTest::mouseClick(list.get(), Qt::LeftButton, {}, CentreOf(*list, 1));
-    QCOMPARE(list->SelectedIndex(), 1);
-    QCOMPARE(clicks.count(), 1);
-    QCOMPARE(clicks[0][0].toInt(), 1);
-    QCOMPARE(list->grab().toImage().pixel(CentreOf(*list, 1)), kSelectedColour);
-
-    // A press on an arrow is no click.
-    QTest::mouseClick(list.get(), Qt::LeftButton, {}, kOnBottomArrow);
-    QCOMPARE(list->SelectedIndex(), 1);
-    QCOMPARE(clicks.count(), 1);
-  }
-
-  void ItemsKeepTheirOwnHeights() {
-    auto list = MakeList({32, 75, 32});
-    list->resize(100, 100);
-    QCOMPARE(list->ContentHeight(), 139);
-    QCOMPARE(list->ItemRect(2), QRect(0, 107, 100, 32));
-    QCOMPARE(list->IndexAt(QPoint(10, 31)), 0);
-    QCOMPARE(list->IndexAt(QPoint(10, 32)), 1);
-    QCOMPARE(list->IndexAt(QPoint(10, 79)), 1);
-    QCOMPARE(list->IndexAt(QPoint(10, 85)), -1);  // under the bottom arrow bar
-    QVERIFY(list->BottomArrowVisible());
-
-    list->AddItem("D", 99);
-    QCOMPARE(list->ItemHeightAt(3), list->ItemHeight());
-    QCOMPARE(list->IndexOfId(99), 3);
-    QCOMPARE(list->IndexOfId(7), -1);
-    QCOMPARE(list->ItemId(4), 0);
-  }
-
   void SelectingFromCodeScrollsTheItemIntoView() {
     auto list = MakeList({70, 70, 70, 70, 70, 70});
     list->SetSelectedIndex(4);
@@ -221,20 +176,6 @@ class TScrollerListTest : public QObject {
 
     list->SetSelectedIndex(1);
     QVERIFY(list->ItemRect(1).top() >= TScrollerList::kArrowHeight);
-  }
-
-  void WheelScrollsAndRebuildingKeepsThePlace() {
-    auto list = MakeList({70, 70, 70, 70, 70});
-    QWheelEvent wheel(QPointF(50, 100), list->mapToGlobal(QPointF(50, 100)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(list.get(), &wheel);
-    QCOMPARE(list->ScrollOffset(), TScrollerList::kWheelStep);
-
-    list->Clear();
-    QCOMPARE(list->ScrollOffset(), 0);
-    for (int i = 0; i < 5; ++i)
-      list->AddItem("x", i, 70);
-    QCOMPARE(list->ScrollOffset(), TScrollerList::kWheelStep);
   }
 };
 

@@ -1,15 +1,14 @@
+#include <QImage>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTest>
 
-#include "mouse.h"
 #include "widgets/custom_speed_button.h"
-#include "widgets/custom_track_bar.h"
 #include "widgets/icons.h"
-#include "widgets/widget_palette.h"
 
 namespace wavora {
 
-class TButtonsTest : public QObject {
+class TButtonsAndIconsTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -68,46 +67,52 @@ class TButtonsTest : public QObject {
     QVERIFY(face(glyph, 90) != face(QIcon(), 90));
   }
 
-  void TrackBarFollowsThePointerWithinItsRange() {
-    TCustomTrackBar bar;
-    bar.resize(119, 30);  // groove from x = 9 to x = 109: one pixel per step of 0 .. 100
-    bar.SetMax(100);
-    bar.SetPosition(50);
-    QSignalSpy changes(&bar, &TCustomTrackBar::Change);
-
-    Press(&bar, QPoint(29, 15));
-    QCOMPARE(bar.Position(), 20);
-    MoveHeld(&bar, QPoint(500, 15));
-    QCOMPARE(bar.Position(), 100);
-    Release(&bar, QPoint(-40, 15));
-    QCOMPARE(bar.Position(), 0);
-    QCOMPARE(changes.count(), 3);
-    QCOMPARE(changes.last()[0].toInt(), 0);
-
-    bar.SetPosition(150);
-    QCOMPARE(bar.Position(), 100);
+  void EveryIconIsCompiledInAndDrawsSomething() {
+    for (int i = 0; i < kIconCount; ++i) {
+      const TIcon icon = static_cast<TIcon>(i);
+      const QString path = IconPath(icon);
+      QSvgRenderer renderer(path);
+      QVERIFY2(renderer.isValid(), qPrintable(path));
+      const QImage image = WavoraIcon(icon).pixmap(20, 20).toImage();
+      QCOMPARE(image.size(), QSize(20, 20));
+      int inked = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+          inked += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+      }
+      QVERIFY2(inked >= 10, qPrintable(path));
+    }
   }
 
-  void TrackBarDrawsATickEveryFrequencySteps() {
-    TCustomTrackBar bar;
-    bar.resize(119, 30);
-    bar.SetMax(100);
-    bar.SetFrequency(10);
-    const QImage image = bar.grab().toImage();
-    // Ticks hang 10 pixels below the groove's centre line (15 - 3).
-    int ticks = 0;
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, 23) == palette::kTick) ++ticks;
-    }
-    QCOMPARE(ticks, 11);
+  // A picture drawn anew for every button or list item painted would leave a new set of scaled
+  // copies in Qt's pixmap cache each time.
+  void KeptIconIsMadeOnceAndHandedOutAgain() {
+    int made = 0;
+    const auto make = [&made] {
+      ++made;
+      QPixmap pixmap(8, 8);
+      pixmap.fill(Qt::red);
+      return QIcon(pixmap);
+    };
+    const QIcon first = KeptIcon(QStringLiteral("test red"), make);
+    QCOMPARE(KeptIcon(QStringLiteral("test red"), make).cacheKey(), first.cacheKey());
+    QCOMPARE(made, 1);
+    QVERIFY(KeptIcon(QStringLiteral("test blue"), make).cacheKey() != first.cacheKey());
+    QCOMPARE(WavoraIcon(TIcon::Freeze).cacheKey(), WavoraIcon(TIcon::Freeze).cacheKey());
+  }
+
+  void ToolsHaveTheirPicturesByImageIndex() {
+    for (const int imageIndex : {1, 2, 3, 4, 5, 6, 7, 8})
+      QVERIFY(!ToolIcon(imageIndex).isNull());
+    QVERIFY(ToolIcon(0).isNull());
   }
 };
 
 }  // namespace wavora
 
 int RunButtonTests(int argc, char** argv) {
-  wavora::TButtonsTest test;
+  wavora::TButtonsAndIconsTest test;
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "buttons_test.moc"
+#include "buttons_and_icons_test.moc"
