@@ -1,9 +1,6 @@
 // wavora_soak: drives the real main window with seeded random gestures.
-//   wavora_soak [--seed N] [--events N | --minutes M] [--trace]
-// Prints the seed and the number of events; the long mode prints the memory in use every minute.
-// A crash, a sanitizer finding or a hang prints the seed and the last events, so the run can be replayed;
-// --trace prints every event as it is delivered.
-#include <malloc.h>
+//   wavora_soak [--seed N] [--events N]
+// A crash, a sanitizer finding or a hang prints the seed and the last events, so the run can be replayed.
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -39,13 +36,9 @@
 
 #include "../widgets/mouse.h"
 #include "document/class_registration.h"
-#include "document/slide_commands.h"
-#include "model/file_encoding.h"
-#include "model/stream.h"
 #include "sim/base_control.h"
 #include "sim/ri_map.h"
 #include "sim/water.h"
-#include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "widgets/scroller_list.h"
 
@@ -98,8 +91,7 @@ class TEventLog {
  public:
   static constexpr int kKept = 30;
 
-  // trace: every event and note is printed as it happens too.
-  TEventLog(uint64_t seed, bool trace) : seed_(seed), trace_(trace) {
+  explicit TEventLog(uint64_t seed) : seed_(seed) {
     theLog = this;
     for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGALRM})
       std::signal(signal, OnSignal);
@@ -122,11 +114,11 @@ class TEventLog {
     std::array<char, 24> number;
     lines_[size_t(next_)][0] = '\0';
     next_ = (next_ + 1) % kKept;
-    Append(std::string(Decimal(uint64_t(++count_), number)) + ": " + text, "");
+    Append(std::string(Decimal(uint64_t(++count_), number)) + ": " + text);
   }
   // Adds a line to the current event (what a dialog was answered, which message was shown).
   void Note(const std::string& text) {
-    Append(" / " + text, "   ");
+    Append(" / " + text);
   }
   int64_t Count() const {
     return count_;
@@ -159,18 +151,16 @@ class TEventLog {
     raise(signal);
   }
   // Appends to the current event's line, cut at its buffer's size.
-  void Append(const std::string& text, const char* tracePrefix) {
+  void Append(const std::string& text) {
     std::array<char, 200>& slot = lines_[size_t((next_ + kKept - 1) % kKept)];
     const size_t used = std::strlen(slot.data());
     const size_t length = std::min(text.size(), slot.size() - 1 - used);
     std::memcpy(slot.data() + used, text.data(), length);
     slot[used + length] = '\0';
-    if (trace_) std::fprintf(stderr, "%s%s\n", tracePrefix, text.c_str());
   }
 
   static inline const TEventLog* theLog = nullptr;
   uint64_t seed_;
-  bool trace_;
   int64_t count_ = 0;
   int next_ = 0;
   std::array<std::array<char, 200>, kKept> lines_{};
@@ -255,22 +245,16 @@ class TMonkey : public QObject {
         QTest::keyClick(popup, Qt::Key_Escape);
       }
     } else {
+      // A pick of 0..99 below a bound, and not below the bound before it, chooses that gesture.
+      static constexpr std::pair<int, void (TMonkey::*)()> kGestures[] = {
+          {30, &TMonkey::TankGesture},   {55, &TMonkey::ClickButton}, {63, &TMonkey::DragSlider},
+          {75, &TMonkey::UseList},       {85, &TMonkey::TypeKeys},    {90, &TMonkey::EditText},
+          {100, &TMonkey::ClickAnywhere}};
       const int pick = Below(100);
-      if (pick < 30) {
-        TankGesture();
-      } else if (pick < 55) {
-        ClickButton();
-      } else if (pick < 63) {
-        DragSlider();
-      } else if (pick < 75) {
-        UseList();
-      } else if (pick < 85) {
-        TypeKeys();
-      } else if (pick < 90) {
-        EditText();
-      } else {
-        ClickAnywhere();
-      }
+      size_t gesture = 0;
+      while (pick >= kGestures[gesture].first)
+        ++gesture;
+      (this->*kGestures[gesture].second)();
     }
     window_.RunFrame();
     QCoreApplication::processEvents();
@@ -375,27 +359,10 @@ class TMonkey : public QObject {
   }
 
   void TypeKeys() {
-    static const QKeyCombination keys[] = {Qt::CTRL | Qt::Key_C,
-                                           Qt::CTRL | Qt::Key_X,
-                                           Qt::CTRL | Qt::Key_V,
-                                           Qt::CTRL | Qt::Key_S,
-                                           Qt::Key_Left,
-                                           Qt::Key_Right,
-                                           Qt::Key_Up,
-                                           Qt::Key_Down,
-                                           Qt::Key_PageUp,
-                                           Qt::Key_PageDown,
-                                           Qt::Key_Home,
-                                           Qt::Key_End,
-                                           Qt::Key_Delete,
-                                           Qt::Key_Backspace,
-                                           Qt::Key_Return,
-                                           Qt::Key_Escape,
-                                           Qt::Key_Tab,
-                                           Qt::Key_Space,
-                                           Qt::Key_A,
-                                           Qt::Key_7};
-    const QKeyCombination key = keys[Below(int(std::size(keys)))];
+    static const char* const keys[] = {"Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+S", "Left", "Right", "Up",
+                                       "Down",   "PgUp",   "PgDown", "Home",   "End",  "Del",   "Backspace",
+                                       "Return", "Esc",    "Tab",    "Space",  "A",    "7"};
+    const QKeyCombination key = QKeySequence(QLatin1String(keys[Below(int(std::size(keys)))]))[0];
     QWidget* focused = QApplication::focusWidget();
     QWidget* target = focused && focused->window() == &window_ ? focused : &window_;
     Begin(QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), Describe(target)));
@@ -510,8 +477,6 @@ namespace {
 struct TOptions {
   uint64_t seed = uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
   int64_t events = 2000;
-  std::optional<double> minutes;
-  bool trace = false;
 };
 
 // Messages the window would show in a box go to the event log instead, so nothing waits for a user.
@@ -528,24 +493,12 @@ class TLoggedMessages : public IMessageSink {
 
 std::optional<TOptions> ParseOptions(const QStringList& arguments) {
   TOptions options;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& name = arguments[i];
-    bool ok = name == QLatin1String("--trace");
-    if (ok) {
-      options.trace = true;
-    } else if (i + 1 < arguments.size()) {
-      const QString& value = arguments[++i];
-      if (name == QLatin1String("--seed")) {
-        options.seed = value.toULongLong(&ok);
-      } else if (name == QLatin1String("--events")) {
-        options.events = value.toLongLong(&ok);
-        ok = ok && options.events >= 0;
-      } else if (name == QLatin1String("--minutes")) {
-        options.minutes = value.toDouble(&ok);
-        ok = ok && *options.minutes > 0;
-      }
-    }
-    if (!ok) return std::nullopt;
+  if (arguments.size() % 2 == 0) return std::nullopt;
+  for (qsizetype i = 1; i < arguments.size(); i += 2) {
+    bool ok = false;
+    if (arguments[i] == QLatin1String("--seed")) options.seed = arguments[i + 1].toULongLong(&ok);
+    if (arguments[i] == QLatin1String("--events")) options.events = arguments[i + 1].toLongLong(&ok);
+    if (!ok || options.events < 0) return std::nullopt;
   }
   return options;
 }
@@ -558,55 +511,12 @@ void PrintEachMessageOnce(QtMsgType type, const QMessageLogContext&, const QStri
   std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-// Resident memory in kB, from the second field of /proc/self/statm (in pages).
-long ResidentKilobytes() {
-  long size = 0, resident = 0;
-  std::ifstream("/proc/self/statm") >> size >> resident;
-  return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// What the program holds on the heap now, in kB. The resident size keeps pages the allocator has not
-// given back, so only this tells a leak from the high-water mark of large tanks.
-long HeapInUseKilobytes() {
-  const struct mallinfo2 heap = mallinfo2();
-  return long((heap.uordblks + heap.hblkhd) / 1024);
-}
-
-// Replaces the window's document by a new one-slide slideshow opened from a file, as a user would
-// open one, and reports the heap: back near its level of the first minute when the run leaked
-// nothing, whatever the document had grown to.
-void ReportHeapAfterNewDocument(TMainForm& window, const QString& folder) {
-  const std::string fileName = (folder + "/empty.wvr").toStdString();
-  TStream stream;
-  // The window sizes the tank to its display on opening.
-  NewSlideshow(401, 401)->SaveToStream(stream, true, 0);
-  std::ofstream(fileName, std::ios::binary) << EncodeFileText(stream.Data());
-  window.Files().OpenSlideshowFile(QString::fromStdString(fileName));
-  QTest::qWait(500);
-  std::printf("after a new one-slide slideshow: %ld kB resident, %ld kB heap in use, %d slides\n",
-              ResidentKilobytes(), HeapInUseKilobytes(), window.Document().SlideCount());
-}
-
-// The objects in the slides' tanks (tools, source, medium, scene objects): with the slide count, what
-// the heap should follow.
-int SceneObjects(const TSlideshow& document) {
-  int count = 0;
-  for (int i = 0; i < document.SlideCount(); ++i) {
-    if (const TRef<TWater> tank = document.GetWater(i)) count += tank->GetChildCount();
-  }
-  return count;
-}
-
 int Run(const TOptions& options) {
   RegisterClasses();
   const QTemporaryDir scratch;
-  if (!scratch.isValid()) {
-    std::fprintf(stderr, "wavora_soak: no scratch folder: %s\n", qPrintable(scratch.errorString()));
-    return 1;
-  }
   std::printf("seed %llu\n", static_cast<unsigned long long>(options.seed));
   std::fflush(stdout);
-  TEventLog log(options.seed, options.trace);
+  TEventLog log(options.seed);
   // The debug switch shows the debug panel's button, so the monkey reaches it too.
   TMainForm window({QStringLiteral("-debug")}, std::make_unique<TLoggedMessages>(log));
   window.show();
@@ -614,31 +524,10 @@ int Run(const TOptions& options) {
   if (!QTest::qWaitForWindowActive(&window)) std::fprintf(stderr, "wavora_soak: the window is not active\n");
   TMonkey monkey(window, options.seed, scratch.path(), log);
 
-  if (options.minutes) {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    const auto end = start + std::chrono::duration<double, std::ratio<60>>(*options.minutes);
-    Clock::time_point nextReport = start + std::chrono::minutes(1);
-    for (int minute = 1; Clock::now() < end;) {
-      monkey.Step();
-      if (Clock::now() < nextReport) continue;
-      std::printf(
-          "minute %d: %ld kB resident, %ld kB heap in use, %d slides, %d objects in them, %lld objects of "
-          "the window, %lld top-level widgets, after %lld events\n",
-          minute++, ResidentKilobytes(), HeapInUseKilobytes(), window.Document().SlideCount(),
-          SceneObjects(window.Document()), static_cast<long long>(window.findChildren<QObject*>().size()),
-          static_cast<long long>(QApplication::topLevelWidgets().size()),
-          static_cast<long long>(log.Count()));
-      std::fflush(stdout);
-      nextReport += std::chrono::minutes(1);
-    }
-    ReportHeapAfterNewDocument(window, scratch.path());
-  } else {
-    while (log.Count() < options.events)
-      monkey.Step();
-  }
-  std::printf("events %lld\nresident %ld kB, %d slides\n", static_cast<long long>(log.Count()),
-              ResidentKilobytes(), window.Document().SlideCount());
+  while (log.Count() < options.events)
+    monkey.Step();
+  std::printf("events %lld, %d slides\n", static_cast<long long>(log.Count()),
+              window.Document().SlideCount());
   return 0;
 }
 
@@ -650,7 +539,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const std::optional<wavora::soak::TOptions> options = wavora::soak::ParseOptions(app.arguments());
   if (!options) {
-    std::fprintf(stderr, "usage: wavora_soak [--seed N] [--events N | --minutes M] [--trace]\n");
+    std::fprintf(stderr, "usage: wavora_soak [--seed N] [--events N]\n");
     return 2;
   }
   return wavora::soak::Run(*options);
