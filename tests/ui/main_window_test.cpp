@@ -50,6 +50,25 @@ class TPaintRecorder : public QObject {
   }
 };
 
+// How the document is left, the answer to the question whether to save, the file and the title after.
+struct TLeaveCase {
+  const char* leave;
+  TSaveAnswer answer;
+  const char* file;
+  const char* title;
+};
+constexpr TLeaveCase kLeaveCases[] = {
+    {"open", TSaveAnswer::Save, "lesson", "Wavora - other"},
+    {"open", TSaveAnswer::Discard, "lesson", "Wavora - other"},
+    {"open", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
+    {"close", TSaveAnswer::Save, "lesson", "Wavora - lesson"},
+    {"close", TSaveAnswer::Discard, "lesson", "Wavora - lesson*"},
+    {"close", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
+    {"exit", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
+    {"close", TSaveAnswer::Save, "untitled", "Wavora - named"},
+    {"close", TSaveAnswer::Save, "unwritable", "Wavora - unwritable*"},
+};
+
 }  // namespace
 
 class TMainWindowTest : public TWindowFixture {
@@ -122,20 +141,6 @@ class TMainWindowTest : public TWindowFixture {
     QVERIFY(!Control<QWidget>("DeleteSlideBtn")->isEnabled());
     Click("DeleteSlideBtn");  // the last slide stays
     QCOMPARE(SlideNames(), QStringList({"A"}));
-  }
-
-  void DraggingASlideReordersTheDocument() {
-    MakeThreeNamedSlides();
-    window_->SlideListClick();  // the list shows the names
-    QTest::qWait(1);
-    const auto centre = [this](int index) { return list_->ItemRect(index).center(); };
-    Press(list_, centre(2));
-    MoveHeld(list_, centre(2) + QPoint(0, -12));
-    MoveHeld(list_, centre(0));
-    Release(list_, centre(0));
-    QCOMPARE(SlideNames(), QStringList({"C", "A", "B"}));
-    QCOMPARE(ActiveName(), QStringLiteral("C"));
-    QCOMPARE(list_->ItemId(0), window_->Document().ActiveID);
   }
 
   // The name box writes the slide's name at once; the list shows it on Enter, and before a press
@@ -374,38 +379,17 @@ class TMainWindowTest : public TWindowFixture {
   // Opening another slideshow, closing the window and Exit (which closes it) each ask about a changed
   // slide; "lesson" is saved first, "untitled" never was, "unwritable" lost its folder after saving.
   void ChangesAreAskedAboutBeforeTheDocumentGoes_data() {
-    QTest::addColumn<QString>("leave");
-    QTest::addColumn<int>("answerIndex");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("title");
-    const struct {
-      const char* leave;
-      TSaveAnswer answer;
-      const char* file;
-      const char* title;
-    } rows[] = {
-        {"open", TSaveAnswer::Save, "lesson", "Wavora - other"},
-        {"open", TSaveAnswer::Discard, "lesson", "Wavora - other"},
-        {"open", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
-        {"close", TSaveAnswer::Save, "lesson", "Wavora - lesson"},
-        {"close", TSaveAnswer::Discard, "lesson", "Wavora - lesson*"},
-        {"close", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
-        {"exit", TSaveAnswer::Cancel, "lesson", "Wavora - lesson*"},
-        {"close", TSaveAnswer::Save, "untitled", "Wavora - named"},
-        {"close", TSaveAnswer::Save, "unwritable", "Wavora - unwritable*"},
-    };
-    for (const auto& row : rows) {
-      QTest::addRow("%s %s %d", row.leave, row.file, int(row.answer))
-          << QString::fromLatin1(row.leave) << int(row.answer) << QString::fromLatin1(row.file)
-          << QString::fromLatin1(row.title);
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(kLeaveCases)); ++row) {
+      const TLeaveCase& c = kLeaveCases[row];
+      QTest::addRow("%s %s %d", c.leave, c.file, int(c.answer)) << row;
     }
   }
   void ChangesAreAskedAboutBeforeTheDocumentGoes() {
-    QFETCH(QString, leave);
-    QFETCH(int, answerIndex);
-    const auto answer = TSaveAnswer(answerIndex);
-    QFETCH(QString, file);
-    QFETCH(QString, title);
+    QFETCH(int, row);
+    const TLeaveCase& c = kLeaveCases[row];
+    const QString leave = QLatin1String(c.leave), file = QLatin1String(c.file);
+    const TSaveAnswer answer = c.answer;
     QTemporaryDir folder;
     const QString other = folder.filePath("other.wvr");
     WriteFile(other,
@@ -455,7 +439,7 @@ class TMainWindowTest : public TWindowFixture {
     } else {
       QCOMPARE(window_->isVisible(), !gone);
     }
-    QCOMPARE(window_->windowTitle(), title);
+    QCOMPARE(window_->windowTitle(), QLatin1String(c.title));
   }
 
   // Frames, freezing and clearing the water, selecting a slide and a display shape change nothing

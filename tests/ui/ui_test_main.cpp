@@ -5,7 +5,6 @@
 namespace wavora {
 int RunMainWindowTests(int argc, char** argv);
 int RunMediaWindowTests(int argc, char** argv);
-int RunPanelViewTests(int argc, char** argv);
 int RunCatalogueWindowTests(int argc, char** argv);
 int RunPresentationTests(int argc, char** argv);
 int RunToolPanelViewTests(int argc, char** argv);
@@ -16,7 +15,6 @@ int main(int argc, char** argv) {
   wavora::RegisterClasses();
   int failed = 0;
   failed += wavora::RunMainWindowTests(argc, argv);
-  failed += wavora::RunPanelViewTests(argc, argv);
   failed += wavora::RunMediaWindowTests(argc, argv);
   failed += wavora::RunToolPanelViewTests(argc, argv);
   failed += wavora::RunPresentationTests(argc, argv);
