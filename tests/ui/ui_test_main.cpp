@@ -3,21 +3,15 @@
 #include "document/class_registration.h"
 
 namespace wavora {
-int RunMainWindowTests(int argc, char** argv);
-int RunMediaWindowTests(int argc, char** argv);
+int RunWindowTests(int argc, char** argv);
 int RunCatalogueWindowTests(int argc, char** argv);
-int RunPresentationTests(int argc, char** argv);
-int RunToolPanelViewTests(int argc, char** argv);
 }  // namespace wavora
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   wavora::RegisterClasses();
   int failed = 0;
-  failed += wavora::RunMainWindowTests(argc, argv);
-  failed += wavora::RunMediaWindowTests(argc, argv);
-  failed += wavora::RunToolPanelViewTests(argc, argv);
-  failed += wavora::RunPresentationTests(argc, argv);
+  failed += wavora::RunWindowTests(argc, argv);
   // Last: it adds test classes to the lists the window offers.
   failed += wavora::RunCatalogueWindowTests(argc, argv);
   return failed == 0 ? 0 : 1;

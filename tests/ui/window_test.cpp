@@ -2,27 +2,43 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <fstream>
+#include <sstream>
 
 #include "../document/catalogue_test_objects.h"
 #include "../widgets/mouse.h"
+#include "app/cli_commands.h"
 #include "document/water_collection.h"
 #include "model/file_text.h"
+#include "model/property_text.h"
 #include "sim/resource_strings.h"
+#include "sim/ri_map.h"
 #include "sim/tool_class_list.h"
+#include "sim/tool_panel.h"
 #include "tools/cross_section_tool.h"
+#include "tools/point_logger_cp.h"
+#include "tools/point_logger_tool.h"
 #include "ui/data_folder.h"
+#include "ui/dib_image.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_viewer.h"
+#include "ui/point_logger_view.h"
+#include "ui/presentation_window.h"
 #include "ui/slide_item.h"
+#include "ui/tank_box.h"
+#include "ui/tool_panel_view.h"
 #include "widgets/custom_speed_button.h"
+#include "widgets/custom_track_bar.h"
 #include "widgets/scroller_list.h"
 #include "window_fixture.h"
 
@@ -69,9 +85,56 @@ constexpr TLeaveCase kLeaveCases[] = {
     {"close", TSaveAnswer::Save, "unwritable", "Wavora - unwritable*"},
 };
 
+// Every published value of the medium but its identifier, as text.
+QStringList Settings(const TBaseRIMap& medium) {
+  QStringList settings;
+  for (const TPropertyInfo& property : medium.ClassInfo().Properties()) {
+    if (property.name != "UniqueID")
+      settings << QString::fromStdString(property.name + "=" + PropertyAsText(medium, property.name));
+  }
+  return settings;
+}
+
+// A medium chosen in the window: a handle (grid cells, y upward; none if null) dragged to a target,
+// after which the medium slows the cell onMedium; then a button clicked or a slider set to position
+// on its panel, which sets the property to value.
+struct TMediumCase {
+  const char* className;
+  QPoint handle, target, onMedium;
+  const char* control;
+  int position;
+  const char* property;
+  const char* value;
+};
+const TMediumCase kMediumCases[] = {
+    {"TRefractionMapper", {200, 200}, {260, 230}, {260, 230}, "Type0", 0, "Mode", "0"},
+    {"TPlaneMirror", {200, 200}, {150, 120}, {150, 120}, "Type0", 0, "Mode", "0"},
+    // Handle 3 at column 150 bends the mirror to radius 349 with its vertex at column 267.
+    {"TCurvedMirror", {102, 200}, {150, 200}, {267, 200}, "Type2", 0, "MirrorType", "2"},
+    {"TBarrierMapper", {122, 200}, {160, 250}, {160, 250}, "", 0, "", ""},
+    // The right handle pulled 50 cells straight above the centre: a quarter turn, 100 cells wide.
+    {"TBlockRIMapper", {280, 199}, {200, 250}, {200, 249}, "", 0, "", ""},
+    // The focus handle drawn to column 250: F = 250 - 133; the concave lens is thin on its axis.
+    {"TLensMapper", {333, 200}, {250, 310}, {133, 200}, "Type1", 0, "LensType", "1"},
+    {"TSlitsRIMapper", {}, {}, {}, "SlitCount", 2, "Number", "2"},
+    {"TSimpleWaveGuideRIMapper", {}, {}, {}, "WidthSlider", 52, "FibreWidth", "52"},
+    {"TEarthRIMapper", {}, {}, {}, "Type4", 0, "Mode", "4"},
+};
+
+// A slide with a source, both line tools and the given tool holding the panel.
+std::string LineToolsSlide(const char* activeTool) {
+  std::ostringstream text;
+  text << "<TSlideshow ActiveID=\"11\" Version=\"0.5\">\r\n  <TWater UniqueID=\"11\" Name=\"Lines\">\r\n"
+       << "    <TNoneRIMap UniqueID=\"12\" />\r\n    <TGeneralExciter UniqueID=\"13\" />\r\n"
+       << "    <TCrossSectionTool UniqueID=\"14\" />\r\n    <TIntensityTool UniqueID=\"15\" />\r\n"
+       << "    <" << activeTool << " UniqueID=\"16\" ActiveCPTool=\"True\" />\r\n"
+       << "  </TWater>\r\n</TSlideshow>\r\n";
+  return text.str();
+}
+
 }  // namespace
 
-class TMainWindowTest : public TWindowFixture {
+class TWindowTest : public TWindowFixture {
   Q_OBJECT
 
  private:
@@ -97,6 +160,39 @@ class TMainWindowTest : public TWindowFixture {
   QString ActiveName() const {
     const TRef<TWater> tank = window_->GetCurrentWater();
     return tank ? QtText(tank->GetName()) : QString();
+  }
+
+  TCustomSpeedButton* Button(const char* name) const { return Control<TCustomSpeedButton>(name); }
+  // The presentation window that F11 on the active window opens.
+  TPresentationWindow* Present() const {
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get())) return nullptr;
+    QTest::keyClick(window_.get(), Qt::Key_F11);
+    auto* presentation = window_->findChild<TPresentationWindow*>();
+    return presentation && QTest::qWaitForWindowExposed(presentation) ? presentation : nullptr;
+  }
+
+  QTemporaryDir folder_;
+
+  // The last tool of the slide, the one that holds the panel.
+  iXMLNode ActiveTool() const {
+    const TRef<TWater> tank = window_->GetCurrentWater();
+    return tank->GetChildren(tank->GetChildCount() - 1);
+  }
+
+  QString Slide() const { return folder_.filePath(QStringLiteral("lines.wvr")); }
+  // The window on the slide after the given frames, and the tool panel it shows.
+  TToolPanelView* OpenLineTools(const QString& tool, int frames) {
+    std::ofstream(Slide().toStdString(), std::ios::binary) << LineToolsSlide(tool.toLatin1().constData());
+    Start();
+    window_->Files().OpenSlideshowFile(Slide());
+    for (int frame = 0; frame < frames; ++frame)
+      window_->RunFrame();
+    TToolPanelView* shown = nullptr;
+    for (TToolPanelView* view : window_->findChildren<TToolPanelView*>()) {
+      if (view->isVisible()) shown = view;
+    }
+    return shown;
   }
 
  private slots:
@@ -464,13 +560,197 @@ class TMainWindowTest : public TWindowFixture {
     QVERIFY(questions_.asked.isEmpty());
     QVERIFY(!window_->isVisible());
   }
+
+  void F11OpensItFullScreenEscOrF11ReturnsAndKeysRunTheWindowsCommands() {
+    const QRect geometry = window_->geometry();
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_F11}) {
+      TPresentationWindow* presentation = Present();
+      QVERIFY(presentation && presentation->isFullScreen());
+      QTest::keyClick(presentation, key);
+      QVERIFY(!presentation->isVisible());
+      QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+      QCOMPARE(window_->geometry(), geometry);
+      QVERIFY(window_->FrameTimerActive());
+    }
+
+    Button("NewSlideBtn")->click();
+    QCOMPARE(list_->SelectedIndex(), 1);
+    TPresentationWindow* presentation = Present();
+    const auto press = [presentation](Qt::Key key) { QTest::keyClick(presentation, key); };
+    press(Qt::Key_Space);
+    QVERIFY(Button("PauseButton")->Down());
+    press(Qt::Key_Space);
+    QVERIFY(!Button("PauseButton")->Down());
+    press(Qt::Key_F);
+    QVERIFY(Button("Button1")->Down());
+    press(Qt::Key_D);
+    QVERIFY(Button("DripButton")->Down());
+    // The slide steps stop at either end of the slideshow.
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_PageUp, 0}, {Qt::Key_PageUp, 0}, {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 1}};
+    for (const auto& [key, slide] : steps) {
+      press(key);
+      QCOMPARE(list_->SelectedIndex(), slide);
+      QCOMPARE(window_->GetCurrentWater()->GetUniqueID(), window_->Document().SlideUniqueID(slide));
+    }
+  }
+
+  void ADripLandsWhereTheEnlargedPictureShowsItAndDeleteClears() {
+    TPresentationWindow* presentation = Present();
+    QTest::keyClick(presentation, Qt::Key_D);
+    TTankBox& box = presentation->Box();
+    QCOMPARE(box.cursor().shape(), Qt::PointingHandCursor);
+    // On a wide screen the square tank fills the height, centred between black bars.
+    box.resize(1000, 600);
+    const QRect picture = FittedRect(box.rect(), window_->TankImage());
+    QCOMPARE(picture, QRect(200, 0, 600, 600));
+    // A point a quarter across and a tenth down the picture is tank pixel (100, 40).
+    const QPoint pointer =
+        picture.topLeft() + QPoint(picture.width() * 100 / 401 + 1, picture.height() * 40 / 401 + 1);
+    Press(&box, pointer);
+    for (int i = 0; i < 5; ++i)
+      window_->RunFrame();
+    Release(&box, pointer);
+    const TRef<TWater> tank = window_->GetCurrentWater();
+    QVERIFY(tank->DisplacementAt(100, 40) != 0.0f);
+    QCOMPARE(tank->DisplacementAt(300, 40), 0.0f);
+    QTest::keyClick(presentation, Qt::Key_Delete);
+    QCOMPARE(tank->DisplacementAt(100, 40), 0.0f);
+    // A press on the black bar beside the picture reaches nothing.
+    QSignalSpy presses(&box, &TTankBox::BoxMouseDown);
+    Press(&box, QPoint(100, 300));
+    QCOMPARE(presses.count(), 0);
+  }
+  // Every medium in the real window: chosen from the experiment menu, its handle dragged on the tank
+  // display, a control of its panel used, saved and opened again as it was left.
+  void EachMediumIsChosenDraggedSetAndReopened_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(kMediumCases)); ++row)
+      QTest::addRow("%s", kMediumCases[row].className) << row;
+  }
+  void EachMediumIsChosenDraggedSetAndReopened() {
+    QFETCH(int, row);
+    const auto& [className, handle, target, onMedium, controlName, position, property, value] =
+        kMediumCases[row];
+    const QString control = QLatin1String(controlName);
+    Control<QMenu>("ExperimentMenu")->actions().at(MapClassIndexOf(className))->trigger();
+    const TRef<TWater> tank = window_->GetCurrentWater();
+    const TRef<TBaseRIMap> medium = tank->GetRIMap();
+    QCOMPARE(medium->ClassInfo().ClassName(), className);
+    QCOMPARE(QString::fromStdString(tank->GetName()), QString::fromStdString(medium->TypeName()));
+
+    if (!handle.isNull()) {
+      // The tank display shows the image row for row: image row = 400 - grid row.
+      const QStringList before = Settings(*medium);
+      auto* box = Control<QWidget>("Box");
+      Press(box, QPoint(handle.x(), 400 - handle.y()));
+      QCOMPARE(tank->CapturedObject().Get(), medium.Get());
+      MoveHeld(box, QPoint((handle.x() + target.x()) / 2, 400 - (handle.y() + target.y()) / 2));
+      MoveHeld(box, QPoint(target.x(), 400 - target.y()));
+      Release(box, QPoint(target.x(), 400 - target.y()));
+      QVERIFY(Settings(*medium) != before);
+      QVERIFY(tank->SpeedFactorAt(onMedium.x(), 400 - onMedium.y()) < 0.5f);
+    }
+    if (!control.isEmpty()) {
+      if (auto* slider = window_->findChild<TCustomTrackBar*>(control)) {
+        slider->SetPosition(position);
+      } else {
+        QTest::mouseClick(window_->findChild<TCustomSpeedButton*>(control), Qt::LeftButton);
+      }
+      QCOMPARE(PropertyAsText(*medium, property), value);
+    }
+
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("medium.wvr");
+    QVERIFY(window_->Files().SaveSlideshowFile(fileName));
+    const TMainForm reopened(QStringList({fileName}), std::make_unique<TMessageRecorder>(messages_));
+    QVERIFY(messages_.empty());
+    const TRef<TBaseRIMap> restored = reopened.GetCurrentWater()->GetRIMap();
+    QVERIFY(restored);
+    QCOMPARE(Settings(*restored), Settings(*medium));
+    if (control.isEmpty()) return;
+    if (auto* slider = reopened.findChild<TCustomTrackBar*>(control)) {
+      QCOMPARE(slider->Position(), position);
+    } else {
+      QVERIFY(reopened.findChild<TCustomSpeedButton*>(control)->Down());
+    }
+  }
+  void RunnerPanelPictureMatchesTheWindowsPanel_data() {
+    QTest::addColumn<QString>("tool");
+    QTest::newRow("cross-section") << QStringLiteral("TCrossSectionTool");
+    QTest::newRow("intensity") << QStringLiteral("TIntensityTool");
+  }
+  void RunnerPanelPictureMatchesTheWindowsPanel() {
+    QFETCH(QString, tool);
+    constexpr int kFrames = 80;
+    TToolPanelView* shown = OpenLineTools(tool, kFrames);
+    QVERIFY(shown);
+    const QImage inWindow = shown->grab().toImage().convertToFormat(QImage::Format_RGB888);
+
+    const QString picture = folder_.filePath(QStringLiteral("panel.bmp"));
+    std::ostringstream out, err;
+    QCOMPARE(RunCli({"run", Slide().toStdString(), "--frames", std::to_string(kFrames), "--panel-image",
+                     picture.toStdString()},
+                    out, err),
+             0);
+    const QImage fromRunner = QImage(picture).convertToFormat(QImage::Format_RGB888);
+    QCOMPARE(fromRunner.size(), QSize(417, 169));
+    QCOMPARE(inWindow.size(), fromRunner.size());
+    QVERIFY(inWindow == fromRunner);
+  }
+
+  void PopupMenuOffersTheToolsSettingsAndCommands() {
+    TToolPanelView* shown = OpenLineTools(QStringLiteral("TCrossSectionTool"), 1);
+    QVERIFY(shown);
+    shown->PopupMenu1Popup(QPoint(0, 0));
+    auto* menu = shown->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    QVERIFY(menu);
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+      captions << action->text();
+    QCOMPARE(captions,
+             (QStringList{"Save Snapshot", "Copy Snapshot", QString::fromUtf8("Save Data\u2026"), "Copy Data",
+                          "", "No Gain", "x2 Gain", "x4 Gain", "x8 Gain", "x16 Gain"}));
+    QVERIFY(menu->findChild<QAction*>(QStringLiteral("NoGain1"))->isChecked());
+    menu->findChild<QAction*>(QStringLiteral("x8Gain1"))->trigger();
+    menu->close();
+    const TRef<TCrossSectionTool> crossSection = RefCast<TCrossSectionTool>(ActiveTool());
+    QVERIFY(crossSection && crossSection->GetActiveCPTool());
+    QCOMPARE(crossSection->GetGain(), 8);
+  }
+
+  void LoggerButtonsRecordStopAndClearBesideTheTapesBox() {
+    QVERIFY(OpenLineTools(QStringLiteral("TPointLoggerTool"), 20));
+    auto* view = window_->findChild<TPointLoggerView*>();
+    QVERIFY(view);
+    const TRef<TPointLoggerTool> tool = RefCast<TPointLoggerTool>(ActiveTool());
+    QVERIFY(tool);
+    TPointLoggerTool& logger = *tool;
+    // The tape is five boxes wide, and the box lies right of the button strip.
+    QCOMPARE(logger.Tape().Width(),
+             TPaperTape::WidthFor(view->width() - TPointLoggerCP::kStripWidth, view->height()));
+    QVERIFY(logger.Recording());
+    QVERIFY(logger.ColumnClock() > 0);
+
+    QTest::mouseClick(view->findChild<QToolButton*>(QStringLiteral("StopButton")), Qt::LeftButton);
+    QVERIFY(!logger.Recording());
+    const int stopped = logger.ColumnClock();
+    window_->RunFrame();
+    QCOMPARE(logger.ColumnClock(), stopped);
+    QTest::mouseClick(view->findChild<QToolButton*>(QStringLiteral("ClearButton")), Qt::LeftButton);
+    QCOMPARE(logger.ColumnClock(), 0);
+    QTest::mouseClick(view->findChild<QToolButton*>(QStringLiteral("RecButton")), Qt::LeftButton);
+    window_->RunFrame();
+    QVERIFY(logger.Recording());
+    QVERIFY(logger.ColumnClock() > 0);
+  }
 };
 
-int RunMainWindowTests(int argc, char** argv) {
-  TMainWindowTest test;
+int RunWindowTests(int argc, char** argv) {
+  TWindowTest test;
   return QTest::qExec(&test, argc, argv);
 }
 
 }  // namespace wavora
 
-#include "main_window_test.moc"
+#include "window_test.moc"
