@@ -1,10 +1,13 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -18,6 +21,7 @@
 #include "../document/catalogue_test_objects.h"
 #include "../widgets/mouse.h"
 #include "app/cli_commands.h"
+#include "document/slide_clipboard.h"
 #include "document/water_collection.h"
 #include "model/file_text.h"
 #include "model/property_text.h"
@@ -195,7 +199,26 @@ class TWindowTest : public TWindowFixture {
     return shown;
   }
 
+  TScrollerList* Objects() const { return Control<TScrollerList>("ObjectList"); }
+  void AddTool(const TClassInfo& toolClass) const {
+    window_->Tools().AddToolFromMenu(test::ToolIndexOf(toolClass));
+  }
+  QStringList ItemTexts() const {
+    QStringList texts;
+    for (int i = 0; i < Objects()->Count(); ++i)
+      texts << Objects()->ItemText(i);
+    return texts;
+  }
+  QStringList MessageTexts() const {
+    QStringList texts;
+    for (const TShownMessage& message : messages_)
+      texts << message.text;
+    return texts;
+  }
+
  private slots:
+  // The program's classes and test classes of each kind, which the window offers as its own.
+  void initTestCase() { test::RegisterCatalogueTestClasses(); }
   void init() {
     Start();
     list_ = Control<TScrollerList>("SlideList");
@@ -744,13 +767,89 @@ class TWindowTest : public TWindowFixture {
     QVERIFY(logger.Recording());
     QVERIFY(logger.ColumnClock() > 0);
   }
-};
+  void ToolMenuOffersEveryToolAndPanelToolsGetPanelItems() {
+    window_->Tools().ToolBoxButtonClick();
+    auto* menu = Control<QMenu>("PopupMenu3");
+    QCOMPARE(menu->actions().size(), ToolCount());
+    for (int i = 0; i < ToolCount(); ++i)
+      QCOMPARE(menu->actions()[i]->text(), QStringLiteral("New ") + QtText(ToolClass(i)->TypeName()));
+    menu->actions()[test::ToolIndexOf(test::TTestMeter::StaticClassInfo())]->trigger();
+    menu->close();
+    AddTool(test::TTestMeter::StaticClassInfo());
+    window_->RunFrame();
 
-int RunWindowTests(int argc, char** argv) {
-  TWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+    QCOMPARE(ItemTexts(), (QStringList{"Beam Source", "Empty Tank", "Test Meter", "Test Meter"}));
+    QCOMPARE(Objects()->ItemHeightAt(1), 32);
+    QCOMPARE(Objects()->ItemHeightAt(2), 75);
+    QCOMPARE(Objects()->SelectedIndex(), 3);
+    const QList<TToolPanelView*> panels =
+        Control<QWidget>("ToolControlPanel")->findChildren<TToolPanelView*>();
+    QCOMPARE(panels.size(), 2);
+    QVERIFY(!panels[0]->isVisible() && panels[1]->isVisible());
+    QVERIFY(!Control<QWidget>("InfoControlPanel")->isVisible());
+  }
+
+  // Snap and delete act on the selected object; the source cannot be deleted, and deleting the
+  // experiment turns the slide back into an empty tank.
+  void DeleteAndSnapFollowTheSelectedObject() {
+    AddTool(test::TTestRuler::StaticClassInfo());
+    window_->RunFrame();
+    auto* remove = Control<TCustomSpeedButton>("DeleteObjectBtn");
+    const TRef<TBaseControl> ruler = RefCast<TBaseControl>(
+        window_->GetCurrentWater()->GetChildren(window_->GetCurrentWater()->GetChildCount() - 1));
+    QTest::mouseClick(Control<TCustomSpeedButton>("SnapToGrid"), Qt::LeftButton);
+    QVERIFY(!ruler->GetSnapToGrid());
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(ItemTexts(), (QStringList{"Beam Source", "Empty Tank"}));
+
+    Objects()->SetSelectedIndex(0);
+    window_->Tools().ObjectListClick();
+    window_->RunFrame();
+    QVERIFY(!remove->isEnabled());
+    ChooseExperiment("Test Lens");
+    QCOMPARE(ItemTexts(), (QStringList{"Beam Source", "Test Lens"}));
+    window_->Tools().DeleteToolBtnClick();
+    QCOMPARE(QtText(window_->Document().SlideName(0)), QStringLiteral("Empty Tank"));
+  }
+
+  // A copied slide pastes as the last one; Paste is offered only for the slide format, and an
+  // unusable slide in that format gives its messages in order. Cut copies and deletes, never the last
+  // slide.
+  void CopyPasteAndCutOfSlides() {
+    auto* paste = Control<QAction>("Paste1");
+    window_->GetCurrentWater()->SetName("Ripples");
+    window_->Clipboard().Copy1Click();
+    QVERIFY(paste->isEnabled());
+    const int32_t active = window_->Document().ActiveID;
+    window_->Clipboard().Paste1Click();
+    QCOMPARE(QtText(window_->Document().SlideName(1)), QStringLiteral("Ripples"));
+    QCOMPARE(window_->Document().ActiveID, active);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("<TWater />"));
+    QVERIFY(!paste->isEnabled());
+    window_->Clipboard().Paste1Click();
+    QVERIFY(messages_.empty());
+    auto* data = new QMimeData;
+    data->setData(QtText(kSlideClipboardFormat), QByteArray("<TWater Name=\"cut"));
+    QGuiApplication::clipboard()->setMimeData(data);
+    window_->Clipboard().Paste1Click();
+    QCOMPARE(MessageTexts(),
+             (QStringList{QtText(rs::ClipboardCorrupted), QtText(rs::NoExperimentOnClipboard)}));
+    QCOMPARE(window_->Document().SlideCount(), 2);
+
+    window_->GetCurrentWater()->SetName("Second");
+    window_->Clipboard().Cut1Click();
+    QCOMPARE(window_->Document().SlideCount(), 1);
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Name=\"Second\"")));
+    QGuiApplication::clipboard()->setText(QStringLiteral("words"));
+    window_->Clipboard().Cut1Click();
+    QCOMPARE(window_->Document().SlideCount(), 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("words"));
+    QVERIFY(!Control<QAction>("Cut1")->isEnabled());
+  }
+};
 
 }  // namespace wavora
 
+QTEST_MAIN(wavora::TWindowTest)
 #include "window_test.moc"
