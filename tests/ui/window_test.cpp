@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -10,13 +11,17 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QSignalSpy>
+#include <QStringList>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <fstream>
+#include <memory>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "../document/catalogue_test_objects.h"
 #include "../widgets/mouse.h"
@@ -32,23 +37,60 @@
 #include "tools/cross_section_tool.h"
 #include "tools/point_logger_cp.h"
 #include "tools/point_logger_tool.h"
+#include "ui/clipboard_commands.h"
 #include "ui/data_folder.h"
 #include "ui/dib_image.h"
+#include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_viewer.h"
+#include "ui/main_window.h"
+#include "ui/message_sink.h"
 #include "ui/point_logger_view.h"
 #include "ui/presentation_window.h"
 #include "ui/slide_item.h"
+#include "ui/slides_tab.h"
 #include "ui/tank_box.h"
 #include "ui/tool_panel_view.h"
+#include "ui/tools_tab.h"
 #include "widgets/custom_speed_button.h"
 #include "widgets/custom_track_bar.h"
+#include "widgets/qt_text.h"
 #include "widgets/scroller_list.h"
-#include "window_fixture.h"
 
 namespace wavora {
 
 namespace {
+
+struct TShownMessage {
+  TMessageBox::TKind kind;
+  QString text;
+};
+
+// The questions whether to save that the window asked, and the answer a test gives to each.
+struct TSaveQuestions {
+  TSaveAnswer answer = TSaveAnswer::Cancel;
+  QStringList asked;
+};
+
+// Keeps the messages the window would have shown, so no box blocks a test; without questions to
+// record, it answers Cancel.
+class TMessageRecorder : public IMessageSink {
+ public:
+  explicit TMessageRecorder(std::vector<TShownMessage>& messages, TSaveQuestions* questions = nullptr)
+      : messages_(messages), questions_(questions) {}
+  void ShowMessage(TMessageBox::TKind kind, const QString& text) override {
+    messages_.push_back({kind, text});
+  }
+  TSaveAnswer AskToSave(const QString& question) override {
+    if (!questions_) return TSaveAnswer::Cancel;
+    questions_->asked << question;
+    return questions_->answer;
+  }
+
+ private:
+  std::vector<TShownMessage>& messages_;
+  TSaveQuestions* questions_;  // not owned
+};
 
 QString ItemName(const TScrollerList& list, int index) {
   return list.ItemText(index).section(kSlideTextSeparator, 0, 0);
@@ -138,10 +180,42 @@ std::string LineToolsSlide(const char* activeTool) {
 
 }  // namespace
 
-class TWindowTest : public TWindowFixture {
+// The program's window as a user starts it without a file, keeping the messages it shows and the
+// questions it asks.
+class TWindowTest : public QObject {
   Q_OBJECT
 
  private:
+  std::vector<TShownMessage> messages_;
+  TSaveQuestions questions_;
+  std::unique_ptr<TMainForm> window_;
+
+  void Start() {
+    messages_.clear();
+    questions_ = {};
+    window_ = std::make_unique<TMainForm>(QStringList(),
+                                          std::make_unique<TMessageRecorder>(messages_, &questions_));
+    window_->show();
+  }
+  // The window's control of that object name.
+  template <class T>
+  T* Control(const char* name) const {
+    return window_->findChild<T*>(QLatin1String(name));
+  }
+  void Click(const char* button) const { QTest::mouseClick(Control<QWidget>(button), Qt::LeftButton); }
+  // Frames run here rather than from the timer, so a slow machine makes the same waves.
+  void RunFrames(int count) const {
+    for (int i = 0; i < count; ++i)
+      window_->RunFrame();
+  }
+  // Chooses the entry of the experiment menu with that type name for the current slide.
+  void ChooseExperiment(std::string_view typeName) const {
+    for (QAction* entry : Control<QMenu>("ExperimentMenu")->actions()) {
+      if (entry->text() == QStringLiteral("  ") + QtText(typeName)) return entry->trigger();
+    }
+    QFAIL("no such experiment");
+  }
+
   TScrollerList* list_ = nullptr;
 
   void SelectSlide(int index) const {
@@ -190,8 +264,7 @@ class TWindowTest : public TWindowFixture {
     std::ofstream(Slide().toStdString(), std::ios::binary) << LineToolsSlide(tool.toLatin1().constData());
     Start();
     window_->Files().OpenSlideshowFile(Slide());
-    for (int frame = 0; frame < frames; ++frame)
-      window_->RunFrame();
+    RunFrames(frames);
     TToolPanelView* shown = nullptr;
     for (TToolPanelView* view : window_->findChildren<TToolPanelView*>()) {
       if (view->isVisible()) shown = view;
