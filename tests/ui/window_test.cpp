@@ -61,35 +61,29 @@ namespace wavora {
 
 namespace {
 
-struct TShownMessage {
-  TMessageBox::TKind kind;
-  QString text;
-};
-
-// The questions whether to save that the window asked, and the answer a test gives to each.
-struct TSaveQuestions {
+// What the window would have shown and asked in boxes, kept so that no box blocks a test, and the
+// answer it gets when it asks whether to save.
+struct TUserSide {
+  QStringList messages;
+  std::vector<TMessageBox::TKind> kinds;
+  QStringList questions;
   TSaveAnswer answer = TSaveAnswer::Cancel;
-  QStringList asked;
 };
 
-// Keeps the messages the window would have shown, so no box blocks a test; without questions to
-// record, it answers Cancel.
-class TMessageRecorder : public IMessageSink {
+class TRecordingSink : public IMessageSink {
  public:
-  explicit TMessageRecorder(std::vector<TShownMessage>& messages, TSaveQuestions* questions = nullptr)
-      : messages_(messages), questions_(questions) {}
+  explicit TRecordingSink(TUserSide& user) : user_(user) {}
   void ShowMessage(TMessageBox::TKind kind, const QString& text) override {
-    messages_.push_back({kind, text});
+    user_.messages << text;
+    user_.kinds.push_back(kind);
   }
   TSaveAnswer AskToSave(const QString& question) override {
-    if (!questions_) return TSaveAnswer::Cancel;
-    questions_->asked << question;
-    return questions_->answer;
+    user_.questions << question;
+    return user_.answer;
   }
 
  private:
-  std::vector<TShownMessage>& messages_;
-  TSaveQuestions* questions_;  // not owned
+  TUserSide& user_;
 };
 
 QString ItemName(const TScrollerList& list, int index) {
@@ -186,15 +180,12 @@ class TWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::vector<TShownMessage> messages_;
-  TSaveQuestions questions_;
+  TUserSide user_;
   std::unique_ptr<TMainForm> window_;
 
   void Start() {
-    messages_.clear();
-    questions_ = {};
-    window_ = std::make_unique<TMainForm>(QStringList(),
-                                          std::make_unique<TMessageRecorder>(messages_, &questions_));
+    user_ = {};
+    window_ = std::make_unique<TMainForm>(QStringList(), std::make_unique<TRecordingSink>(user_));
     window_->show();
   }
   // The window's control of that object name.
@@ -280,12 +271,6 @@ class TWindowTest : public QObject {
     QStringList texts;
     for (int i = 0; i < Objects()->Count(); ++i)
       texts << Objects()->ItemText(i);
-    return texts;
-  }
-  QStringList MessageTexts() const {
-    QStringList texts;
-    for (const TShownMessage& message : messages_)
-      texts << message.text;
     return texts;
   }
 
@@ -507,13 +492,12 @@ class TWindowTest : public QObject {
     window_->Files().OpenSlideshowFile(cutOff);
     window_->Files().OpenSlideshowFile(tank);
     window_->Files().OpenSlideshowFile(folder.filePath("missing.wvr"));
-    QCOMPARE(int(messages_.size()), 3);
-    for (const TShownMessage& message : messages_)
-      QCOMPARE(message.kind, TMessageBox::mbError);
-    QVERIFY(messages_[0].text.startsWith(QtText(rs::CouldNotLoad) + "\n\n" + QtText(rs::ProblemReported) +
+    QCOMPARE(user_.messages.size(), 3);
+    QVERIFY(user_.kinds == std::vector(3, TMessageBox::mbError));
+    QVERIFY(user_.messages[0].startsWith(QtText(rs::CouldNotLoad) + "\n\n" + QtText(rs::ProblemReported) +
                                          "\n\n"));
-    QCOMPARE(messages_[1].text, QtText(rs::NoSlideshowInFile));
-    QVERIFY(messages_[2].text.contains("missing.wvr"));
+    QCOMPARE(user_.messages[1], QtText(rs::NoSlideshowInFile));
+    QVERIFY(user_.messages[2].contains("missing.wvr"));
     QCOMPARE(&window_->Document(), before);
     QCOMPARE(list_->Count(), 1);
     QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora"));
@@ -522,7 +506,7 @@ class TWindowTest : public QObject {
     const QString noSource = folder.filePath("nosource.wvr");
     WriteFile(noSource, "<TSlideshow Version=\"0.5\"><TWater><TNoneRIMap /></TWater></TSlideshow>");
     window_->Files().OpenSlideshowFile(noSource);
-    QCOMPARE(int(messages_.size()), 3);
+    QCOMPARE(user_.messages.size(), 3);
     QVERIFY(!Control<QWidget>("ExciterControlPanel")->findChildren<QWidget*>().isEmpty());
   }
 
@@ -536,7 +520,7 @@ class TWindowTest : public QObject {
                                     "Diffraction and interference", "Doppler effect", "Measuring waves",
                                     "Waves in the earth", "Tsunami"}));
     examples->actions()[3]->trigger();
-    QVERIFY(messages_.empty());
+    QVERIFY(user_.messages.isEmpty());
     QCOMPARE(QtText(window_->Document().SlideName(0)), QStringLiteral("Through a gap"));
     // No file name: saving asks for one, so the shipped lesson stays as it is.
     QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora"));
@@ -552,13 +536,13 @@ class TWindowTest : public QObject {
 
     // A failed save says so and keeps the file that was there.
     QVERIFY(!window_->Files().SaveSlideshowFile(folder.filePath("no/such/folder/demo.wvr")));
-    QCOMPARE(int(messages_.size()), 1);
-    QVERIFY(messages_[0].text.startsWith(QtText(rs::CouldNotSave)));
+    QCOMPARE(user_.messages.size(), 1);
+    QVERIFY(user_.messages[0].startsWith(QtText(rs::CouldNotSave)));
 
     const TMainForm started(QStringList({"-Debug", folder.filePath("missing.wvr"), fileName}),
-                            std::make_unique<TMessageRecorder>(messages_));
+                            std::make_unique<TRecordingSink>(user_));
     QVERIFY(started.findChild<QWidget*>("ShowDebugPanelBTN")->isVisibleTo(&started));
-    QCOMPARE(int(messages_.size()), 1);
+    QCOMPARE(user_.messages.size(), 1);
     QCOMPARE(started.Document().SlideCount(), 3);
     QCOMPARE(QtText(started.Document().SlideName(2)), QStringLiteral("C"));
     QCOMPARE(QtText(started.GetCurrentWater()->GetName()), QStringLiteral("B"));
@@ -609,7 +593,7 @@ class TWindowTest : public QObject {
       static_cast<QDialog*>(dialog)->accept();  // as the dialog's button does
     });
     dialogs.start(0);
-    questions_.answer = answer;
+    user_.answer = answer;
     if (leave == "open") {
       Control<QMenu>("SlideshowMenu")->actions().constFirst()->trigger();
     } else if (leave == "close") {
@@ -619,12 +603,12 @@ class TWindowTest : public QObject {
     }
 
     const QString name = file == "untitled" ? QStringLiteral("Untitled") : file;
-    QCOMPARE(questions_.asked, QStringList{QStringLiteral("Save changes to \"%1\"?").arg(name)});
+    QCOMPARE(user_.questions, QStringList{QStringLiteral("Save changes to \"%1\"?").arg(name)});
     const bool written =
         QFileInfo::exists(saved) &&
         ReadFileText(LocalPath(saved)).find('"' + typed.toStdString() + '"') != std::string::npos;
     QCOMPARE(written, answer == TSaveAnswer::Save && file != "unwritable");
-    QCOMPARE(messages_.size(), size_t(file == "unwritable" ? 1 : 0));
+    QCOMPARE(user_.messages.size(), file == "unwritable" ? 1 : 0);
     const bool gone = answer == TSaveAnswer::Discard || written;
     if (leave == "open") {
       QCOMPARE(ActiveName(), gone ? QStringLiteral("Other") : typed);
@@ -653,7 +637,7 @@ class TWindowTest : public QObject {
     RunFrames(20);
     QCOMPARE(window_->windowTitle(), QStringLiteral("Wavora - lesson"));
     window_->close();
-    QVERIFY(questions_.asked.isEmpty());
+    QVERIFY(user_.questions.isEmpty());
     QVERIFY(!window_->isVisible());
   }
 
@@ -759,8 +743,8 @@ class TWindowTest : public QObject {
     QTemporaryDir folder;
     const QString fileName = folder.filePath("medium.wvr");
     QVERIFY(window_->Files().SaveSlideshowFile(fileName));
-    const TMainForm reopened(QStringList({fileName}), std::make_unique<TMessageRecorder>(messages_));
-    QVERIFY(messages_.empty());
+    const TMainForm reopened(QStringList({fileName}), std::make_unique<TRecordingSink>(user_));
+    QVERIFY(user_.messages.isEmpty());
     const TRef<TBaseRIMap> restored = reopened.GetCurrentWater()->GetRIMap();
     QVERIFY(restored);
     QCOMPARE(Settings(*restored), Settings(*medium));
@@ -901,12 +885,12 @@ class TWindowTest : public QObject {
     QGuiApplication::clipboard()->setText(QStringLiteral("<TWater />"));
     QVERIFY(!paste->isEnabled());
     window_->Clipboard().Paste1Click();
-    QVERIFY(messages_.empty());
+    QVERIFY(user_.messages.isEmpty());
     auto* data = new QMimeData;
     data->setData(QtText(kSlideClipboardFormat), QByteArray("<TWater Name=\"cut"));
     QGuiApplication::clipboard()->setMimeData(data);
     window_->Clipboard().Paste1Click();
-    QCOMPARE(MessageTexts(),
+    QCOMPARE(user_.messages,
              (QStringList{QtText(rs::ClipboardCorrupted), QtText(rs::NoExperimentOnClipboard)}));
     QCOMPARE(window_->Document().SlideCount(), 2);
 
