@@ -188,17 +188,20 @@ class TWindowTest : public QObject {
     window_ = std::make_unique<TMainForm>(QStringList(), std::make_unique<TRecordingSink>(user_));
     window_->show();
   }
+
   // The window's control of that object name.
   template <class T>
   T* Control(const char* name) const {
     return window_->findChild<T*>(QLatin1String(name));
   }
+
   void Click(const char* button) const { QTest::mouseClick(Control<QWidget>(button), Qt::LeftButton); }
   // Frames run here rather than from the timer, so a slow machine makes the same waves.
   void RunFrames(int count) const {
     for (int i = 0; i < count; ++i)
       window_->RunFrame();
   }
+
   // Chooses the entry of the experiment menu with that type name for the current slide.
   void ChooseExperiment(std::string_view typeName) const {
     for (QAction* entry : Control<QMenu>("ExperimentMenu")->actions()) {
@@ -213,6 +216,7 @@ class TWindowTest : public QObject {
     list_->SetSelectedIndex(index);
     window_->SlideListClick();
   }
+
   // Three slides named "A", "B" and "C", the last one active.
   void MakeThreeNamedSlides() const {
     Click("NewSlideBtn");
@@ -282,6 +286,7 @@ class TWindowTest : public QObject {
     list_ = Control<TScrollerList>("SlideList");
     Click("MenuButton");
   }
+
   void cleanup() { window_.reset(); }
 
   void StartsWithOneEmptyTankSelected() {
@@ -398,13 +403,9 @@ class TWindowTest : public QObject {
 
     window_->SetDisplayShape(3);
     QCOMPARE(box->geometry(), QRect(291, 26, 250, 401));  // halving truncates toward zero
-    QCOMPARE(window_->TankImage().Width(), 250);
-    QCOMPARE(window_->TankImage().Height(), 401);
-    for (int i = 0; i < 2; ++i) {
-      const TRef<TWater> slide = window_->Document().GetWater(i);
-      QCOMPARE(slide->W(), 250);
-      QCOMPARE(slide->H(), 401);
-    }
+    QCOMPARE(QSize(window_->TankImage().Width(), window_->TankImage().Height()), QSize(250, 401));
+    for (const TRef<TWater>& slide : {window_->Document().GetWater(0), window_->Document().GetWater(1)})
+      QCOMPARE(QSize(slide->W(), slide->H()), QSize(250, 401));
     QCOMPARE(tank->DisplacementAt(100, 40), 0.0f);
     window_->SetDisplayShape(0);
     QCOMPARE(box->geometry(), QRect(216, 26, 401, 401));
@@ -561,6 +562,7 @@ class TWindowTest : public QObject {
       QTest::addRow("%s %s %d", c.leave, c.file, int(c.answer)) << row;
     }
   }
+
   void ChangesAreAskedAboutBeforeTheDocumentGoes() {
     QFETCH(int, row);
     const TLeaveCase& c = kLeaveCases[row];
@@ -688,8 +690,7 @@ class TWindowTest : public QObject {
     const QPoint pointer =
         picture.topLeft() + QPoint(picture.width() * 100 / 401 + 1, picture.height() * 40 / 401 + 1);
     Press(&box, pointer);
-    for (int i = 0; i < 5; ++i)
-      window_->RunFrame();
+    RunFrames(5);
     Release(&box, pointer);
     const TRef<TWater> tank = window_->GetCurrentWater();
     QVERIFY(tank->DisplacementAt(100, 40) != 0.0f);
@@ -701,6 +702,7 @@ class TWindowTest : public QObject {
     Press(&box, QPoint(100, 300));
     QCOMPARE(presses.count(), 0);
   }
+
   // Every medium in the real window: chosen from the experiment menu, its handle dragged on the tank
   // display, a control of its panel used, saved and opened again as it was left.
   void EachMediumIsChosenDraggedSetAndReopened_data() {
@@ -708,6 +710,7 @@ class TWindowTest : public QObject {
     for (int row = 0; row < int(std::size(kMediumCases)); ++row)
       QTest::addRow("%s", kMediumCases[row].className) << row;
   }
+
   void EachMediumIsChosenDraggedSetAndReopened() {
     QFETCH(int, row);
     const auto& [className, handle, target, onMedium, controlName, position, property, value] =
@@ -755,11 +758,13 @@ class TWindowTest : public QObject {
       QVERIFY(reopened.findChild<TCustomSpeedButton*>(control)->Down());
     }
   }
+
   void RunnerPanelPictureMatchesTheWindowsPanel_data() {
     QTest::addColumn<QString>("tool");
     QTest::newRow("cross-section") << QStringLiteral("TCrossSectionTool");
     QTest::newRow("intensity") << QStringLiteral("TIntensityTool");
   }
+
   void RunnerPanelPictureMatchesTheWindowsPanel() {
     QFETCH(QString, tool);
     constexpr int kFrames = 80;
@@ -802,28 +807,31 @@ class TWindowTest : public QObject {
   void LoggerButtonsRecordStopAndClearBesideTheTapesBox() {
     QVERIFY(OpenLineTools(QStringLiteral("TPointLoggerTool"), 20));
     auto* view = window_->findChild<TPointLoggerView*>();
-    QVERIFY(view);
     const TRef<TPointLoggerTool> tool = RefCast<TPointLoggerTool>(ActiveTool());
-    QVERIFY(tool);
+    QVERIFY(view && tool);
     TPointLoggerTool& logger = *tool;
+    const auto click = [view](const char* button) {
+      QTest::mouseClick(view->findChild<QToolButton*>(QLatin1String(button)), Qt::LeftButton);
+    };
     // The tape is five boxes wide, and the box lies right of the button strip.
     QCOMPARE(logger.Tape().Width(),
              TPaperTape::WidthFor(view->width() - TPointLoggerCP::kStripWidth, view->height()));
     QVERIFY(logger.Recording());
     QVERIFY(logger.ColumnClock() > 0);
 
-    QTest::mouseClick(view->findChild<QToolButton*>(QStringLiteral("StopButton")), Qt::LeftButton);
+    click("StopButton");
     QVERIFY(!logger.Recording());
     const int stopped = logger.ColumnClock();
     window_->RunFrame();
     QCOMPARE(logger.ColumnClock(), stopped);
-    QTest::mouseClick(view->findChild<QToolButton*>(QStringLiteral("ClearButton")), Qt::LeftButton);
+    click("ClearButton");
     QCOMPARE(logger.ColumnClock(), 0);
-    QTest::mouseClick(view->findChild<QToolButton*>(QStringLiteral("RecButton")), Qt::LeftButton);
+    click("RecButton");
     window_->RunFrame();
     QVERIFY(logger.Recording());
     QVERIFY(logger.ColumnClock() > 0);
   }
+
   void ToolMenuOffersEveryToolAndPanelToolsGetPanelItems() {
     window_->Tools().ToolBoxButtonClick();
     auto* menu = Control<QMenu>("PopupMenu3");
