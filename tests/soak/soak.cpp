@@ -74,17 +74,6 @@ void Write(const char* text) {
   (void)written;
 }
 
-// Decimal text of value, written into buffer's end; returns its start. Allocation-free.
-const char* Decimal(uint64_t value, std::array<char, 24>& buffer) {
-  char* p = buffer.data() + buffer.size() - 1;
-  *p = '\0';
-  do {
-    *--p = char('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  return p;
-}
-
 // The last events delivered, kept in fixed buffers so that a crash handler, a sanitizer's death report
 // or the hang watchdog can print them without allocating. One log per process.
 class TEventLog {
@@ -95,47 +84,35 @@ class TEventLog {
     theLog = this;
     for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGALRM})
       std::signal(signal, OnSignal);
-#if defined(__SANITIZE_ADDRESS__)
-    __sanitizer_set_death_callback([] {
-      if (theLog) theLog->Report("sanitizer finding (report above)");
-    });
-#endif
   }
   ~TEventLog() {
     alarm(0);
     theLog = nullptr;
   }
-  TEventLog(const TEventLog&) = delete;
-  TEventLog& operator=(const TEventLog&) = delete;
 
   // Numbers and records the event about to be delivered; the hang watchdog restarts with it.
   void Begin(const std::string& text) {
     alarm(kEventSeconds);
-    std::array<char, 24> number;
-    lines_[size_t(next_)][0] = '\0';
+    ++count_;
+    std::snprintf(replay_.data(), replay_.size(), "wavora_soak --seed %llu --events %lld",
+                  static_cast<unsigned long long>(seed_), static_cast<long long>(count_));
     next_ = (next_ + 1) % kKept;
-    Append(std::string(Decimal(uint64_t(++count_), number)) + ": " + text);
+    lines_[size_t(next_)][0] = '\0';
+    Append(std::to_string(count_) + ": " + text);
   }
   // Adds a line to the current event (what a dialog was answered, which message was shown).
-  void Note(const std::string& text) {
-    Append(" / " + text);
-  }
-  int64_t Count() const {
-    return count_;
-  }
+  void Note(const std::string& text) { Append(" / " + text); }
+  int64_t Count() const { return count_; }
 
-  // Prints why the run failed, the seed, the command that replays it and the last events. Safe in a
-  // signal handler.
-  void Report(const char* reason) const {
-    std::array<char, 24> number;
-    for (const char* text : {"\nwavora_soak failed: ", reason, "\nreplay with: wavora_soak --seed "})
+  // Prints why the run failed, the command that replays it and the last events. Safe in a signal
+  // handler.
+  static void Report(const char* reason) {
+    if (!theLog) return;
+    for (const char* text : {"\nwavora_soak failed: ", reason, "\nreplay with: ", theLog->replay_.data(),
+                             "\nthe last events:\n"})
       Write(text);
-    Write(Decimal(seed_, number));
-    Write(" --events ");
-    Write(Decimal(uint64_t(count_), number));
-    Write("\nthe last events:\n");
-    for (int i = 0; i < kKept; ++i) {
-      const char* line = lines_[size_t((next_ + i) % kKept)].data();
+    for (int i = 1; i <= kKept; ++i) {
+      const char* line = theLog->lines_[size_t((theLog->next_ + i) % kKept)].data();
       if (line[0] == '\0') continue;
       for (const char* text : {"  ", line, "\n"})
         Write(text);
@@ -144,15 +121,14 @@ class TEventLog {
 
  private:
   static void OnSignal(int signal) {
-    if (theLog)
-      theLog->Report(signal == SIGALRM ? "hang: an event did not finish in time" : strsignal(signal));
+    Report(signal == SIGALRM ? "hang: an event did not finish in time" : strsignal(signal));
     if (signal == SIGALRM) _exit(124);
     std::signal(signal, SIG_DFL);
     raise(signal);
   }
   // Appends to the current event's line, cut at its buffer's size.
   void Append(const std::string& text) {
-    std::array<char, 200>& slot = lines_[size_t((next_ + kKept - 1) % kKept)];
+    std::array<char, 200>& slot = lines_[size_t(next_)];
     const size_t used = std::strlen(slot.data());
     const size_t length = std::min(text.size(), slot.size() - 1 - used);
     std::memcpy(slot.data() + used, text.data(), length);
@@ -163,6 +139,7 @@ class TEventLog {
   uint64_t seed_;
   int64_t count_ = 0;
   int next_ = 0;
+  std::array<char, 80> replay_{};
   std::array<std::array<char, 200>, kKept> lines_{};
 };
 
@@ -517,6 +494,9 @@ int Run(const TOptions& options) {
   std::printf("seed %llu\n", static_cast<unsigned long long>(options.seed));
   std::fflush(stdout);
   TEventLog log(options.seed);
+#if defined(__SANITIZE_ADDRESS__)
+  __sanitizer_set_death_callback([] { TEventLog::Report("sanitizer finding (report above)"); });
+#endif
   // The debug switch shows the debug panel's button, so the monkey reaches it too.
   TMainForm window({QStringLiteral("-debug")}, std::make_unique<TLoggedMessages>(log));
   window.show();

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -11,7 +10,6 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QSignalSpy>
-#include <QStringList>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -235,7 +233,6 @@ class TWindowTest : public QObject {
     return tank ? QtText(tank->GetName()) : QString();
   }
 
-  TCustomSpeedButton* Button(const char* name) const { return Control<TCustomSpeedButton>(name); }
   // The presentation window that F11 on the active window opens.
   TPresentationWindow* Present() const {
     window_->activateWindow();
@@ -548,8 +545,7 @@ class TWindowTest : public QObject {
     QCOMPARE(QtText(started.Document().SlideName(2)), QStringLiteral("C"));
     QCOMPARE(QtText(started.GetCurrentWater()->GetName()), QStringLiteral("B"));
     QCOMPARE(started.windowTitle(), QStringLiteral("Wavora - demo"));
-    const auto* startedList = started.findChild<TScrollerList*>("SlideList");
-    QCOMPARE(startedList->SelectedIndex(), 1);
+    QCOMPARE(started.findChild<TScrollerList*>("SlideList")->SelectedIndex(), 1);
     QVERIFY(started.findChild<TCustomSpeedButton*>("MenuButton")->Down());
   }
 
@@ -655,18 +651,19 @@ class TWindowTest : public QObject {
       QVERIFY(window_->FrameTimerActive());
     }
 
-    Button("NewSlideBtn")->click();
+    Click("NewSlideBtn");
     QCOMPARE(list_->SelectedIndex(), 1);
     TPresentationWindow* presentation = Present();
     const auto press = [presentation](Qt::Key key) { QTest::keyClick(presentation, key); };
+    const auto down = [this](const char* button) { return Control<TCustomSpeedButton>(button)->Down(); };
     press(Qt::Key_Space);
-    QVERIFY(Button("PauseButton")->Down());
+    QVERIFY(down("PauseButton"));
     press(Qt::Key_Space);
-    QVERIFY(!Button("PauseButton")->Down());
+    QVERIFY(!down("PauseButton"));
     press(Qt::Key_F);
-    QVERIFY(Button("Button1")->Down());
+    QVERIFY(down("Button1"));
     press(Qt::Key_D);
-    QVERIFY(Button("DripButton")->Down());
+    QVERIFY(down("DripButton"));
     // The slide steps stop at either end of the slideshow.
     const std::pair<Qt::Key, int> steps[] = {
         {Qt::Key_PageUp, 0}, {Qt::Key_PageUp, 0}, {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 1}};
