@@ -79,12 +79,18 @@ void TWorkerPool::Run(int parts, TTask task, void* context) {
 
 void TWorkerPool::Work(int part) {
   uint64_t seen = 0;
+  // Whether the last job came within the spin time of the one before. A running window steps once a
+  // frame, 16 ms apart: spinning after each step would only burn the time, so a worker whose last wait
+  // was long sleeps at once, and spins again as soon as jobs follow one another closely.
+  bool jobsFollowClosely = true;
   for (;;) {
     const auto raised = [&] { return stopping_.load() || job_.load() != seen; };
-    if (!SpinUntil(raised)) {
+    const auto idleSince = std::chrono::steady_clock::now();
+    if (!(jobsFollowClosely && SpinUntil(raised))) {
       std::unique_lock lock(mutex_);
       wake_.wait(lock, raised);
     }
+    jobsFollowClosely = std::chrono::steady_clock::now() - idleSince < kSpinTime;
     if (stopping_.load()) return;
     seen = job_.load();
     if (part >= static_cast<int>(seen & 0xFF)) continue;
