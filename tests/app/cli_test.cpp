@@ -150,14 +150,16 @@ TEST(Cli, SaveWritesEverySlideAsTheWindowWouldAndReadsBackTheSame) {
   EXPECT_EQ(slides(saved), slides(path));
 }
 
-// The default beam with a cross-section across it, a stopwatch running and a paper tape whose
-// panel is shown.
+// The default beam with a cross-section across it, a stopwatch running, a paper tape whose panel is
+// shown, the default ruler and a protractor opened to a straight line.
 const char kBeamWithTools[] =
     "<TSlideshow ActiveID=\"11\" Version=\"0.5\">\r\n  <TWater UniqueID=\"11\" Name=\"Beam\">\r\n"
     "    <TNoneRIMap UniqueID=\"12\" />\r\n    <TGeneralExciter UniqueID=\"13\" />\r\n"
     "    <TTimerTool UniqueID=\"14\" TurnedOff=\"False\" />\r\n"
     "    <TCrossSectionTool UniqueID=\"15\" />\r\n"
-    "    <TPointLoggerTool UniqueID=\"16\" ActiveCPTool=\"True\" />\r\n  </TWater>\r\n</TSlideshow>\r\n";
+    "    <TPointLoggerTool UniqueID=\"16\" ActiveCPTool=\"True\" />\r\n    <TRuler UniqueID=\"17\" />\r\n"
+    "    <TProtractor UniqueID=\"18\" X1Percent=\"10\" Y1Percent=\"50\" X2Percent=\"50\" Y2Percent=\"50\" "
+    "X3Percent=\"90\" Y3Percent=\"50\" />\r\n  </TWater>\r\n</TSlideshow>\r\n";
 
 TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
   const std::string path = TempPath("beam.wvr");
@@ -190,6 +192,7 @@ TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
   // The tape shown in the panel logs from the first step, as the stopwatch times: 300 steps of 16 ms
   // fill the columns of 10 ms up to 4790 ms.
   EXPECT_NE(text.find("\n3,Paper tape Logger,displacement,4790,ms,"), std::string::npos);
+  EXPECT_TRUE(text.ends_with("\n4,Ruler,length,,,156,mm\r\n5,Protractor,angle,,,180,degrees\r\n")) << text;
 
   // A slide without a panel tool has no panel picture: refused before the run, naming its tools.
   WriteFileText(

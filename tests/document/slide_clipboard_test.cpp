@@ -47,7 +47,7 @@ TEST_F(SlideClipboard, PastedCopyIsTheSameSlideWithNewIdentifiersAddedLast) {
   EXPECT_EQ(pasted.slide->GetRIMap()->ClassInfo().ClassName(), "TTestLens");
   EXPECT_NE(pasted.slide->GetUniqueID(), original->GetUniqueID());
   EXPECT_NE(pasted.slide->RIMapUniqueID(), original->RIMapUniqueID());
-  EXPECT_NE(pasted.slide->GetExciter()->GetUniqueID(), original->GetExciter()->GetUniqueID());
+  EXPECT_FALSE(SelectObject(*pasted.slide, original->GetExciter()->GetUniqueID()));
   EXPECT_EQ(pasted.slide->GetChildCount(), original->GetChildCount());
 }
 
@@ -83,7 +83,7 @@ TEST_F(SlideClipboard, UnusableTextGivesItsMessagesInOrderAndChangesNothing) {
   }
 }
 
-TEST_F(SlideClipboard, AFullSlideshowTakesNoMorePastedOrNewSlides) {
+TEST_F(SlideClipboard, AFullSlideshowTakesNoMorePastedOrNewSlidesAndAFileHoldingMoreIsRefused) {
   const std::string text = SlideClipboardText(*slideshow_->GetActiveWater());
   while (slideshow_->SlideCount() < kMaxSlidesPerFile)
     ASSERT_TRUE(PasteSlide(*slideshow_, text).slide);
@@ -91,6 +91,12 @@ TEST_F(SlideClipboard, AFullSlideshowTakesNoMorePastedOrNewSlides) {
   EXPECT_EQ(refused.errors, std::vector<std::string>{std::string(rs::SlideshowFull)});
   EXPECT_THROW(AddNewSlide(*slideshow_), std::runtime_error);
   EXPECT_EQ(slideshow_->SlideCount(), kMaxSlidesPerFile);
+
+  std::string many = "<TSlideshow>";
+  for (int i = 0; i <= kMaxSlidesPerFile; ++i)
+    many += "<TWater/>";
+  EXPECT_EQ(OpenSlideshowBytes(many + "</TSlideshow>", "x.wvr", 80, 60).message.text,
+            "The file \"x.wvr\" holds 201 slides; at most 200 can be opened.");
 }
 
 }  // namespace

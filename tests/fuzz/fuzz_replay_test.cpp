@@ -24,11 +24,11 @@ TEST(FuzzFindings, EveryKeptFindingReplaysWithoutFault) {
   }
 }
 
-// The slideshows of the test data and one of every class survive a save, a reading and a second
-// save unchanged, and run; so does every seed slide pasted.
+// The shipped lessons, the slideshows of the data and one of every class survive a save, a reading
+// and a second save unchanged, and run; so does every seed slide pasted.
 TEST(FuzzFindings, TestSlideshowsAndSlidesRoundTrip) {
   std::vector<std::pair<std::string, std::string>> slideshows = {{"seed", SeedSlideshowText()}};
-  for (const char* root : {"tests", "assets"}) {
+  for (const char* root : {"examples", "tests", "assets"}) {
     for (const auto& entry : fs::recursive_directory_iterator(fs::path(WAVORA_SOURCE_DIR) / root)) {
       const std::string extension = entry.path().extension().string();
       if (entry.is_regular_file() && (extension == ".wvr" || extension == ".xml"))

@@ -148,7 +148,8 @@ TEST_F(XmlFormat, NumbersThatDoNotConvertFailBothVariantsNamingPropertyAndText) 
     }
   }
   EXPECT_THROW(Read("<TTestNode Gain=\"1e50\"/>"), EConvertError);
-  EXPECT_THROW(Read("<TTestNode Precise=\"nan\"/>"), EConvertError);
+  for (const char* precise : {"nan", "1e999", "1.2.3"})
+    EXPECT_THROW(Read(std::string("<TTestNode Precise=\"") + precise + "\"/>"), EConvertError) << precise;
   EXPECT_THROW(Read("<TTestNode ON=\"maybe\"/>"), EConvertError);
   EXPECT_EQ(static_cast<TTestNode&>(*Read("<TTestNode Gain=\"2,5\" ON=\"TRUE\"/>")).gain, 2.5f);
 }

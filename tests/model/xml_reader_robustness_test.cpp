@@ -97,6 +97,25 @@ TEST(NodeFiles, SavingReplacesTheFileOnlyWhenComplete) {
   EXPECT_EQ(ReadFileText(path), "<TTestLeaf Label=\"second\" />\r\n");
   leaf->Remove(refused);
 
+  // Files are Windows-1252 where every character has a code (older programs read them), else UTF-8;
+  // reading takes UTF-8 as it stands and any other bytes as Windows-1252.
+  const std::string utf8 = "Brechung \xE2\x80\x93 Wellenl\xC3\xA4nge",
+                    windows = "Brechung \x96 Wellenl\xE4nge";
+  for (const auto& [label, bytes] :
+       {std::pair{utf8, windows}, {utf8 + " \xE2\x9C\x93", utf8 + " \xE2\x9C\x93"}}) {
+    leaf->label = label;
+    SaveToFile(*leaf, path);
+    EXPECT_EQ(ReadFileText(path), "<TTestLeaf Label=\"" + bytes + "\" />\r\n");
+    EXPECT_EQ(static_cast<testing::TTestLeaf&>(*ReadNodeFromFile(path)).label, label);
+  }
+  for (const auto& [bytes, label] :
+       {std::pair<std::string, std::string>{"\xF0\x9F\x8C\x8A", "\xF0\x9F\x8C\x8A"},
+        {"\x80 \xF0", "\xE2\x82\xAC \xC3\xB0"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}}) {
+    WriteFileText(path, "<TTestLeaf Label=\"" + bytes + "\"/>");
+    EXPECT_EQ(static_cast<testing::TTestLeaf&>(*ReadNodeFromFile(path)).label, label);
+  }
+
   EXPECT_THROW(SaveToFile(*leaf, "/nonexistent-dir/x.wvr"), TFileError);
   try {
     ReadNodeFromFile("/nonexistent-dir/x.wvr");
