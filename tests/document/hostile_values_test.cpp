@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "../sim/saved_tank.h"
 #include "document/class_registration.h"
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
@@ -12,7 +13,6 @@
 #include "model/node_files.h"
 #include "model/node_registry.h"
 #include "model/property_text.h"
-#include "model/stream.h"
 #include "sim/control_panel_model.h"
 #include "sim/control_panel_tool.h"
 #include "sim/frame_loop.h"
@@ -36,10 +36,8 @@ constexpr int kFrames = 25;
 constexpr int kFrames = 100;
 #endif
 
-// Tool panels as the window shows them and as small as a panel can be.
-struct TPanelSize {
-  int width, height;
-};
+// Tool panels as the window shows them and as small as a panel can be: width, height.
+using TPanelSize = std::pair<int, int>;
 const TPanelSize kPanelSizes[] = {
     {TBaseCPFrame::kDesignWidth, TBaseCPFrame::kDesignHeight}, {1, 1}, {40, 20}};
 
@@ -79,17 +77,13 @@ size_t FindElement(const std::string& text, const std::string& name) {
 std::string SlideshowHolding(const TClassInfo& nodeClass) {
   const TRef<TSlideshow> slideshow = NewSlideshow(kTankSize, kTankSize);
   const TRef<TWater> water = slideshow->GetActiveWater();
-  const auto saved = [&] {
-    TStream stream;
-    slideshow->SaveToStream(stream, true, 0);
-    return stream.Data();
-  };
   if (nodeClass.InheritsFrom(TBaseRIMap::StaticClassInfo())) {
     water->SetRIMapClass(nodeClass);
-  } else if (FindElement(saved(), nodeClass.ClassName()) == std::string::npos && !nodeClass.IsAbstract()) {
+  } else if (FindElement(test::SavedText(*slideshow), nodeClass.ClassName()) == std::string::npos &&
+             !nodeClass.IsAbstract()) {
     water->add(nodeClass.Create());
   }
-  return saved();
+  return test::SavedText(*slideshow);
 }
 
 // The text with the property's value replaced in the class's element: numbers as an attribute, the
@@ -180,7 +174,7 @@ TOutcome OpenAndRun(const std::string& text, const std::string& path, const TCla
     if (const TRef<TBaseWaterObject> object = RefCast<TBaseWaterObject>(water->GetChildren(i))) {
       panels.push_back(object->CreateControlPanel());
       if (auto* toolPanel = dynamic_cast<TBaseCPFrame*>(panels.back().get()))
-        toolPanel->SetBoxSize(panelSize.width, panelSize.height);
+        toolPanel->SetBoxSize(panelSize.first, panelSize.second);
     }
   }
   TFastDIB image(kTankSize, kTankSize);

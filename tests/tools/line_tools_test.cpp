@@ -51,14 +51,6 @@ TEST(CrossSection, TraceStaysInsideThePanelAtFullGain) {
   }
 }
 
-TEST(CrossSection, NarrowPanelDrawsNothing) {
-  TCrossSectionRig rig(9, 50);
-  rig.Displace(1);
-  rig.Update();
-  for (int x = 0; x < 9; ++x)
-    EXPECT_EQ(rig.Image().Pixel(x, 25), RGB(0, 0, 0));
-}
-
 TEST(Intensity, AWindowCollectsThePeakOf15StepsAndAgesWithItsWeight) {
   TIntensityRig rig;
   rig.Update();  // takes the panel's width as the sample count and resets
