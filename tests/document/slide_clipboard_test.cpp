@@ -52,10 +52,6 @@ TEST_F(SlideClipboard, PastedCopyIsTheSameSlideWithNewIdentifiersAddedLast) {
 }
 
 TEST_F(SlideClipboard, UnusableTextGivesItsMessagesInOrderAndChangesNothing) {
-  struct TCase {
-    std::string text;
-    std::vector<std::string> errors;
-  };
   std::string nested;
   for (int i = 0; i < 2 * kMaxNesting; ++i)
     nested += "<TWater>";
@@ -64,20 +60,22 @@ TEST_F(SlideClipboard, UnusableTextGivesItsMessagesInOrderAndChangesNothing) {
   for (int i = 0; i <= kMaxChildrenPerElement; ++i)
     crowded += "<TTestRuler />";
   crowded += "</TWater>";
-  for (const TCase& c : {
-           TCase{"", {kNothing}},
-           TCase{"just some words", {kCorrupted, kNothing}},
-           TCase{"<TWater Name=\"unfinished", {kCorrupted, kNothing}},
-           TCase{"<TWater><TNoSuchObject /></TWater>", {kCorrupted, kNothing}},
-           TCase{"<TWater UniqueID=\"many\" />", {kNothing}},
-           TCase{"<TSlideshow><TWater /></TSlideshow>", {kWrongType}},
-           TCase{"<TNoneRIMap />", {kWrongType}},
-           TCase{nested, {kCorrupted, kNothing}},
-           TCase{huge, {kCorrupted, kNothing}},
-           TCase{crowded, {kCorrupted, kNothing}},
-       }) {
-    const TPastedSlide pasted = PasteSlide(*slideshow_, c.text);
-    EXPECT_EQ(pasted.errors, c.errors) << c.text.substr(0, 60);
+  const std::vector<std::string> corrupted{kCorrupted, kNothing}, nothing{kNothing}, wrongType{kWrongType};
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"", nothing},
+      {"just some words", corrupted},
+      {"<TWater Name=\"unfinished", corrupted},
+      {"<TWater><TNoSuchObject /></TWater>", corrupted},
+      {"<TWater UniqueID=\"many\" />", nothing},
+      {"<TSlideshow><TWater /></TSlideshow>", wrongType},
+      {"<TNoneRIMap />", wrongType},
+      {nested, corrupted},
+      {huge, corrupted},
+      {crowded, corrupted},
+  };
+  for (const auto& [text, errors] : cases) {
+    const TPastedSlide pasted = PasteSlide(*slideshow_, text);
+    EXPECT_EQ(pasted.errors, errors) << text.substr(0, 60);
     EXPECT_FALSE(pasted.slide);
     EXPECT_EQ(slideshow_->SlideCount(), 1);
   }

@@ -109,39 +109,6 @@ TEST_F(XmlFormat, LeavesOutOnlyWhatReadingRestores) {
   EXPECT_EQ(Write(plain), "<TTestNode ON=\"True\" Gain=\"1.5\" />\r\n");
 }
 
-TEST_F(XmlFormat, ElementValuesDecodeAndAttributeValuesStandAsWritten) {
-  const TRef<TTestLeaf> leaf = MakeNode<TTestLeaf>();
-  leaf->label = "x &lt y";
-  EXPECT_EQ(Write(leaf), "<TTestLeaf Label=\"x &lt y\" />\r\n");
-  EXPECT_EQ(static_cast<TTestLeaf&>(*Read(Write(leaf))).label, "x &lt y");
-  leaf->label = "\"'&lt&dq";
-  EXPECT_EQ(static_cast<TTestLeaf&>(*Read(Write(leaf))).label, "\"'&lt&dq");
-  EXPECT_EQ(DecodeElementText(EncodeElementText("a&b<c\"", true)), "a&b<c\"");
-}
-
-TEST_F(XmlFormat, ReaderPassesOverCommentsDeclarationsAndLetterCase) {
-  const iXMLNode node = Read(
-      "<?xml version=\"1.0\"?>\r\n<ttestleaf label=\"a\">\r\n  <!-- a > b -- > still -->\r\n"
-      "  <!DOCTYPE x 'y>z'>\r\n  <TTestLeaf Label='b'></Whatever>\r\n</TTestLeaf>\r\n");
-  ASSERT_TRUE(node);
-  EXPECT_EQ(static_cast<TTestLeaf&>(*node).label, "a");
-  ASSERT_EQ(node->GetChildCount(), 1);
-  EXPECT_EQ(static_cast<TTestLeaf&>(*node->GetChildren(0)).label, "b");
-}
-
-TEST_F(XmlFormat, UnknownElementsAndAttributesFailPlainReadingAndAreSkippedOnRequest) {
-  const std::string text = "<TTestLeaf><TFoo>x<b/></TF\r\n  oo\n><TTestLeaf Label=\"kept\"/></TTestLeaf>";
-  EXPECT_EQ(ParsingError(text), "Unrecognised Tag: TFoo at 17");
-  const iXMLNode node = Read(text, true);
-  ASSERT_EQ(node->GetChildCount(), 1);
-  EXPECT_EQ(static_cast<TTestLeaf&>(*node->GetChildren(0)).label, "kept");
-  EXPECT_EQ(ParsingError("<TTestLeaf><TFoo>never closed</TTestLeaf>", true),
-            "Unrecognised and badly formed Tag: TFoo at 41");
-  EXPECT_EQ(ParsingError("<TTestLeaf Colour=\"red\" Label=\"a\"/>"),
-            "No property info available for this object.property: TTestLeaf.Colour");
-  EXPECT_EQ(static_cast<TTestLeaf&>(*Read("<TTestLeaf Colour=\"red\" Label=\"a\"/>", true)).label, "a");
-}
-
 TEST_F(XmlFormat, NumbersThatDoNotConvertFailBothVariantsNamingPropertyAndText) {
   for (const bool skip : {false, true}) {
     EXPECT_EQ(ParsingError("<TTestNode Count=\"12a\"/>", skip),

@@ -2,8 +2,6 @@
 
 #include "image/fast_dib.h"
 #include "sim/water.h"
-#include "tools/cross_section_cp.h"
-#include "tools/cross_section_tool.h"
 #include "tools/intensity_cp.h"
 #include "tools/intensity_tool.h"
 
@@ -33,23 +31,7 @@ struct TLineToolRig {
   std::unique_ptr<TPanel> panel;
 };
 
-using TCrossSectionRig = TLineToolRig<TCrossSectionTool, TScopeToolsFrame>;
 using TIntensityRig = TLineToolRig<TIntensityTool, TIntensityToolFrame>;
-
-constexpr TColour kTrace = RGB(192, 255, 255);
-
-TEST(CrossSection, TraceStaysInsideThePanelAtFullGain) {
-  for (const float displacement : {3.5f, -3.5f}) {
-    TCrossSectionRig rig;
-    rig.tool->SetGain(16);
-    rig.Displace(displacement);
-    rig.Update();
-    // Positive displacement lies below the middle: clamped to row H - 2, negative to row 1.
-    const int row = displacement > 0 ? 48 : 1;
-    EXPECT_EQ(rig.Image().Pixel(50, row), kTrace) << displacement;
-    EXPECT_NE(rig.Image().Pixel(50, 25), kTrace);
-  }
-}
 
 TEST(Intensity, AWindowCollectsThePeakOf15StepsAndAgesWithItsWeight) {
   TIntensityRig rig;
