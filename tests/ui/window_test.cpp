@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -406,6 +407,26 @@ class TWindowTest : public QObject {
     QCOMPARE(tank->DisplacementAt(100, 40), 0.0f);
     window_->SetDisplayShape(0);
     QCOMPARE(box->geometry(), QRect(216, 26, 401, 401));
+  }
+
+  // The presentation enlarges the tank smoothly: from a black pixel to a white one the picture runs
+  // through greys, ends held; without the hint it repeats whole pixels.
+  void EnlargingBlendsNeighboursOnlyWhenSmooth() {
+    TFastDIB image(2, 1);
+    image.SetPixel(1, 0, RGB(255, 255, 255));
+    for (const bool smooth : {true, false}) {
+      QImage screen(8, 4, QImage::Format_RGB32);
+      QPainter painter(&screen);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+      PaintFitted(painter, screen.rect(), image);
+      painter.end();
+      std::vector<int> reds;
+      for (int x = 0; x < 8; ++x)
+        reds.push_back(qRed(screen.pixel(x, 3)));
+      const std::vector<int> expected = smooth ? std::vector<int>{0, 0, 32, 96, 159, 223, 255, 255}
+                                               : std::vector<int>{0, 0, 0, 0, 255, 255, 255, 255};
+      QCOMPARE(reds, expected);
+    }
   }
 
   void DisplayShapeRepaintsTheOtherSlidesThumbnails() {
