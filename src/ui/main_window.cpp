@@ -254,10 +254,8 @@ void TMainForm::SetupMainWindow(const QStringList& arguments) {
   SeedUniqueIDs(static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   document_ = MakeNode<TSlideshow>();
   document_->SetTankSize(Box->width(), Box->height());
-  slides_->NewSlideBtnClick();
   tankImage_.SetSize(Box->width(), Box->height());
-  slides_->RebuildSlideList();
-  SlideListClick();
+  slides_->NewSlideBtnClick();  // lists the slide and shows it
 
   frameTimer_.setTimerType(Qt::PreciseTimer);
   frameTimer_.setInterval(TFrameLoop::kTimerIntervalMs);

@@ -112,8 +112,11 @@ void TToolsTab::DeleteToolBtnClick() {
   if (!tank) return;
   // The objects live on until their panels have gone, as panels refer to them.
   const std::vector<iXMLNode> keep = ChildList(*tank);
-  if (DeleteActiveObject(*tank) == TDeleted::Medium) links_.mediumDeleted(*tank);
-  FollowTank();
+  if (DeleteActiveObject(*tank) == TDeleted::Medium) {
+    links_.mediumDeleted(*tank);  // the window shows the tank anew, its tools and objects with it
+  } else {
+    FollowTank();
+  }
 }
 
 void TToolsTab::SnapToGridClick() {
