@@ -81,22 +81,25 @@ void TWaterStepper::SetSettings(TStepSettings settings) {
   if (!PathAvailable(settings.path)) settings.path = TSweepPath::kPlain;
   settings.threads = std::clamp(settings.threads, 1, kMaxThreads);
   settings.cellsPerThread = std::max<int64_t>(settings.cellsPerThread, 1);
+  settings.cellsPerWokenThread = std::max<int64_t>(settings.cellsPerWokenThread, 1);
   settings_ = settings;
 }
 
 int TWaterStepper::RunCount(const TWaterGrid& grid) const {
   const int64_t columns = grid.Width() - 2;
   const int64_t cells = columns * (grid.Height() - 2);
-  const int64_t gaining = std::max<int64_t>(1, cells / settings_.cellsPerThread);
+  const int64_t perThread =
+      TWorkerPool::Shared().JobsFollowClosely() ? settings_.cellsPerThread : settings_.cellsPerWokenThread;
+  const int64_t gaining = std::max<int64_t>(1, cells / perThread);
   return static_cast<int>(std::min<int64_t>({settings_.threads, gaining, columns}));
 }
 
 void TWaterStepper::PrepareRuns(TWaterGrid& grid, TFastDIB* image, TFieldShade shade) {
   const int count = RunCount(grid);
-  // Scratch is (re)made only when the grid's height or the thread count changes, never in a running
-  // tank.
+  // Scratch is made only when the grid's height changes or more runs than ever are asked for, never
+  // in a running tank.
   TThreadScratch& scratch = ThreadScratch();
-  if (static_cast<int>(scratch.runs.size()) != count || scratch.height != grid.Height()) {
+  if (static_cast<int>(scratch.runs.size()) < count || scratch.height != grid.Height()) {
     scratch.runs.assign(count, TSweepScratch());
     for (TSweepScratch& run : scratch.runs)
       run.Resize(grid.Height());

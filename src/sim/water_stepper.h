@@ -18,10 +18,15 @@ enum class TSweepPath { kPlain, kSse2, kAvx2 };
 struct TStepSettings {
   // Tanks below this many interior cells per thread step on fewer threads.
   static constexpr int64_t kCellsPerThread = 40000;
+  // The same for a step that follows no other closely (a running window steps once every 16 ms):
+  // the workers have gone to sleep, and waking one costs more than its share of a school-sized step
+  // gains, so such a tank steps on the caller's thread alone.
+  static constexpr int64_t kCellsPerWokenThread = 250000;
 
   TSweepPath path = TSweepPath::kPlain;
   int threads = 1;  // 1: the caller's thread only
   int64_t cellsPerThread = kCellsPerThread;
+  int64_t cellsPerWokenThread = kCellsPerWokenThread;
 };
 
 // The best path this processor runs (WAVORA_SIMD=off: the plain loops; sse2: the baseline vector
@@ -38,8 +43,8 @@ class TWaterStepper {
   TWaterStepper() : settings_(DefaultStepSettings()) {}
 
   const TStepSettings& Settings() const { return settings_; }
-  // A path the processor cannot run falls back to the plain loops; threads and cells per thread are
-  // at least 1.
+  // A path the processor cannot run falls back to the plain loops; threads and both cells per thread
+  // are at least 1.
   void SetSettings(TStepSettings settings);
 
   // Velocities, then heights of every interior cell, writing each new height's pixel when an image

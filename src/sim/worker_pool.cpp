@@ -15,6 +15,12 @@ namespace {
 // between the frames of a running window costs next to nothing.
 constexpr std::chrono::microseconds kSpinTime{200};
 
+int64_t Now() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 void Relax() {
 #if defined(__x86_64__)
   _mm_pause();
@@ -50,8 +56,16 @@ TWorkerPool::~TWorkerPool() {
     thread.join();
 }
 
+bool TWorkerPool::JobsFollowClosely() const {
+  return Now() - lastJobEnd_.load() < std::chrono::nanoseconds(kSpinTime).count();
+}
+
 void TWorkerPool::Run(int parts, TTask task, void* context) {
-  parts = std::min(parts, kMaxParts);
+  RunParts(std::min(parts, kMaxParts), task, context);
+  lastJobEnd_.store(Now());
+}
+
+void TWorkerPool::RunParts(int parts, TTask task, void* context) {
   if (parts <= 1) {
     if (parts == 1) task(context, 0);
     return;

@@ -31,8 +31,11 @@ class TWorkerPool {
   // parts: at most kMaxParts.
   static constexpr int kMaxParts = 255;
   void Run(int parts, TTask task, void* context);
+  // Whether the last job ended within the spin time, so that workers are still awake for the next.
+  bool JobsFollowClosely() const;
 
  private:
+  void RunParts(int parts, TTask task, void* context);
   void Work(int part);
   // Spins until the condition holds or the spin time is up; returns whether it holds.
   template <class Condition>
@@ -49,6 +52,7 @@ class TWorkerPool {
   std::atomic<uint64_t> job_ = 0;
   std::atomic<int> pending_ = 0;
   std::atomic<bool> stopping_ = false;
+  std::atomic<int64_t> lastJobEnd_ = 0;  // steady clock, nanoseconds
   TTask task_ = nullptr;
   void* context_ = nullptr;
 };

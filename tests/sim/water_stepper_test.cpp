@@ -65,7 +65,7 @@ TEST_P(StepPaths, MatchThePlainLoopsToTheBit) {
   const auto [path, threads] = pathAndThreads;
   if (!PathAvailable(path)) GTEST_SKIP() << "this processor lacks the path";
   const TSteppedTank& plain = PlainTank(width, height);
-  const TSteppedTank fast = RunTank(width, height, {path, threads, 1});
+  const TSteppedTank fast = RunTank(width, height, {path, threads, 1, 1});
   const TWaterGrid& expected = *plain.tank->Grid();
   const TWaterGrid& actual = *fast.tank->Grid();
   EXPECT_TRUE(EncodeFieldFile(expected) == EncodeFieldFile(actual));
