@@ -9,6 +9,7 @@ namespace wavora {
 
 TFiberControlPanel::TFiberControlPanel() : label1_(rs::FibreWidth) {
   RefreshWidthLabel();
+  AddSubPanel("RefractiveIndexCP1", refractiveIndex_);
 }
 
 void TFiberControlPanel::Bind(TSimpleWaveGuideRIMapper* mapper) {
@@ -35,6 +36,16 @@ void TFiberControlPanel::WidthSliderChange() {
 
 void TFiberControlPanel::RefreshWidthLabel() {
   widthLabel_ = std::to_string(position_) + std::string(rs::Millimetres);
+}
+
+std::vector<TPanelControl> TFiberControlPanel::OwnControls() const {
+  return {ReadOutControl("WidthLabel", label1_, widthLabel_),
+          SliderControl("WidthSlider", label1_, kMinWidth, kMaxWidth, position_)};
+}
+
+TChangeResult TFiberControlPanel::ApplyChange(const TPanelControl&, int32_t value) {
+  SetWidthSliderPosition(value);
+  return TChangeResult::Done;
 }
 
 }  // namespace wavora

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "image/colour.h"
 #include "sim/refractive_index_cp.h"
@@ -34,6 +35,10 @@ class TFiberControlPanel : public TControlPanelModel {
   // Writes the position to the fibre's width and refreshes the readout.
   void WidthSliderChange();
   TRefractiveIndexCP& RefractiveIndexCP1() { return refractiveIndex_; }
+
+ protected:
+  std::vector<TPanelControl> OwnControls() const override;
+  TChangeResult ApplyChange(const TPanelControl& control, int32_t value) override;
 
  private:
   void RefreshWidthLabel();

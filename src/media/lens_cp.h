@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sim/control_panel_model.h"
 #include "sim/refractive_index_cp.h"
@@ -28,6 +29,11 @@ class TLensControlpanel : public TControlPanelModel {
   // edit is recorded like any property edit.
   void Type1Click(int32_t tag);
   TRefractiveIndexCP& RefractiveIndexCP1() { return refractiveIndexCP1_; }
+
+ protected:
+  // Type0 and Type1 as one group, named for the property it sets.
+  std::vector<TPanelControl> OwnControls() const override;
+  TChangeResult ApplyChange(const TPanelControl& control, int32_t value) override;
 
  private:
   TLensMapper* lens_;

@@ -10,9 +10,10 @@ namespace wavora {
 
 const TSlitsControlPanel::TRow& TSlitsControlPanel::Row(TBar bar) {
   static const TRow rows[kBarCount] = {
-      {rs::SlitCaption, "Number", "", 1, TSlitsRIMapper::kMaxNumber},
-      {rs::SlitWidthCaption, "Width", rs::Millimetres, 0, TSlitsRIMapper::kMaxRows},
-      {rs::SpacingCaption, "Space", rs::Millimetres, 0, TSlitsRIMapper::kMaxRows},
+      {rs::SlitCaption, "Number", "", 1, TSlitsRIMapper::kMaxNumber, "SlitNumber", "SlitCount"},
+      {rs::SlitWidthCaption, "Width", rs::Millimetres, 0, TSlitsRIMapper::kMaxRows, "SizeNumber", "WidthBar"},
+      {rs::SpacingCaption, "Space", rs::Millimetres, 0, TSlitsRIMapper::kMaxRows, "SpacingNumber",
+       "SpacingBar"},
   };
   return rows[bar];
 }
@@ -44,6 +45,23 @@ void TSlitsControlPanel::BarChange(TBar bar) {
 
 void TSlitsControlPanel::RefreshReadout(TBar bar) {
   readouts_[bar] = std::to_string(positions_[bar]) + std::string(Row(bar).unit);
+}
+
+std::vector<TPanelControl> TSlitsControlPanel::OwnControls() const {
+  std::vector<TPanelControl> controls;
+  for (int i = 0; i < kBarCount; ++i) {
+    const TRow& row = Row(TBar(i));
+    controls.push_back(ReadOutControl(std::string(row.readoutName), row.caption, readouts_[i]));
+    controls.push_back(SliderControl(std::string(row.barName), row.caption, row.min, row.max, positions_[i]));
+  }
+  return controls;
+}
+
+TChangeResult TSlitsControlPanel::ApplyChange(const TPanelControl& control, int32_t value) {
+  for (int i = 0; i < kBarCount; ++i) {
+    if (control.id == Row(TBar(i)).barName) SetPosition(TBar(i), value);
+  }
+  return TChangeResult::Done;
 }
 
 }  // namespace wavora

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "image/colour.h"
 #include "sim/control_panel_model.h"
@@ -30,6 +31,8 @@ class TSlitsControlPanel : public TControlPanelModel {
     std::string_view unit;      // appended to the readout
     int32_t min;
     int32_t max;
+    std::string_view readoutName;  // SlitNumber, SizeNumber, SpacingNumber
+    std::string_view barName;      // SlitCount, WidthBar, SpacingBar
   };
   static const TRow& Row(TBar bar);
 
@@ -46,6 +49,11 @@ class TSlitsControlPanel : public TControlPanelModel {
   void BarChange(TBar bar);
   // SlitNumber, SizeNumber, SpacingNumber.
   const std::string& Readout(TBar bar) const { return readouts_[bar]; }
+
+ protected:
+  // Each row's readout, then its bar.
+  std::vector<TPanelControl> OwnControls() const override;
+  TChangeResult ApplyChange(const TPanelControl& control, int32_t value) override;
 
  private:
   void RefreshReadout(TBar bar);

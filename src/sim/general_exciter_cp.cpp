@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "model/number_text.h"
 #include "model/property_text.h"
@@ -235,6 +236,61 @@ void TGeneralExciterCP::HarmonicsButtonClick() {
 
 void TGeneralExciterCP::DopplerResetClick() {
   if (source_) source_->DopplerRestart();
+}
+
+std::vector<TPanelControl> TGeneralExciterCP::OwnControls() const {
+  std::vector<TControlItem> shapes;
+  for (const TShapeMenuEntry& entry : Type1Click())
+    shapes.push_back({entry.imageIndex, std::string(entry.name), entry.caption, {}, {}});
+  TPanelControl type1 = GroupControl("Type1", type1Caption_, std::move(shapes), shownShape_);
+  type1.hint = std::string(rs::SourceShapeHint);
+  const bool detune = DetuneControlsVisible();
+  const bool mach = MachControlsVisible();
+  return {
+      std::move(type1),
+      ToggleControl("PowerButton", rs::Continuous, rs::Continuous, powerButtonDown_),
+      ToggleControl("OneWave", rs::Pulse, rs::Pulse, oneWaveDown_),
+      ReadOutControl("WavelengthLabel", rs::WavelengthCaption, wavelengthLabel_),
+      ReadOutControl("FrequencyLabel", rs::FrequencyCaption, frequencyLabel_),
+      Shown(SliderControl("WavelengthBar", rs::WavelengthCaption, wavelengthBar_.min, wavelengthBar_.max,
+                          wavelengthBar_.position),
+            WavelengthBarVisible()),
+      Shown(SliderControl("FrequencyBar", rs::FrequencyCaption, frequencyBar_.min, frequencyBar_.max,
+                          frequencyBar_.position),
+            FrequencyBarVisible()),
+      ToggleControl("CustomSpeedButton1", rs::Hertz, rs::FrequencyToggleHint, frequencyShown_),
+      Shown(ReadOutControl("DetuneAmountLabel", rs::DetuneCaption, detuneAmountLabel_), detune),
+      Shown(SliderControl("DetuneSlider", rs::DetuneCaption, detuneSlider_.min, detuneSlider_.max,
+                          detuneSlider_.position),
+            detune),
+      Shown(ReadOutControl("MachLabel", {}, machLabel_), mach),
+      Shown(ToggleControl("HarmonicsButton", rs::HarmonicsCaption, rs::HarmonicsHint, harmonicsButtonDown_),
+            mach),
+      Shown(SliderControl("MachSlider", {}, machSlider_.min, machSlider_.max, machSlider_.position), mach),
+      Shown(ButtonControl("DopplerReset", {}, rs::DopplerResetHint), mach)};
+}
+
+TChangeResult TGeneralExciterCP::ApplyChange(const TPanelControl& control, int32_t value) {
+  using THandler = void (*)(TGeneralExciterCP&, int32_t);
+  static const std::pair<std::string_view, THandler> kHandlers[] = {
+      {"Type1", [](TGeneralExciterCP& p, int32_t v) { p.ShapeMenuClick(v); }},
+      {"PowerButton", [](TGeneralExciterCP& p, int32_t) { p.PowerButtonClick(); }},
+      {"OneWave", [](TGeneralExciterCP& p, int32_t) { p.OneWaveClick(); }},
+      {"WavelengthBar", [](TGeneralExciterCP& p, int32_t v) { p.SetWavelengthBar(v); }},
+      {"FrequencyBar", [](TGeneralExciterCP& p, int32_t v) { p.SetFrequencyBar(v); }},
+      {"CustomSpeedButton1", [](TGeneralExciterCP& p, int32_t) { p.CustomSpeedButton1Click(); }},
+      {"DetuneSlider", [](TGeneralExciterCP& p, int32_t v) { p.SetDetuneSlider(v); }},
+      {"HarmonicsButton", [](TGeneralExciterCP& p, int32_t) { p.HarmonicsButtonClick(); }},
+      {"MachSlider", [](TGeneralExciterCP& p, int32_t v) { p.SetMachSlider(v); }},
+      {"DopplerReset", [](TGeneralExciterCP& p, int32_t) { p.DopplerResetClick(); }},
+  };
+  for (const auto& [id, handler] : kHandlers) {
+    if (control.id == id) {
+      handler(*this, value);
+      return TChangeResult::Done;
+    }
+  }
+  return TChangeResult::UnknownControl;
 }
 
 }  // namespace wavora

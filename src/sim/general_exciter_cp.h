@@ -108,6 +108,10 @@ class TGeneralExciterCP : public TControlPanelModel {
   void HarmonicsButtonClick();
   void DopplerResetClick();
 
+ protected:
+  std::vector<TPanelControl> OwnControls() const override;
+  TChangeResult ApplyChange(const TPanelControl& control, int32_t value) override;
+
  private:
   void ShowShape(int32_t shape);
   // The bars and labels for a wavelength, without writing it.

@@ -6,6 +6,7 @@
 
 #include "model/number_text.h"
 #include "model/property_text.h"
+#include "sim/resource_strings.h"
 #include "sim/ri_map.h"
 
 namespace wavora {
@@ -36,6 +37,16 @@ void TRefractiveIndexCP::RefreshLabel() {
   char text[32];
   std::snprintf(text, sizeof text, "%1.2f", std::sqrt(1.0 / SliderValue()));
   refractiveIndexLabel_ = text;
+}
+
+std::vector<TPanelControl> TRefractiveIndexCP::OwnControls() const {
+  return {ReadOutControl("RefractiveIndexLabel", rs::RefractiveIndex, refractiveIndexLabel_),
+          SliderControl("RfIndex", rs::RefractiveIndex, kMinPosition, kMaxPosition, position_)};
+}
+
+TChangeResult TRefractiveIndexCP::ApplyChange(const TPanelControl&, int32_t value) {
+  SetPosition(value);
+  return TChangeResult::Done;
 }
 
 }  // namespace wavora

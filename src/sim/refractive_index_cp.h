@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sim/control_panel_model.h"
 
@@ -30,6 +31,10 @@ class TRefractiveIndexCP : public TControlPanelModel {
   // Shows n without writing it back.
   void SetValue(float n);
   const std::string& RefractiveIndexLabel() const { return refractiveIndexLabel_; }
+
+ protected:
+  std::vector<TPanelControl> OwnControls() const override;
+  TChangeResult ApplyChange(const TPanelControl& control, int32_t value) override;
 
  private:
   float SliderValue() const;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "sim/control_panel_model.h"
 
@@ -13,6 +14,11 @@ class TSimpleMessageCP : public TControlPanelModel {
   explicit TSimpleMessageCP(std::string message) : message_(std::move(message)) {}
   const std::string& Message() const { return message_; }
   void SetMessage(std::string message) { message_ = std::move(message); }
+
+ protected:
+  std::vector<TPanelControl> OwnControls() const override {
+    return {ReadOutControl("Message", {}, message_)};
+  }
 
  private:
   std::string message_;

@@ -11,10 +11,6 @@ namespace wavora {
 
 class TControlPanelTool;
 
-// What choosing a popup entry asks for: a setting the panel applies itself, or a command the view
-// carries out with the platform's dialogs and clipboard.
-enum class TPanelCommand { Setting, SaveSnapshot, CopySnapshot, SaveData, CopyData };
-
 // An entry of a tool panel's popup menu as it opens; an entry without a name is a separator.
 struct TPanelMenuEntry {
   std::string name;
@@ -53,9 +49,11 @@ class TBaseCPFrame : public TControlPanelModel {
   virtual void BoxMouseMove(int x, int y) { lastMouse_ = {x, y}; }
   TPoint LastMouse() const { return lastMouse_; }
 
-  // The popup menu as it opens, captions from the string table and the current settings checked:
-  // the snapshot and data commands, then the panel's own settings.
-  virtual std::vector<TPanelMenuEntry> PopupMenu1Popup();
+  // The popup menu's entries as it would open now, captions from the string table and the current
+  // settings checked: the snapshot and data commands, then the panel's own settings.
+  virtual std::vector<TPanelMenuEntry> MenuEntries() const;
+  // The popup menu opens: the entries, after what opening it does to the panel.
+  virtual std::vector<TPanelMenuEntry> PopupMenu1Popup() { return MenuEntries(); }
   // A setting entry of the popup menu was chosen.
   virtual void PopupMenuClick(const TPanelMenuEntry&) {}
   // What the box shows: the image, plus what a panel paints over it without changing the image.
@@ -72,6 +70,11 @@ class TBaseCPFrame : public TControlPanelModel {
  protected:
   // Redraws the image without the panel's cursor; panels without one need not override.
   virtual void HideCursor() {}
+
+  // The menu entries, separators folded into the entry after them.
+  std::vector<TPanelControl> OwnControls() const override;
+  // Chooses a menu entry as the view does.
+  TChangeResult ApplyChange(const TPanelControl& control, int32_t value) override;
 
  private:
   TControlPanelTool& tool_;

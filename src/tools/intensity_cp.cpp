@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "tools/graph_background.h"
 #include "tools/intensity_tool.h"
@@ -38,8 +39,8 @@ void TIntensityToolFrame::SetReadout(std::string left, std::string right) {
   rightReadout_ = std::move(right);
 }
 
-std::vector<TPanelMenuEntry> TIntensityToolFrame::PopupMenu1Popup() {
-  std::vector<TPanelMenuEntry> entries = TLineToolFrame::PopupMenu1Popup();
+std::vector<TPanelMenuEntry> TIntensityToolFrame::MenuEntries() const {
+  std::vector<TPanelMenuEntry> entries = TLineToolFrame::MenuEntries();
   // The display entries come between the snapshot and data commands and the gain entries.
   const auto gains =
       std::find_if(entries.begin(), entries.end(), [](const TPanelMenuEntry& e) { return e.name.empty(); });
@@ -59,6 +60,14 @@ void TIntensityToolFrame::PopupMenuClick(const TPanelMenuEntry& entry) {
 void TIntensityToolFrame::ShowLaserandGraph1Click(int tag) {
   displayMode_ = std::clamp(tag, 0, 2);
   intensity_.SetIntensityMode(displayMode_);
+}
+
+std::vector<TPanelControl> TIntensityToolFrame::OwnControls() const {
+  std::vector<TPanelControl> controls = {
+      Shown(ReadOutControl("CalcLabel", {}, std::string(rs::Calculating)), calcLabelVisible_)};
+  std::vector<TPanelControl> entries = TLineToolFrame::OwnControls();
+  controls.insert(controls.end(), entries.begin(), entries.end());
+  return controls;
 }
 
 void TIntensityToolFrame::SetToolGain(int gain) {

@@ -33,7 +33,7 @@ class TIntensityToolFrame : public TLineToolFrame {
   const std::string& LeftReadout() const { return leftReadout_; }
   const std::string& RightReadout() const { return rightReadout_; }
 
-  std::vector<TPanelMenuEntry> PopupMenu1Popup() override;
+  std::vector<TPanelMenuEntry> MenuEntries() const override;
   void PopupMenuClick(const TPanelMenuEntry& entry) override;
   // ShowLaserandGraph1Click: the display mode goes to the panel and to the tool.
   void ShowLaserandGraph1Click(int tag);
@@ -41,6 +41,8 @@ class TIntensityToolFrame : public TLineToolFrame {
   const TFastDIB& BoxPicture() override;
 
  protected:
+  // CalcLabel, then the menu entries.
+  std::vector<TPanelControl> OwnControls() const override;
   void SetToolGain(int gain) override;
   bool OffersNormalise() const override { return true; }
 

@@ -132,8 +132,8 @@ void TLevelMetersCP::DrawScale(TFastDIB& image) const {
   image.TextOut(at(0) + 16 - extent.width / 2, (H * 5) / 8 + 4 - extent.height, rs::Decibels, kWhite);
 }
 
-std::vector<TPanelMenuEntry> TLevelMetersCP::PopupMenu1Popup() {
-  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::PopupMenu1Popup();
+std::vector<TPanelMenuEntry> TLevelMetersCP::MenuEntries() const {
+  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::MenuEntries();
   entries.push_back({});
   entries.push_back({"PeakLevel1", std::string(rs::PeakLevel), 0, mode_ == 0});
   entries.push_back({"RMSaverageLevel1", std::string(rs::AverageLevel), 1, mode_ == 1});

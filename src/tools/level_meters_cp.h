@@ -25,7 +25,7 @@ class TLevelMetersCP : public TBaseCPFrame {
   // Lit segments: the strip's share of the level from -67 dB to 0 dB, rounded to whole pixels.
   static int BarLength(double level);
 
-  std::vector<TPanelMenuEntry> PopupMenu1Popup() override;
+  std::vector<TPanelMenuEntry> MenuEntries() const override;
   void PopupMenuClick(const TPanelMenuEntry& entry) override;
   // PeakLevel1Click: the mode goes to the panel and the tool, and the plate is drawn with its title.
   void PeakLevel1Click(int tag);

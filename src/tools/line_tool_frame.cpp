@@ -23,8 +23,8 @@ void TLineToolFrame::BoxMouseMove(int x, int y) {
   samplingTool_.SetCursor(inside, static_cast<float>(x), height);
 }
 
-std::vector<TPanelMenuEntry> TLineToolFrame::PopupMenu1Popup() {
-  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::PopupMenu1Popup();
+std::vector<TPanelMenuEntry> TLineToolFrame::MenuEntries() const {
+  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::MenuEntries();
   const std::vector<TPanelMenuEntry> gains = GainEntries(gain_, OffersNormalise());
   entries.insert(entries.end(), gains.begin(), gains.end());
   return entries;

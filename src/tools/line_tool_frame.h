@@ -24,7 +24,7 @@ class TLineToolFrame : public TBaseCPFrame {
   // Inside the box the mouse sets the tool's cursor; outside it clears it.
   void BoxMouseMove(int x, int y) override;
 
-  std::vector<TPanelMenuEntry> PopupMenu1Popup() override;
+  std::vector<TPanelMenuEntry> MenuEntries() const override;
   void PopupMenuClick(const TPanelMenuEntry& entry) override;
 
   // NoGain1Click: the chosen gain goes to the panel and to the tool.

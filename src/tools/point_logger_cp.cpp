@@ -43,8 +43,8 @@ void TPointLoggerCP::BoxMouseUp(int x, int y) {
   dragging_ = false;
 }
 
-std::vector<TPanelMenuEntry> TPointLoggerCP::PopupMenu1Popup() {
-  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::PopupMenu1Popup();
+std::vector<TPanelMenuEntry> TPointLoggerCP::MenuEntries() const {
+  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::MenuEntries();
   // The tape's own entries follow the panel's snapshot entries of the same kind.
   const auto after = [&entries](const char* name, TPanelMenuEntry entry) {
     for (auto it = entries.begin(); it != entries.end(); ++it) {
@@ -76,6 +76,28 @@ const TFastDIB& TPointLoggerCP::CommandPicture(const TPanelMenuEntry& entry) {
   if (!entry.name.ends_with("PaperTape1")) return TBaseCPFrame::CommandPicture(entry);
   unrolled_ = logger_.Tape().Unrolled();
   return unrolled_;
+}
+
+std::vector<TPanelControl> TPointLoggerCP::OwnControls() const {
+  std::vector<TPanelControl> controls = {ToggleControl("RecButton", {}, rs::Record, RecButtonDown()),
+                                         ToggleControl("StopButton", {}, rs::Stop, !RecButtonDown()),
+                                         ButtonControl("ClearButton", {}, rs::ClearTape)};
+  std::vector<TPanelControl> entries = TBaseCPFrame::OwnControls();
+  controls.insert(controls.end(), entries.begin(), entries.end());
+  return controls;
+}
+
+TChangeResult TPointLoggerCP::ApplyChange(const TPanelControl& control, int32_t value) {
+  if (control.id == "RecButton") {
+    RecButtonClick();
+  } else if (control.id == "StopButton") {
+    StopButtonClick();
+  } else if (control.id == "ClearButton") {
+    ClearButtonClick();
+  } else {
+    return TBaseCPFrame::ApplyChange(control, value);
+  }
+  return TChangeResult::Done;
 }
 
 }  // namespace wavora

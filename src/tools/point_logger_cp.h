@@ -34,12 +34,17 @@ class TPointLoggerCP : public TBaseCPFrame {
   void BoxMouseMove(int x, int y) override;
   void BoxMouseUp(int x, int y) override;
 
-  std::vector<TPanelMenuEntry> PopupMenu1Popup() override;
+  std::vector<TPanelMenuEntry> MenuEntries() const override;
   void PopupMenuClick(const TPanelMenuEntry& entry) override;
   // NoGain1Click: the gain goes to the panel and to the tool.
   void NoGain1Click(int tag);
   // The paper-tape entries picture the whole tape unrolled; the others the panel.
   const TFastDIB& CommandPicture(const TPanelMenuEntry& entry) override;
+
+ protected:
+  // The three buttons, then the menu entries.
+  std::vector<TPanelControl> OwnControls() const override;
+  TChangeResult ApplyChange(const TPanelControl& control, int32_t value) override;
 
  private:
   TPointLoggerTool& logger_;

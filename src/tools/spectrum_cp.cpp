@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "tools/graph_background.h"
 #include "tools/panel_menu_entries.h"
@@ -58,7 +59,11 @@ void TSpectrumToolCP::BoxMouseMove(int x, int y) {
 
 std::vector<TPanelMenuEntry> TSpectrumToolCP::PopupMenu1Popup() {
   spectrum_.SetCursor(false, spectrum_.CursorPosition(), 0);
-  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::PopupMenu1Popup();
+  return TBaseCPFrame::PopupMenu1Popup();
+}
+
+std::vector<TPanelMenuEntry> TSpectrumToolCP::MenuEntries() const {
+  std::vector<TPanelMenuEntry> entries = TBaseCPFrame::MenuEntries();
   const auto append = [&entries](const std::vector<TPanelMenuEntry>& group) {
     entries.insert(entries.end(), group.begin(), group.end());
   };
@@ -66,12 +71,12 @@ std::vector<TPanelMenuEntry> TSpectrumToolCP::PopupMenu1Popup() {
   const int analysis = spectrum_.AnalysisMode();
   const bool wavelength = spectrum_.GetLinearWavelength();
   append({{},
-          {"FastbutJittery1", "Fast but jittery", 0, analysis == 0},
-          {"Accuratebutslow1", "Accurate but slow", 1, analysis == 1},
-          {"RawSpectrum1", "Raw Spectrum", 2, analysis == 2},
+          {"FastbutJittery1", std::string(rs::FastButJittery), 0, analysis == 0},
+          {"Accuratebutslow1", std::string(rs::AccurateButSlow), 1, analysis == 1},
+          {"RawSpectrum1", std::string(rs::RawSpectrum), 2, analysis == 2},
           {},
-          {"EqualSpacedFrequency1", "Equal Spaced Frequency", 0, !wavelength},
-          {"EqualspacedWavelength1", "Equal spaced Wavelength", 1, wavelength}});
+          {"EqualSpacedFrequency1", std::string(rs::EqualSpacedFrequency), 0, !wavelength},
+          {"EqualspacedWavelength1", std::string(rs::EqualSpacedWavelength), 1, wavelength}});
   append(GainEntries(gain_, true));
   return entries;
 }

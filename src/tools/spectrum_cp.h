@@ -28,7 +28,9 @@ class TSpectrumToolCP : public TBaseCPFrame {
   // Inside the box the mouse sets the tool's cursor; outside it clears it.
   void BoxMouseMove(int x, int y) override;
 
+  // Opening the menu takes the cursor away.
   std::vector<TPanelMenuEntry> PopupMenu1Popup() override;
+  std::vector<TPanelMenuEntry> MenuEntries() const override;
   void PopupMenuClick(const TPanelMenuEntry& entry) override;
   // NoGain1Click: the gain (0 normalised) goes to the panel and to the tool.
   void NoGain1Click(int tag);
