@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "model/decimal_text.h"
+
 namespace wavora {
 
 namespace {
@@ -22,18 +24,13 @@ std::string FormatGeneral(double value, int significantDigits) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0) return "0";
-  char buffer[400];
   // The exponent of the value once rounded to the precision decides the notation: fixed-point from
   // 0.00001 up to the largest number with as many integer digits as the precision.
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                              significantDigits - 1);
-  std::string text(buffer, result.ptr);
+  std::string text = ScientificText(value, significantDigits - 1);
   const size_t e = text.find('e');
   const int exponent = std::stoi(text.substr(e + 1));
   if (exponent >= -5 && exponent < significantDigits) {
-    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                           significantDigits - 1 - exponent);
-    text.assign(buffer, result.ptr);
+    text = FixedText(value, significantDigits - 1 - exponent);
     StripTrailingZeros(text);
     return text;
   }
@@ -88,12 +85,7 @@ std::optional<double> ParseDouble(std::string_view text) {
     const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
     if (!allowed) return std::nullopt;
   }
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(normal.data(), normal.data() + normal.size(), value, std::chars_format::general);
-  if (error != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value))
-    return std::nullopt;
-  return value;
+  return ReadDecimal(normal);
 }
 
 std::optional<float> ParseSingle(std::string_view text) {

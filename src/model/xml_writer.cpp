@@ -50,8 +50,9 @@ bool IsFinite(const TArrayValue& array) {
   const auto finiteItem = [](const TArrayItem& item) {
     return !std::holds_alternative<double>(item) || std::isfinite(std::get<double>(item));
   };
-  return std::ranges::all_of(array.items, finiteItem) &&
-         std::ranges::all_of(array.groups, [](const TArrayValue& group) { return IsFinite(group); });
+  return std::all_of(array.items.begin(), array.items.end(), finiteItem) &&
+         std::all_of(array.groups.begin(), array.groups.end(),
+                     [](const TArrayValue& group) { return IsFinite(group); });
 }
 
 // The reader refuses "NAN" and "INF", so a file holding them would no longer open.

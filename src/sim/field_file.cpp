@@ -1,6 +1,5 @@
 #include "sim/field_file.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -27,7 +26,9 @@ std::string EncodeFieldFile(const TWaterGrid& grid) {
     for (int32_t y = 0; y < grid.Height(); ++y) {
       for (float value :
            {column[y].Displacement, column[y].Velocity, column[y].SpeedFactor, column[y].Damping}) {
-        AppendLittleEndian(out, std::bit_cast<uint32_t>(value));
+        uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        AppendLittleEndian(out, bits);
       }
     }
   }

@@ -1,8 +1,8 @@
 #include "sim/tool_data.h"
 
-#include <charconv>
 #include <string_view>
 
+#include "model/decimal_text.h"
 #include "sim/tool.h"
 #include "sim/water.h"
 
@@ -28,9 +28,7 @@ void AppendField(std::string& out, std::string_view text) {
 
 // The shortest text that reads back as the same single-precision number, never in the locale's form.
 void AppendNumber(std::string& out, float value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  out.append(text, result.ptr);
+  out += ShortestText(value);
 }
 
 void AppendTool(std::string& out, int number, const TBaseTool& tool) {
