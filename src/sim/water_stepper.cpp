@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <string_view>
-#include <thread>
 
 #include "sim/worker_pool.h"
 
@@ -37,7 +36,7 @@ int ThreadsFromEnvironment() {
     if (error == std::errc() && end == digits.data() + digits.size() && count >= 1)
       return std::min(count, kMaxThreads);
   }
-  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxThreads);
+  return std::min(TWorkerPool::HardwareParts(), kMaxThreads);
 }
 
 // The pool's task for part i: the kernel on run i.
