@@ -2,7 +2,8 @@
 # the build wraps it in the one header and footer every page shares, with the page's first <h1> as
 # its title, and copies the pictures and the style sheet as they are.
 #
-# Included by the build, it makes the pages in WAVORA_HELP_DIR (target help_pages). Run as a script
+# Included by the build, it makes the pages in WAVORA_HELP_DIR (target help_pages; by default the
+# build's help folder). Run as a script
 # (cmake -DSOURCE=<file> -DOUTPUT=<file> -P help_pages.cmake), it makes one of them.
 
 if(CMAKE_SCRIPT_MODE_FILE)
@@ -31,7 +32,9 @@ ${body}</body>
   return()
 endif()
 
-set(WAVORA_HELP_DIR ${PROJECT_BINARY_DIR}/help)
+if(NOT WAVORA_HELP_DIR)
+  set(WAVORA_HELP_DIR ${PROJECT_BINARY_DIR}/help)
+endif()
 file(GLOB help_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/help/*)
 set(help_pages)
 foreach(source IN LISTS help_sources)

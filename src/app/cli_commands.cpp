@@ -9,6 +9,7 @@
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
 #include "image/fast_dib.h"
+#include "image/jpeg_file.h"
 #include "image/snapshot_file.h"
 #include "model/node_files.h"
 #include "sim/control_panel_tool.h"
@@ -126,6 +127,13 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
       options.file = arg;
     } else {
       throw TUsageError{"only one slideshow file can be run"};
+    }
+  }
+  // Refused before the run, so that nothing is written.
+  for (const std::string* picture : {&options.image, &options.panelImage}) {
+    if (!picture->empty() && !CanSaveSnapshot(*picture)) {
+      throw TUsageError{"cannot write \"" + *picture + "\": " + std::string(kNoJpegWriter) +
+                        " (a name ending in .bmp gives a BMP picture)"};
     }
   }
   return options;

@@ -65,6 +65,10 @@ bool Compress(TJpegJob& job, const TFastDIB& image, int quality) {
 
 }  // namespace
 
+bool HasJpegWriter() {
+  return true;
+}
+
 std::string EncodeJpeg(const TFastDIB& image, int quality) {
   if (image.IsEmpty()) throw std::runtime_error("the image is empty");
   TJpegJob job{};

@@ -1,10 +1,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "image/fast_dib.h"
 
 namespace wavora {
+
+// Whether this build writes JPEG files. The WebAssembly build has no JPEG library: there the functions
+// below raise their errors with kNoJpegWriter as the reason.
+bool HasJpegWriter();
+inline constexpr std::string_view kNoJpegWriter = "JPEG pictures are not available in this build";
 
 // Snapshots are saved at this quality.
 inline constexpr int kJpegQuality = 98;

@@ -6,10 +6,20 @@
 
 namespace wavora {
 
+namespace {
+
+bool IsBitmapName(const std::string& fileName) {
+  return fileName.size() >= 4 && SameText(std::string_view(fileName).substr(fileName.size() - 4), ".bmp");
+}
+
+}  // namespace
+
+bool CanSaveSnapshot(const std::string& fileName) {
+  return IsBitmapName(fileName) || HasJpegWriter();
+}
+
 void SaveSnapshotFile(const TFastDIB& image, const std::string& fileName) {
-  const bool bitmap =
-      fileName.size() >= 4 && SameText(std::string_view(fileName).substr(fileName.size() - 4), ".bmp");
-  if (bitmap) {
+  if (IsBitmapName(fileName)) {
     WriteBmpFile(image, fileName);
   } else {
     WriteJpegFile(image, fileName);
