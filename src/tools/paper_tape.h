@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "image/fast_dib.h"
+#include "sim/random_numbers.h"
 
 namespace wavora {
 
@@ -56,7 +57,7 @@ class TPaperTape {
   int writeColumn_ = 0;
   int written_ = 0;
   std::mt19937 random_;
-  std::normal_distribution<double> grain_{245, 4};
+  TNormalNumbers grain_{245, 4};
 };
 
 }  // namespace wavora

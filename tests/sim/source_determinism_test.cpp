@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <random>
 #include <string>
 
 #include "image/bmp_file.h"
 #include "sim/field_file.h"
 #include "sim/general_exciter.h"
+#include "sim/random_numbers.h"
 #include "sim_test_objects.h"
 
 namespace wavora::test {
@@ -94,6 +96,20 @@ INSTANTIATE_TEST_SUITE_P(
         TReferenceTank{"DopplerInMedium", TGeneralExciter::kDoppler, true, 0x763ae0eef2cf10ddull,
                        0x7aaee9f63bae5ca3ull}),
     [](const testing::TestParamInfo<TReferenceTank>& info) { return std::string(info.param.name); });
+
+// The paper tape's grain draws the numbers GNU libstdc++'s distributions gave when its pictures were
+// made, on every build: other standard libraries have distributions of their own.
+TEST(RandomNumbers, AreTheNativeDistributionsNumbersOnEveryBuild) {
+  std::mt19937 ours;
+  std::mt19937 theirs;
+  TNormalNumbers normal(245, 4);
+  std::normal_distribution<double> standardNormal(245, 4);
+  std::uniform_real_distribution<double> standardUniform(0.0, 1.0);
+  for (int i = 0; i < 100000; ++i) {
+    ASSERT_EQ(normal(ours), standardNormal(theirs)) << i;
+    ASSERT_EQ(UniformCanonical(ours), standardUniform(theirs)) << i;
+  }
+}
 
 }  // namespace
 }  // namespace wavora::test
