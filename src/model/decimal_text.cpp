@@ -261,8 +261,8 @@ std::string ShortestText(float value) {
     if (count > 1) text += "." + digits.substr(1);
     return text + ExponentText(point - 1);
   }
-  // A whole number is written with the float's own digits: a float that large is a whole number (its
-  // neighbours are whole numbers at least as far apart as the zeros after the short digits).
+  // Zeros after the short digits: the float is a whole number, and it is written with its own digits,
+  // which from 2^24 on may differ from the short ones padded with zeros.
   if (point >= count)
     return sign + exact.digits + std::string(static_cast<size_t>(exact.exponent) - exact.digits.size(), '0');
   if (point > 0)
