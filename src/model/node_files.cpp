@@ -43,9 +43,13 @@ void LoadFromFileSkipUnknowns(TBasicXMLNode& node, const std::string& fileName) 
 }
 
 void SaveToFile(const TBasicXMLNode& node, const std::string& fileName) {
+  WriteFileText(fileName, SaveToText(node));
+}
+
+std::string SaveToText(const TBasicXMLNode& node) {
   TStream stream;
   node.SaveToStream(stream, true, 0);
-  WriteFileText(fileName, EncodeFileText(stream.Data()));
+  return EncodeFileText(stream.Data());
 }
 
 iXMLNode ReadNodeFromFile(const std::string& fileName) {

@@ -14,6 +14,8 @@ class TStream;
 void LoadFromFile(TBasicXMLNode& node, const std::string& fileName);
 void LoadFromFileSkipUnknowns(TBasicXMLNode& node, const std::string& fileName);
 void SaveToFile(const TBasicXMLNode& node, const std::string& fileName);
+// The bytes SaveToFile writes.
+std::string SaveToText(const TBasicXMLNode& node);
 
 // The first top-level element of the source, detached from any parent, or none when there is none.
 iXMLNode ReadNodeFromFile(const std::string& fileName);

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "document/class_registration.h"
+#include "document/lesson_session.h"
+#include "model/file_text.h"
+#include "sim/control_panel_model.h"
+#include "sim/resource_strings.h"
+
+namespace wavora {
+namespace {
+
+int IndexOf(const std::vector<TCatalogueEntry>& catalogue, const std::string& className) {
+  const auto found = std::find_if(catalogue.begin(), catalogue.end(),
+                                  [&](const TCatalogueEntry& entry) { return entry.className == className; });
+  return found == catalogue.end() ? -1 : static_cast<int>(found - catalogue.begin());
+}
+
+const TPanelControl* Find(const std::vector<TPanelControl>& controls, const std::string& id) {
+  const auto found = std::find_if(controls.begin(), controls.end(),
+                                  [&](const TPanelControl& control) { return control.id == id; });
+  return found == controls.end() ? nullptr : &*found;
+}
+
+class LessonSession : public ::testing::Test {
+ protected:
+  void SetUp() override { RegisterClasses(); }
+  TLessonSession session_{121, 101};
+};
+
+// A shell without widgets opens a lesson, shows its slides, runs them, and works the panels of the
+// slide on show through their self-description, as the window does with its views.
+TEST_F(LessonSession, OpensShowsRunsAndWorksThePanelsOfALesson) {
+  ASSERT_EQ(session_.SlideCount(), 1);
+  const TMessageBox opened =
+      session_.Open(ReadFileText(WAVORA_EXAMPLES_DIR "/lenses_and_mirrors.wvr"), "lenses_and_mirrors.wvr");
+  EXPECT_EQ(opened.kind, TMessageBox::mbNone) << opened.text;
+  ASSERT_EQ(session_.SlideCount(), 4);
+  EXPECT_EQ(session_.ShownSlide(), 0);
+  EXPECT_EQ(session_.Slide(0).name, "A convex lens");
+  EXPECT_EQ(session_.Slide(0).medium, "Lenses");
+  EXPECT_EQ(session_.Picture().Width(), 121);
+
+  // The lens's panel turns the convex lens concave, and the source's sets the wavelength.
+  const std::vector<TPanelControl> lensControls = session_.PanelControls(TPanelSlot::Medium);
+  const TPanelControl* lensType = Find(lensControls, "LensType");
+  ASSERT_TRUE(lensType);
+  const int32_t other = lensType->items.front().value == lensType->value ? lensType->items.back().value
+                                                                         : lensType->items.front().value;
+  EXPECT_EQ(session_.ChangePanel(TPanelSlot::Medium, "LensType", other), TChangeResult::Done);
+  EXPECT_EQ(Find(session_.PanelControls(TPanelSlot::Medium), "LensType")->value, other);
+  EXPECT_FALSE(session_.PanelControls(TPanelSlot::Source).empty());
+  EXPECT_EQ(session_.ChangePanel(TPanelSlot::Tool, "Anything", 0), TChangeResult::UnknownControl);
+
+  // Frames move the field; frozen frames leave it be.
+  const std::string still = session_.FieldBytes();
+  for (int i = 0; i < 40; ++i)
+    EXPECT_TRUE(session_.RunFrame(i % 2 ? TFrameMode::Normal : TFrameMode::Fast));
+  const std::string running = session_.FieldBytes();
+  EXPECT_NE(running, still);
+  session_.RunFrame(TFrameMode::Frozen);
+  EXPECT_EQ(session_.FieldBytes(), running);
+
+  // A tool from the catalogue brings its panel, picture and readings; deleting it takes them away.
+  ASSERT_TRUE(session_.AddTool(IndexOf(TLessonSession::Tools(), "TLevelMeterTool")));
+  session_.RunFrame(TFrameMode::Normal);
+  EXPECT_FALSE(session_.PanelControls(TPanelSlot::Tool).empty());
+  const TFastDIB* panelPicture = session_.ToolPanelPicture(300, 120);
+  ASSERT_TRUE(panelPicture);
+  EXPECT_EQ(panelPicture->Width(), 300);
+  EXPECT_NE(session_.ToolReadingsCsv(), "");
+  EXPECT_TRUE(session_.SelectionButtons().deleteEnabled);
+  EXPECT_EQ(session_.DeleteSelected(), TDeleted::Object);
+  session_.RunFrame(TFrameMode::Normal);
+  EXPECT_EQ(session_.ToolPanelPicture(300, 120), nullptr);
+
+  // Another experiment in the slide on show; another slide shows its own medium's panel.
+  session_.ChooseExperiment(IndexOf(TLessonSession::Experiments(), "TSlitsRIMapper"));
+  EXPECT_NE(session_.Slide(0).medium, "Lenses");
+  session_.ShowSlide(2);
+  EXPECT_EQ(session_.ShownSlide(), 2);
+  EXPECT_EQ(session_.Slide(2).medium, "Curved Mirror");
+  EXPECT_EQ(Find(session_.PanelControls(TPanelSlot::Medium), "LensType"), nullptr);
+  session_.ShowSlide(99);
+  EXPECT_EQ(session_.ShownSlide(), 2);
+}
+
+// The slideshow, a slide and a refused file travel as bytes and text, as the window's files and
+// clipboard carry them.
+TEST_F(LessonSession, SavesCopiesPastesAndRefusesAsTheWindowDoes) {
+  session_.AddTool(IndexOf(TLessonSession::Tools(), "TRuler"));
+  const std::string copied = session_.CopySlide();
+  EXPECT_TRUE(session_.PasteSlide(copied).empty());
+  ASSERT_EQ(session_.SlideCount(), 2);
+  EXPECT_EQ(session_.ShownSlide(), 0);
+  const std::vector<std::string> refusedPaste = session_.PasteSlide("no slide here");
+  ASSERT_FALSE(refusedPaste.empty());
+  EXPECT_EQ(refusedPaste.front(), rs::ClipboardCorrupted);
+  EXPECT_EQ(session_.SlideCount(), 2);
+
+  const std::string saved = session_.Save();
+  TLessonSession reopened(121, 101);
+  ASSERT_EQ(reopened.Open(saved, "copy.wvr").kind, TMessageBox::mbNone);
+  EXPECT_EQ(reopened.SlideCount(), 2);
+
+  const TMessageBox refused = reopened.Open("<not a slideshow", "broken.wvr");
+  EXPECT_EQ(refused.kind, TMessageBox::mbError);
+  EXPECT_NE(refused.text.find("End of stream reached before end of tag"), std::string::npos) << refused.text;
+  EXPECT_EQ(reopened.SlideCount(), 2);
+}
+
+}  // namespace
+}  // namespace wavora
