@@ -90,12 +90,13 @@ int TLessonSession::ShownSlide() const {
 void TLessonSession::ShowSlide(int index) {
   const TRef<TWater> next = document_->GetWater(index);
   if (!next) return;
-  if (const TRef<TWater> previous = ShownTank()) DeactivateTools(*previous);
+  if (const TRef<TWater> previous = ShownTank(); previous && previous != next) DeactivateTools(*previous);
   document_->ActiveID = next->GetUniqueID();
   // A slide read without a source gets its source here, so that the source's panel shows.
   next->GetExciter();
   FollowTank();
-  next->DrawOnly(image_);
+  // Not drawn here: drawing applies the medium's suggestion for the source, and a slide's first step
+  // comes before its first picture, as in the runner.
 }
 
 TRef<TWater> TLessonSession::ShownTank() const {
