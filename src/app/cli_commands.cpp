@@ -5,12 +5,15 @@
 #include <optional>
 #include <ostream>
 
+#include "app/event_replay.h"
 #include "document/class_registration.h"
+#include "document/lesson_session.h"
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
 #include "image/fast_dib.h"
 #include "image/jpeg_file.h"
 #include "image/snapshot_file.h"
+#include "model/file_text.h"
 #include "model/node_files.h"
 #include "sim/control_panel_tool.h"
 #include "sim/exciter.h"
@@ -37,11 +40,16 @@ const char kUsage[] =
     "  wavora-cli run [FILE.wvr] [--slide K] [--size WxH] [--frames N] [--fast]\n"
     "                 [--image OUT.jpg|OUT.bmp] [--field OUT.bin] [--save OUT.wvr]\n"
     "                 [--panel-image OUT.jpg|OUT.bmp] [--panel-size WxH] [--tool-data OUT.csv]\n"
+    "                 [--events EVENTS.txt]\n"
     "      Runs a slideshow's slide (without FILE: a new slide with an empty tank and the\n"
     "      default source) for N frames (default 300; --fast: five steps a frame) on tanks of\n"
     "      W x H cells (default 401x401), then writes the tank picture, the field, the\n"
     "      active tool's panel picture (default 417x169) and/or every tool's readings, and\n"
     "      saves the whole slideshow as the window does (with --frames 0: as it was read).\n"
+    "      --events replays what a user did in the web page instead of running frames (one\n"
+    "      event a line: slide K, frames N, move X Y, down X Y, up X Y, panel SLOT ID VALUE),\n"
+    "      on the slideshow as the page opens it; then --image, --field, --save and\n"
+    "      --tool-data write what the page holds.\n"
     "  wavora-cli info FILE.wvr\n"
     "      Lists the slides of a slideshow.\n"
     "  wavora-cli classes\n"
@@ -80,6 +88,7 @@ struct TRunOptions {
   int panelWidth = kPanelWidth;
   int panelHeight = kPanelHeight;
   std::string toolData;
+  std::string events;
 };
 
 // WIDTHxHEIGHT with both sides in low ... kMaxSide.
@@ -121,6 +130,8 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
       options.field = value();
     } else if (arg == "--save") {
       options.save = value();
+    } else if (arg == "--events") {
+      options.events = value();
     } else if (arg.starts_with("-")) {
       throw TUsageError{"unknown option " + arg};
     } else if (options.file.empty()) {
@@ -128,6 +139,11 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
     } else {
       throw TUsageError{"only one slideshow file can be run"};
     }
+  }
+  if (!options.events.empty() && (options.slide || options.fast || options.frames != 300 ||
+                                  !options.panelImage.empty() || options.file.empty())) {
+    throw TUsageError{
+        "--events needs a slideshow file and takes none of --slide, --frames, --fast, --panel-image"};
   }
   // Refused before the run, so that nothing is written.
   for (const std::string* picture : {&options.image, &options.panelImage}) {
@@ -210,8 +226,34 @@ std::string NoPanelMessage(const TWater& water, int index, const std::string& na
          (tools.empty() ? "it has no tools." : "its tools: " + tools + ".");
 }
 
+// The slideshow opened as the web page opens it, what its user did replayed, and what the page then
+// holds written out.
+int RunEvents(const TRunOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string events = ReadFileText(options.events);
+  TRunClock clock;
+  TLessonSession session(options.width, options.height);
+  const TOpenedLesson opened = session.Open(ReadFileText(options.file), options.file);
+  if (!opened.message.text.empty()) err << opened.message.text << "\n";
+  if (!opened.opened) return 1;
+  // The page's slide list draws every slide for its thumbnails when it opens a slideshow.
+  for (int i = 0; i < session.SlideCount(); ++i)
+    session.SlidePicture(i);
+  try {
+    ReplayEvents(session, events);
+  } catch (const TEventError& e) {
+    throw TUsageError{e.what()};
+  }
+  if (!options.image.empty()) SaveSnapshotFile(session.Picture(), options.image);
+  if (!options.field.empty()) WriteFileText(options.field, session.FieldBytes());
+  if (!options.save.empty()) WriteFileText(options.save, session.Save());
+  if (!options.toolData.empty()) WriteFileText(options.toolData, session.ToolReadingsCsv());
+  out << "Replayed " << options.events << " on slide " << session.ShownSlide() + 1 << ".\n";
+  return 0;
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const TRunOptions options = ParseRunOptions(args);
+  if (!options.events.empty()) return RunEvents(options, out, err);
   TRunClock clock;
   const TRef<TWaterCollection> slideshow = OpenOrCreate(options.file, options.width, options.height, err);
   if (!slideshow) return 1;

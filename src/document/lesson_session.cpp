@@ -1,5 +1,8 @@
 #include "document/lesson_session.h"
 
+#include <algorithm>
+
+#include "document/help_page_name.h"
 #include "document/slide_clipboard.h"
 #include "document/slide_commands.h"
 #include "model/node_files.h"
@@ -20,7 +23,8 @@ std::vector<TCatalogueEntry> Catalogue(const TClassList& classes) {
   std::vector<TCatalogueEntry> entries;
   for (int i = 0; i < classes.Count(); ++i) {
     const TClassInfo& info = *classes.Class(i);
-    entries.push_back({info.ClassName(), info.TypeName(), info.TypeDescription()});
+    entries.push_back(
+        {info.ClassName(), info.TypeName(), info.TypeDescription(), HelpPageOf(info), classes.ImageIndex(i)});
   }
   return entries;
 }
@@ -39,11 +43,11 @@ TLessonSession::~TLessonSession() {
   source_ = {};
 }
 
-TMessageBox TLessonSession::Open(const std::string& fileBytes, const std::string& fileName) {
+TOpenedLesson TLessonSession::Open(const std::string& fileBytes, const std::string& fileName) {
   TOpenedSlideshow opened =
       OpenSlideshowBytes(fileBytes, fileName, document_->TankWidth(), document_->TankHeight());
   const TRef<TSlideshow> slideshow = RefCast<TSlideshow>(opened.document);
-  if (!slideshow) return opened.message;
+  if (!slideshow) return {opened.message, false};
   tools_.clear();
   toolsTankID_ = -1;
   medium_ = {};
@@ -55,7 +59,7 @@ TMessageBox TLessonSession::Open(const std::string& fileBytes, const std::string
     if (document_->SlideUniqueID(i) == document_->ActiveID) shown = i;
   }
   ShowSlide(shown);
-  return opened.message;
+  return {opened.message, true};
 }
 
 std::string TLessonSession::Save() const {
@@ -97,6 +101,53 @@ void TLessonSession::ShowSlide(int index) {
   FollowTank();
   // Not drawn here: drawing applies the medium's suggestion for the source, and a slide's first step
   // comes before its first picture, as in the runner.
+}
+
+void TLessonSession::SetSlideTexts(const std::string& name, const std::string& description) {
+  if (const TRef<TWater> tank = ShownTank()) {
+    tank->SetName(name);
+    tank->SetDescription(description);
+  }
+}
+
+std::string TLessonSession::NewSlide() {
+  const TRef<TWater> previous = ShownTank();
+  try {
+    AddNewSlide(*document_);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  if (previous) DeactivateTools(*previous);
+  FollowTank();
+  return {};
+}
+
+bool TLessonSession::DeleteShownSlide() {
+  // The panels refer to the deleted tank's objects until they follow the slide shown next.
+  const TRef<TWater> deleted = ShownTank();
+  if (!DeleteActiveSlide(*document_)) return false;
+  ShowSlide(ShownSlide());
+  return true;
+}
+
+void TLessonSession::SetDisplayShape(int tag) {
+  const TDisplayShape shape = DisplayShapeOfTag(tag);
+  document_->SetTankSize(shape.width, shape.height);
+  image_.SetSize(shape.width, shape.height);
+}
+
+void TLessonSession::ClearField() {
+  if (const TRef<TWater> tank = ShownTank()) tank->ClearField();
+}
+
+int TLessonSession::ContrastPosition() const {
+  const TRef<TWater> tank = ShownTank();
+  return tank ? SliderPositionFromExposure(tank->GetExposure()) : 50;
+}
+
+void TLessonSession::SetContrastPosition(int position) {
+  if (const TRef<TWater> tank = ShownTank())
+    tank->SetExposure(ExposureFromSliderPosition(std::clamp(position, 0, 100)));
 }
 
 TRef<TWater> TLessonSession::ShownTank() const {
@@ -165,6 +216,19 @@ TDeleted TLessonSession::DeleteSelected() {
   return deleted;
 }
 
+TObjectListContent TLessonSession::Objects() const {
+  const TRef<TWater> tank = ShownTank();
+  return tank ? ObjectListOf(*tank) : TObjectListContent();
+}
+
+void TLessonSession::SelectObject(int32_t uniqueID) {
+  if (const TRef<TWater> tank = ShownTank()) wavora::SelectObject(*tank, uniqueID);
+}
+
+void TLessonSession::SetSnap(bool snap) {
+  if (const TRef<TWater> tank = ShownTank()) SnapActiveObjects(*tank, snap);
+}
+
 void TLessonSession::FollowTank() {
   const TRef<TWater> tank = ShownTank();
   const auto follow = [](THeld& held, int32_t tag, const auto& create) {
@@ -217,6 +281,27 @@ TControlPanelModel* TLessonSession::Panel(TPanelSlot slot) const {
 std::vector<TPanelControl> TLessonSession::PanelControls(TPanelSlot slot) const {
   const TControlPanelModel* panel = Panel(slot);
   return panel ? panel->Controls() : std::vector<TPanelControl>();
+}
+
+std::string TLessonSession::HelpPage(TPanelSlot slot) const {
+  const TRef<TWater> tank = ShownTank();
+  if (!tank || !Panel(slot)) return {};
+  const TBaseControl* object = nullptr;
+  switch (slot) {
+    case TPanelSlot::Source:
+      object = tank->GetExciter().Get();
+      break;
+    case TPanelSlot::Medium:
+      object = tank->GetRIMap().Get();
+      break;
+    case TPanelSlot::Tool:
+      for (int i = 0; i < tank->GetChildCount(); ++i) {
+        const auto* control = dynamic_cast<const TBaseControl*>(tank->GetChildren(i).Get());
+        if (control && control->GetUniqueID() == activeToolID_) object = control;
+      }
+      break;
+  }
+  return object ? HelpPageOf(object->ClassInfo()) + "#" + std::string(kHelpPanelSection) : std::string();
 }
 
 TChangeResult TLessonSession::ChangePanel(TPanelSlot slot, const std::string& id, int32_t value) {

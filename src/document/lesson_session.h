@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/object_commands.h"
+#include "document/object_list.h"
 #include "document/slideshow_file.h"
 #include "document/water_collection.h"
 #include "image/fast_dib.h"
@@ -31,11 +32,21 @@ struct TSlideSummary {
   std::string medium;  // the medium's type name, empty without one
 };
 
-// A class a catalogue offers: its element name, type name and description.
+// A class a catalogue offers: its element name, type name and description, its help page, and the
+// index of its picture in the list's pictures (-1 for none).
 struct TCatalogueEntry {
   std::string className;
   std::string typeName;
   std::string description;
+  std::string helpPage;
+  int imageIndex = -1;
+};
+
+// What opening a file did: the message to show, if any, and whether the slideshow in it replaced the
+// open one (a salvaged file may do so with an error message).
+struct TOpenedLesson {
+  TMessageBox message;
+  bool opened = false;
 };
 
 // What the window does with a slideshow, for a shell without widgets (the web page): the document
@@ -50,9 +61,9 @@ class TLessonSession {
   TLessonSession(const TLessonSession&) = delete;
   TLessonSession& operator=(const TLessonSession&) = delete;
 
-  // Opens a slideshow from a file's bytes as the window opens a file: the message to show, if any;
-  // a slideshow that could not be used leaves the open one as it was.
-  TMessageBox Open(const std::string& fileBytes, const std::string& fileName);
+  // Opens a slideshow from a file's bytes as the window opens a file; a slideshow that could not be
+  // used leaves the open one as it was.
+  TOpenedLesson Open(const std::string& fileBytes, const std::string& fileName);
   // The file text of the whole slideshow, as saving writes it.
   std::string Save() const;
 
@@ -64,6 +75,22 @@ class TLessonSession {
   int ShownSlide() const;
   // Shows the slide; an index outside the slideshow changes nothing.
   void ShowSlide(int index);
+
+  // The info sheet's edits of the slide on show; a text equal to the medium's own stays unstored.
+  void SetSlideTexts(const std::string& name, const std::string& description);
+  // A new slide after the last, shown; the message why not when the slideshow is full.
+  std::string NewSlide();
+  // Deletes the slide on show, unless it is the only one; the slide after it shows, or the one
+  // before when it was the last. Whether one was deleted.
+  bool DeleteShownSlide();
+  // Every tank takes the size of the display shape (the help menu's tag 0 .. 3) and is cleared.
+  void SetDisplayShape(int tag);
+
+  // The controls beside the tank for the slide on show: clear the water, and the contrast slider's
+  // position (0 .. 100; 50 without a slide).
+  void ClearField();
+  int ContrastPosition() const;
+  void SetContrastPosition(int position);
 
   // Runs one frame of the slide on show; whether the picture changed.
   bool RunFrame(TFrameMode mode);
@@ -84,10 +111,17 @@ class TLessonSession {
   // Adds a tool of the class to the slide on show and selects it; whether there was one to add.
   bool AddTool(int toolIndex);
   TDeleted DeleteSelected();
+  // The objects of the slide on show as the "Tools" tab lists them, and a click on one of them.
+  TObjectListContent Objects() const;
+  void SelectObject(int32_t uniqueID);
+  // Every selected object takes the snap button's state.
+  void SetSnap(bool snap);
 
   // The panel in the slot, or none (no slide, no such object, or no active panel tool).
   TControlPanelModel* Panel(TPanelSlot slot) const;
   std::vector<TPanelControl> PanelControls(TPanelSlot slot) const;
+  // The help page of the object whose panel the slot shows (its panel's section), or empty.
+  std::string HelpPage(TPanelSlot slot) const;
   // A change of one control of the panel; UnknownControl when the slot holds no panel.
   TChangeResult ChangePanel(TPanelSlot slot, const std::string& id, int32_t value);
   // The active tool's panel picture at the box size the shell shows it in; none without that panel.

@@ -24,6 +24,19 @@ TRef<TWater> AddNewSlide(TWaterCollection& slideshow) {
   return water;
 }
 
+bool DeleteActiveSlide(TWaterCollection& slideshow) {
+  const int count = slideshow.SlideCount();
+  int index = -1;
+  for (int i = 0; i < count; ++i) {
+    if (slideshow.SlideUniqueID(i) == slideshow.ActiveID) index = i;
+  }
+  const TRef<TWater> tank = slideshow.GetWater(index);
+  if (!tank || count <= 1) return false;
+  slideshow.ActiveID = slideshow.SlideUniqueID(index == count - 1 ? index - 1 : index + 1);
+  tank->SetParentNode({});
+  return true;
+}
+
 TRef<TSlideshow> NewSlideshow(int32_t tankWidth, int32_t tankHeight) {
   const TRef<TSlideshow> slideshow = MakeNode<TSlideshow>();
   slideshow->SetTankSize(tankWidth, tankHeight);

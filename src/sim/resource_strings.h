@@ -43,6 +43,10 @@ inline constexpr std::string_view AboutTagline = "Waves in a ripple tank, for th
 inline constexpr std::string_view AboutText =
     "Sources, mirrors, lenses, slits and measuring tools in a simulated tank of water.";
 inline constexpr std::string_view AboutClose = "Click anywhere to close";
+inline constexpr std::string_view NextSlide = "Next slide";
+inline constexpr std::string_view PreviousSlide = "Previous slide";
+inline constexpr std::string_view OkCaption = "OK";
+inline constexpr std::string_view CloseCaption = "Close";
 
 // Refractive-index panel
 inline constexpr std::string_view RefractiveIndex = "Refractive Index";
@@ -100,6 +104,18 @@ inline constexpr std::string_view HelpNotFound =
 inline constexpr std::string_view HelpBack = "Back";
 inline constexpr std::string_view HelpForward = "Forward";
 inline constexpr std::string_view HelpHome = "Home";
+
+// The web page's files and clipboard
+// %1 is the address of the lesson.
+inline constexpr std::string_view LessonNotLoaded = "The lesson could not be loaded from \"%1\".";
+inline constexpr std::string_view DropLesson = "Drop a Wavora lesson (.wvr) here to open it";
+inline constexpr std::string_view PasteFallback =
+    "This browser does not let the page read the clipboard. Paste the slide's text into the box "
+    "(Ctrl+V), then choose Paste Slide.";
+inline constexpr std::string_view CopyFallback =
+    "This browser does not let the page write to the clipboard. Copy the text in the box (Ctrl+C).";
+inline constexpr std::string_view NoPictureOnClipboard =
+    "This browser does not let the page put a picture on the clipboard; use Save instead.";
 
 // Unsaved changes
 inline constexpr std::string_view ChangedMark = "*";

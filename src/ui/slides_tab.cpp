@@ -164,17 +164,12 @@ void TSlidesTab::NewSlideBtnClick() {
 }
 
 void TSlidesTab::RemoveMapButtonClick() {
-  TSlideshow& document = *links_.document;
-  const TRef<TWater> tank = document.GetActiveWater();
-  const int index = SlideList->SelectedIndex();
-  const int count = SlideList->Count();
-  if (!tank || count <= 1 || index < 0 || index >= count) return;
-  // The neighbour after the deleted slide becomes active, or the one before when it was the last.
-  document.ActiveID = SlideList->ItemId(index == count - 1 ? index - 1 : index + 1);
-  tank->SetParentNode({});
+  // The tank, and with it the panels' objects, goes only when this reference does, after the panels
+  // show the new slide.
+  const TRef<TWater> deleted = links_.document->GetActiveWater();
+  if (!DeleteActiveSlide(*links_.document)) return;
   RebuildSlideList();
   links_.chosen();
-  // The tank, and with it the panels' objects, goes only now that the panels show the new slide.
 }
 
 void TSlidesTab::SlideListMoveListItem(int fromIndex, int toIndex) {

@@ -2,13 +2,20 @@
 // and its files as bytes, each a view into the module's memory that stays valid until the next call
 // that makes the same kind of answer (the page copies what it keeps).
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include "document/class_registration.h"
+#include "document/example_order.h"
+#include "document/experiment_preview.h"
 #include "document/lesson_session.h"
 #include "sim/control_panel_model.h"
 #include "web/json_text.h"
+#include "web/page_texts.h"
 
 namespace wavora {
 
@@ -80,14 +87,38 @@ const char* ResultName(TChangeResult result) {
   return "unknownControl";
 }
 
+// The tools' pictures by the image index the tool list gives them: files of the page's icons folder
+// (assets/icons), as the window's tool menu shows them.
+std::string_view ToolPicture(int imageIndex) {
+  static constexpr std::string_view kPictures[] = {
+      "",           "ruler",       "protractor", "cross_section", "intensity",
+      "paper_tape", "level_meter", "stopwatch",  "spectrometer"};
+  return imageIndex > 0 && imageIndex < int(std::size(kPictures)) ? kPictures[imageIndex] : "";
+}
+
 std::string CatalogueJson(const std::vector<TCatalogueEntry>& entries) {
   TJsonText json;
   json.BeginArray();
   for (const TCatalogueEntry& entry : entries) {
     json.BeginObject().Key("className").Value(entry.className).Key("typeName").Value(entry.typeName);
-    json.Key("description").Value(entry.description).EndObject();
+    json.Key("description").Value(entry.description).Key("helpPage").Value(entry.helpPage);
+    json.Key("picture").Value(ToolPicture(entry.imageIndex)).EndObject();
   }
   return json.EndArray().Text();
+}
+
+const char* ObjectKindName(TObjectKind kind) {
+  switch (kind) {
+    case TObjectKind::Source:
+      return "source";
+    case TObjectKind::Medium:
+      return "medium";
+    case TObjectKind::Tool:
+      return "tool";
+    case TObjectKind::PanelTool:
+      return "panelTool";
+  }
+  return "tool";
 }
 
 void ControlJson(TJsonText& json, const TPanelControl& control) {
@@ -153,9 +184,14 @@ class TPageSession {
   TPageSession(int width, int height) : session_(width, height) {}
 
   std::string Open(const std::string& bytes, const std::string& fileName) {
-    const TMessageBox message = session_.Open(bytes, fileName);
+    const TOpenedLesson opened = session_.Open(bytes, fileName);
     TJsonText json;
-    json.BeginObject().Key("kind").Value(KindName(message.kind)).Key("text").Value(message.text).EndObject();
+    json.BeginObject()
+        .Key("kind")
+        .Value(KindName(opened.message.kind))
+        .Key("text")
+        .Value(opened.message.text);
+    json.Key("opened").Value(opened.opened).EndObject();
     return json.Text();
   }
   emscripten::val Save() {
@@ -191,6 +227,16 @@ class TPageSession {
     ToRgba(session_.Picture(), picture_);
     return BytesView(picture_);
   }
+  void SetSlideTexts(const std::string& name, const std::string& description) {
+    session_.SetSlideTexts(name, description);
+  }
+  std::string NewSlide() { return session_.NewSlide(); }
+  bool DeleteShownSlide() { return session_.DeleteShownSlide(); }
+  void SetDisplayShape(int tag) { session_.SetDisplayShape(tag); }
+  void ClearField() { session_.ClearField(); }
+  int Contrast() const { return session_.ContrastPosition(); }
+  void SetContrast(int position) { session_.SetContrastPosition(position); }
+
   std::string Selection() const {
     const TSelectionButtons& buttons = session_.SelectionButtons();
     TJsonText json;
@@ -223,6 +269,44 @@ class TPageSession {
     return "nothing";
   }
 
+  // The objects of the slide on show, as the "Tools" tab lists them.
+  std::string Objects() const {
+    const TObjectListContent content = session_.Objects();
+    TJsonText json;
+    json.BeginObject().Key("selected").Value(content.selected).Key("items").BeginArray();
+    for (const TObjectListItem& item : content.items) {
+      json.BeginObject().Key("id").Value(item.uniqueID).Key("kind").Value(ObjectKindName(item.kind));
+      json.Key("name").Value(item.name);
+      const bool tool = item.kind == TObjectKind::Tool || item.kind == TObjectKind::PanelTool;
+      json.Key("picture").Value(tool ? ToolPicture(item.imageIndex) : "").EndObject();
+    }
+    return json.EndArray().EndObject().Text();
+  }
+  void SelectObject(int id) { session_.SelectObject(id); }
+  void SetSnap(bool snap) { session_.SetSnap(snap); }
+  // The experiment menu's picture of the medium class, kExperimentPreviewSize square, RGBA.
+  emscripten::val ExperimentPicture(int classIndex) {
+    ToRgba(ExperimentPreview(classIndex), experimentPicture_);
+    return BytesView(experimentPicture_);
+  }
+  static int ExperimentPictureSize() { return kExperimentPreviewSize; }
+  static std::string Texts() { return PageTextsJson(); }
+  // The example lessons' file names (one a line) in the order a course teaches them, as JSON.
+  static std::string TeachingOrder(const std::string& fileNames) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start < fileNames.size()) {
+      const size_t end = std::min(fileNames.find('\n', start), fileNames.size());
+      if (end > start) names.push_back(fileNames.substr(start, end - start));
+      start = end + 1;
+    }
+    TJsonText json;
+    json.BeginArray();
+    for (const std::string& name : InTeachingOrder(names))
+      json.Value(name);
+    return json.EndArray().Text();
+  }
+
   // The panel's controls as a JSON array; [] when the slot holds no panel.
   std::string Panel(int slot) const {
     TJsonText json;
@@ -231,6 +315,7 @@ class TPageSession {
       ControlJson(json, control);
     return json.EndArray().Text();
   }
+  std::string HelpPage(int slot) const { return session_.HelpPage(SlotOf(slot)); }
   std::string ChangePanel(int slot, const std::string& id, int value) {
     return ResultName(session_.ChangePanel(SlotOf(slot), id, value));
   }
@@ -271,6 +356,7 @@ class TPageSession {
   std::vector<uint8_t> picture_;
   std::vector<uint8_t> slidePicture_;
   std::vector<uint8_t> panelPicture_;
+  std::vector<uint8_t> experimentPicture_;
   std::string file_;
   std::string field_;
 };
@@ -293,6 +379,21 @@ EMSCRIPTEN_BINDINGS(wavora) {
       .function("height", &TPageSession::Height)
       .function("picture", &TPageSession::Picture)
       .function("selection", &TPageSession::Selection)
+      .function("setSlideTexts", &TPageSession::SetSlideTexts)
+      .function("newSlide", &TPageSession::NewSlide)
+      .function("deleteShownSlide", &TPageSession::DeleteShownSlide)
+      .function("setDisplayShape", &TPageSession::SetDisplayShape)
+      .function("clearField", &TPageSession::ClearField)
+      .function("contrast", &TPageSession::Contrast)
+      .function("setContrast", &TPageSession::SetContrast)
+      .function("objects", &TPageSession::Objects)
+      .function("selectObject", &TPageSession::SelectObject)
+      .function("setSnap", &TPageSession::SetSnap)
+      .function("experimentPicture", &TPageSession::ExperimentPicture)
+      .class_function("experimentPictureSize", &TPageSession::ExperimentPictureSize)
+      .class_function("texts", &TPageSession::Texts)
+      .class_function("teachingOrder", &TPageSession::TeachingOrder)
+      .function("helpPage", &TPageSession::HelpPage)
       .function("pointerDown", &TPageSession::PointerDown)
       .function("pointerMove", &TPageSession::PointerMove)
       .function("pointerUp", &TPageSession::PointerUp)

@@ -141,6 +141,34 @@ TEST(Cli, RunWritesTheFieldOfTheChosenSlideAndItsPicture) {
   }
 }
 
+// The web page's test mode records what its user did; replayed here it runs the same frames as a run.
+TEST(Cli, EventsReplayWhatThePageDidOrNameTheBadLine) {
+  const std::string path = TempPath("events.wvr");
+  WriteFileText(path, kTwoSlides);
+  const std::string events = TempPath("events.txt");
+  WriteFileText(events, "# three frames of the second slide\nslide 2\nframes 2\n\nframes 1\n");
+  const std::string replayed = TempPath("replayed.bin");
+  const TCliResult replay = Cli({"run", path, "--size", "40x30", "--events", events, "--field", replayed});
+  ASSERT_EQ(replay.status, 0) << replay.err;
+  EXPECT_EQ(replay.out, "Replayed " + events + " on slide 2.\n");
+  const std::string ran = TempPath("ran.bin");
+  ASSERT_EQ(Cli({"run", path, "--size", "40x30", "--slide", "2", "--frames", "3", "--field", ran}).status, 0);
+  EXPECT_TRUE(ReadFileText(replayed) == ReadFileText(ran));
+
+  for (const auto& [line, why] : std::vector<std::pair<std::string, std::string>>{
+           {"slide 3", "event line 2: \"3\" is not a whole number from 1 to 2"},
+           {"frames", "event line 2: frames takes 1 value"},
+           {"panel medium Nothing 1", "event line 2: the medium panel refused Nothing"},
+           {"down 1", "event line 2: down takes 2 values"},
+           {"jump 1 2", "event line 2: unknown event \"jump\""}}) {
+    WriteFileText(events, "frames 1\n" + line + "\n");
+    const TCliResult refused = Cli({"run", path, "--size", "40x30", "--events", events, "--field", replayed});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "wavora-cli: " + why + "\n");
+  }
+  EXPECT_EQ(Cli({"run", path, "--events", events, "--frames", "5"}).status, 2);
+}
+
 TEST(Cli, SaveWritesEverySlideAsTheWindowWouldAndReadsBackTheSame) {
   const std::string path = TempPath("tidy_in.wvr");
   WriteFileText(path, kTwoSlides);

@@ -35,7 +35,8 @@ class LessonSession : public ::testing::Test {
 TEST_F(LessonSession, OpensShowsRunsAndWorksThePanelsOfALesson) {
   ASSERT_EQ(session_.SlideCount(), 1);
   const TMessageBox opened =
-      session_.Open(ReadFileText(WAVORA_EXAMPLES_DIR "/lenses_and_mirrors.wvr"), "lenses_and_mirrors.wvr");
+      session_.Open(ReadFileText(WAVORA_EXAMPLES_DIR "/lenses_and_mirrors.wvr"), "lenses_and_mirrors.wvr")
+          .message;
   EXPECT_EQ(opened.kind, TMessageBox::mbNone) << opened.text;
   ASSERT_EQ(session_.SlideCount(), 4);
   EXPECT_EQ(session_.ShownSlide(), 0);
@@ -87,6 +88,45 @@ TEST_F(LessonSession, OpensShowsRunsAndWorksThePanelsOfALesson) {
   EXPECT_EQ(session_.ShownSlide(), 2);
 }
 
+// The window's slide commands and the controls beside the tank work on the slide on show.
+TEST_F(LessonSession, SlidesContrastShapeAndObjectsFollowTheWindowsCommands) {
+  EXPECT_FALSE(session_.DeleteShownSlide());
+  EXPECT_EQ(session_.NewSlide(), "");
+  EXPECT_EQ(session_.NewSlide(), "");
+  ASSERT_EQ(session_.SlideCount(), 3);
+  EXPECT_EQ(session_.ShownSlide(), 2);
+  session_.SetSlideTexts("Waves", "Look");
+  EXPECT_EQ(session_.Slide(2).name, "Waves");
+  // Deleting the last slide shows the one before it; deleting another shows the one after it.
+  EXPECT_TRUE(session_.DeleteShownSlide());
+  EXPECT_EQ(session_.ShownSlide(), 1);
+  session_.ShowSlide(0);
+  EXPECT_TRUE(session_.DeleteShownSlide());
+  EXPECT_EQ(session_.SlideCount(), 1);
+  EXPECT_EQ(session_.ShownSlide(), 0);
+
+  session_.SetContrastPosition(80);
+  EXPECT_EQ(session_.ContrastPosition(), 80);
+  for (int i = 0; i < 30; ++i)
+    session_.RunFrame(TFrameMode::Normal);
+  session_.ClearField();
+  EXPECT_EQ(session_.FieldBytes(), TLessonSession(121, 101).FieldBytes());
+  session_.SetDisplayShape(3);
+  EXPECT_EQ(session_.Picture().Width(), 250);
+  EXPECT_EQ(session_.Picture().Height(), 401);
+
+  // A tool added is listed and selected; a click on the source selects that, and help follows it.
+  ASSERT_TRUE(session_.AddTool(IndexOf(TLessonSession::Tools(), "TCrossSectionTool")));
+  session_.RunFrame(TFrameMode::Normal);
+  TObjectListContent objects = session_.Objects();
+  ASSERT_EQ(objects.items.size(), 3u);
+  EXPECT_EQ(objects.selected, 2);
+  EXPECT_EQ(session_.HelpPage(TPanelSlot::Tool), "TCrossSectionTool.html#panel");
+  session_.SelectObject(objects.items[0].uniqueID);
+  EXPECT_EQ(session_.Objects().selected, 0);
+  EXPECT_EQ(session_.HelpPage(TPanelSlot::Source), "TGeneralExciter.html#panel");
+}
+
 // The slideshow, a slide and a refused file travel as bytes and text, as the window's files and
 // clipboard carry them.
 TEST_F(LessonSession, SavesCopiesPastesAndRefusesAsTheWindowDoes) {
@@ -102,10 +142,12 @@ TEST_F(LessonSession, SavesCopiesPastesAndRefusesAsTheWindowDoes) {
 
   const std::string saved = session_.Save();
   TLessonSession reopened(121, 101);
-  ASSERT_EQ(reopened.Open(saved, "copy.wvr").kind, TMessageBox::mbNone);
+  ASSERT_EQ(reopened.Open(saved, "copy.wvr").message.kind, TMessageBox::mbNone);
   EXPECT_EQ(reopened.SlideCount(), 2);
 
-  const TMessageBox refused = reopened.Open("<not a slideshow", "broken.wvr");
+  const TOpenedLesson refusal = reopened.Open("<not a slideshow", "broken.wvr");
+  EXPECT_FALSE(refusal.opened);
+  const TMessageBox& refused = refusal.message;
   EXPECT_EQ(refused.kind, TMessageBox::mbError);
   EXPECT_NE(refused.text.find("End of stream reached before end of tag"), std::string::npos) << refused.text;
   EXPECT_EQ(reopened.SlideCount(), 2);

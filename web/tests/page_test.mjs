@@ -1,0 +1,209 @@
+// The page in a real browser (Debian's headless Chromium, driven by playwright-core): every example
+// lesson runs with moving waves; handles are dragged, a panel control changed, slides switched, the
+// slideshow saved and reopened, and bad input refused with the window's messages; lesson texts stay
+// text under the page's Content-Security-Policy; and the test mode's scripted sequence leaves the
+// same field as the native runner's replay of its events.
+//   node --test web/tests/page_test.mjs   (after scripts/web; NATIVE_CLI names the native
+//   wavora-cli, default build/release/src/app/wavora-cli)
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
+import { mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { createRequire } from 'node:module';
+import { chromium } from 'playwright-core';
+import { serve } from '../serve.mjs';
+
+const root = new URL('../../', import.meta.url).pathname;
+const site = join(root, 'build/web/site');
+const nativeCli = process.env.NATIVE_CLI ?? join(root, 'build/release/src/app/wavora-cli');
+const examples = readdirSync(join(root, 'examples')).filter((name) => name.endsWith('.wvr')).sort();
+// The core's table of texts, which the page's messages come from.
+const createWavora = createRequire(import.meta.url)(join(site, 'wavora.js'));
+const texts = JSON.parse((await createWavora({ wasmBinary: readFileSync(join(site, 'wavora.wasm')) })).Session.texts());
+
+let server;
+let base;
+let browser;
+
+before(async () => {
+  ({ server, url: base } = await serve(site, 0));
+  browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args: ['--no-sandbox'] });
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// A page whose script errors, CSP refusals and alerts fail the test that opened it.
+async function openPage(query, viewport = { width: 1366, height: 768 }) {
+  const page = await browser.newPage({ viewport, acceptDownloads: true });
+  const faults = [];
+  page.on('pageerror', (error) => faults.push(`script error: ${error.message}`));
+  page.on('console', (message) => {
+    if (message.type() === 'error') faults.push(`console: ${message.text()}`);
+  });
+  page.on('dialog', (dialog) => {
+    faults.push(`a ${dialog.type()} ran: ${dialog.message()}`);
+    void dialog.dismiss();
+  });
+  await page.goto(base + query);
+  await page.waitForFunction(() => document.body.classList.contains('ready'));
+  return { page, faults };
+}
+
+const canvasDigest = (page) => page.evaluate(() => document.getElementById('tank').toDataURL());
+const slideCount = (page) => page.locator('#slide-list > li').count();
+const wavora = (page, call) => page.evaluate(call);
+
+// The message dialog's text, then closes it.
+async function message(page) {
+  const dialog = page.locator('#message[open]');
+  await dialog.waitFor();
+  const shown = await dialog.locator('.message-text').textContent();
+  await dialog.locator('button').click();
+  return shown;
+}
+
+// The client position of a tank cell's centre.
+async function cellPoint(page, x, y) {
+  const box = await page.locator('#tank').boundingBox();
+  const size = await page.evaluate(() => [document.getElementById('tank').width, document.getElementById('tank').height]);
+  return { x: box.x + ((x + 0.5) * box.width) / size[0], y: box.y + ((y + 0.5) * box.height) / size[1] };
+}
+
+async function drag(page, from, to) {
+  const start = await cellPoint(page, ...from);
+  const end = await cellPoint(page, ...to);
+  await page.mouse.move(start.x, start.y);
+  await page.mouse.down();
+  await page.mouse.move(end.x, end.y);
+  await page.mouse.up();
+}
+
+// Opens a lesson through the file picker; resolves once the page shows it.
+async function openFile(page, name, content) {
+  await page.locator('#open-file').setInputFiles({ name, mimeType: 'application/octet-stream', buffer: Buffer.from(content) });
+}
+async function openedFile(page, name, content) {
+  await openFile(page, name, content);
+  await page.waitForFunction((title) => document.title.startsWith(title), `${name} - `);
+}
+
+// The lesson without what a running session changes (identifiers, selections, the sources' phases).
+const lessonOf = (text) => text.replace(/ (UniqueID|ActiveID|ActiveTool|ActiveCPTool|Phase\d?)="[^"]*"/g, '');
+
+async function savedText(page) {
+  const download = page.waitForEvent('download');
+  await page.keyboard.press('Control+s');
+  return readFileSync(await (await download).path()).toString();
+}
+
+test('every example runs with waves that move on the canvas', async () => {
+  for (const name of examples) {
+    const { page, faults } = await openPage(`?lesson=examples/${name}`);
+    await page.waitForFunction(() => wavoraPage.firstWavesAt() !== null);
+    const first = await canvasDigest(page);
+    await page.waitForTimeout(150);
+    assert.notEqual(await canvasDigest(page), first, `${name}: the waves stand still`);
+    assert.equal(await page.locator('#slide-list .slide-title').first().textContent().then((t) => t.startsWith('1. ')), true);
+    assert.deepEqual(faults, [], name);
+    await page.close();
+  }
+});
+
+test('handles, panels, slides and files work through the page, and bad input changes nothing', async () => {
+  const { page, faults } = await openPage('?lesson=examples/lenses_and_mirrors.wvr&slide=1');
+  // The lens's focus handle, then a new cross-section tool's end (both at the tank's middle row).
+  const lens = await savedText(page);
+  await drag(page, [332, 200], [300, 200]);
+  const dragged = await savedText(page);
+  assert.notEqual(dragged.match(/<TLensMapper[^>]*>/)[0], lens.match(/<TLensMapper[^>]*>/)[0], 'the lens handle moved');
+  await page.locator('#tools-tab').click();
+  await page.locator('#add-tool').click();
+  await page.locator('.menu-entry', { hasText: 'Cross-section' }).click();
+  await page.locator('#tool-panel').waitFor();
+  await drag(page, [83, 200], [83, 260]);
+  assert.match(await savedText(page), /<TCrossSectionTool[^>]* Y1Percent="(?!50")/, 'the tool handle moved');
+  assert.equal(await page.locator('#object-list > li').count(), 3);
+
+  // The source's wavelength slider, built from the panel's description, changes the source.
+  const slider = page.locator('#source-panel input[type=range]').first();
+  await slider.fill(String(await slider.getAttribute('min')));
+  assert.match(await savedText(page), /<TGeneralExciter[^>]* Wavelength="(?!25")/);
+
+  await page.locator('#slides-tab').click();
+  await page.locator('#slide-list > li').nth(2).click();
+  assert.equal(await wavora(page, () => wavoraPage.shownSlide()), 2);
+  assert.equal(await page.locator('#experiment .caption').textContent(), 'Curved Mirror');
+
+  // Saved and reopened: the same slideshow, the slide on show kept.
+  const saved = await savedText(page);
+  await openedFile(page, 'saved.wvr', saved);
+  assert.equal(lessonOf(await savedText(page)), lessonOf(saved));
+
+  // A cut file, a lesson address that does not load, and clipboard text that is no slide: the
+  // window's messages, and the slideshow as it was.
+  await openFile(page, 'cut.wvr', saved.slice(0, saved.length / 2));
+  assert.match(await message(page), /^Even after trying to ignore errors, this file could not be loaded\./);
+  await page.evaluate(() => {
+    const data = new DataTransfer();
+    data.setData('text/plain', 'no slide');
+    document.body.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true }));
+  });
+  assert.equal(await message(page), 'Clipboard data has been corrupted and can not be used');
+  assert.equal(await message(page), 'No Experiment setup found on the clipboard');
+  assert.equal(lessonOf(await savedText(page)), lessonOf(saved));
+  assert.deepEqual(faults, []);
+  await page.close();
+
+  const missing = await openPage('?lesson=examples/missing.wvr');
+  assert.equal(await message(missing.page), texts.LessonNotLoaded.replace('%1', 'examples/missing.wvr'));
+  await missing.page.close();
+});
+
+test('lesson texts are only text, and the page runs no inline script', async () => {
+  const { page, faults } = await openPage('');
+  const hostile = '<img src=x onerror=alert(1)>';
+  const lesson = readFileSync(join(root, 'examples/first_steps.wvr')).toString()
+    .replace('Name="Ripples from a point"', `Name="${hostile}"`);
+  await openedFile(page, 'hostile.wvr', lesson);
+  assert.equal(await page.locator('#slide-list .slide-title').first().textContent(), `1. ${hostile}`);
+  assert.equal(await page.locator('#slide-name').inputValue(), hostile);
+  assert.equal(await page.locator('img[src="x"]').count(), 0);
+  // An inline script, as injected markup would bring, is refused by the policy.
+  const refused = await page.evaluate(() => new Promise((resolve) => {
+    document.addEventListener('securitypolicyviolation', (event) => resolve(event.violatedDirective));
+    const script = document.createElement('script');
+    script.textContent = 'window.injected = true';
+    document.body.append(script);
+  }));
+  assert.match(refused, /^script-src/);
+  assert.equal(await page.evaluate(() => window.injected), undefined);
+  assert.match(await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content'),
+    /script-src 'self' 'wasm-unsafe-eval';/);
+  assert.deepEqual(faults.filter((fault) => !fault.includes('Content Security Policy')), []);
+  await page.close();
+});
+
+test('the test mode replays on the native runner to the same field, byte for byte', async () => {
+  const lesson = 'examples/lenses_and_mirrors.wvr';
+  const { page, faults } = await openPage(`?test=1&lesson=${lesson}`);
+  await wavora(page, () => wavoraPage.frames(40));
+  await drag(page, [332, 200], [290, 200]);
+  const index = page.locator('#medium-panel input[type=range]');
+  await index.fill(String(Number(await index.getAttribute('min')) + Number(await index.getAttribute('step'))));
+  await wavora(page, () => wavoraPage.frames(60));
+  const events = await wavora(page, () => wavoraPage.events());
+  assert.match(events, /^frames 40\nmove 332 200\ndown 332 200\nmove 290 200\nup 290 200\npanel medium \S+ \d+\nframes 60\n$/);
+  const digest = await wavora(page, () => wavoraPage.fieldDigest());
+  assert.deepEqual(faults, []);
+  await page.close();
+
+  const folder = mkdtempSync(join(tmpdir(), 'wavora-page-'));
+  writeFileSync(join(folder, 'events.txt'), events);
+  execFileSync(nativeCli, ['run', join(root, lesson), '--events', join(folder, 'events.txt'), '--field', join(folder, 'field.bin')]);
+  assert.equal(createHash('sha256').update(readFileSync(join(folder, 'field.bin'))).digest('hex'), digest);
+});
