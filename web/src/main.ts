@@ -261,6 +261,7 @@ class Page {
   }
 
   private afterFrame(count: number): void {
+    this.slides.frameDrawn();
     this.toolPanel.refresh();
     if (count % kPanelFrames === 0) {
       this.sourcePanel.refresh();

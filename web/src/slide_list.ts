@@ -20,6 +20,8 @@ export interface SlideLinks {
 
 export class SlideList {
   private thumbnails: HTMLCanvasElement[] = [];
+  // Whether the tank shows a frame of the slide on show yet (before it, the canvas shows another).
+  private frameShown = false;
   private readonly list: HTMLOListElement;
   private readonly name: HTMLInputElement;
   private readonly description: HTMLTextAreaElement;
@@ -57,6 +59,7 @@ export class SlideList {
   rebuild(): void {
     const slides = this.slides();
     this.list.replaceChildren();
+    this.frameShown = false;
     this.thumbnails = slides.map((slide, index) => {
       const item = document.createElement('li');
       item.className = 'slide-item';
@@ -104,7 +107,7 @@ export class SlideList {
       item.classList.toggle('selected', index === shown);
       item.setAttribute('aria-selected', String(index === shown));
     });
-    (this.list.children[shown] as HTMLElement | undefined)?.scrollIntoView({ block: 'nearest' });
+    this.reveal(this.list.children[shown] as HTMLElement | undefined);
     this.deleteButton.disabled = shown < 0 || slides.length <= 1;
     const slide = slides[shown];
     if (document.activeElement !== this.name) this.name.value = slide?.name ?? '';
@@ -112,10 +115,26 @@ export class SlideList {
     this.number.textContent = slide ? `${text('SlidePrefix')}${shown + 1}` : '';
   }
 
+  // Scrolls the list, and only the list, so that the item shows.
+  private reveal(item: HTMLElement | undefined): void {
+    if (!item) return;
+    const top = item.offsetTop;
+    const bottom = top + item.offsetHeight;
+    if (top < this.list.scrollTop) {
+      this.list.scrollTop = top;
+    } else if (bottom > this.list.scrollTop + this.list.clientHeight) {
+      this.list.scrollTop = bottom - this.list.clientHeight;
+    }
+  }
+
+  frameDrawn(): void {
+    this.frameShown = true;
+  }
+
   // The shown slide's thumbnail from what the tank shows now (drawing it anew would move the core).
   followFrame(): void {
     const thumbnail = this.thumbnails[this.session.shownSlide()];
-    if (thumbnail) copyReduced(thumbnail, this.links.tankCanvas);
+    if (thumbnail && this.frameShown) copyReduced(thumbnail, this.links.tankCanvas);
   }
 
   show(index: number): void {
@@ -123,6 +142,7 @@ export class SlideList {
     this.followFrame();
     recordEvent(`slide ${index + 1}`);
     this.session.showSlide(index);
+    this.frameShown = false;
     this.showSelection();
     this.links.shown();
   }
