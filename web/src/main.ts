@@ -296,10 +296,15 @@ class Page {
   }
 }
 
+// The example lessons' file names, fetched once.
+let exampleFiles: Promise<string[]> | null = null;
+function exampleList(): Promise<string[]> {
+  exampleFiles ??= fetch('examples/index.json').then((response) => response.json() as Promise<string[]>);
+  return exampleFiles;
+}
+
 async function exampleNames(wavora: WavoraModule): Promise<string[]> {
-  const response = await fetch('examples/index.json');
-  const names = (await response.json()) as string[];
-  return JSON.parse(wavora.Session.teachingOrder(names.join('\n'))) as string[];
+  return JSON.parse(wavora.Session.teachingOrder((await exampleList()).join('\n'))) as string[];
 }
 
 // "waves_in_the_earth.wvr" is offered as "Waves in the earth", as the window's examples menu does.
@@ -309,16 +314,18 @@ function exampleCaption(fileName: string): string {
 }
 
 async function main(): Promise<void> {
+  const parameters = new URLSearchParams(location.search);
+  const lesson = parameters.get('lesson');
+  // The examples, the first of which opens without a lesson, are listed while the core compiles.
+  if (lesson === null) void exampleList();
   const wavora = await createWavora();
   loadTexts(wavora.Session.texts());
   applyTexts(document);
   document.title = text('AppTitle');
   setUpDialogs();
   setUpMenus();
-  const parameters = new URLSearchParams(location.search);
   const page = new Page(wavora, parameters.get('test') === '1');
   (globalThis as unknown as { wavoraPage: object }).wavoraPage = page.api();
-  const lesson = parameters.get('lesson');
   const opened = lesson !== null ? await page.files.openAddress(lesson)
     : await page.openExample((await exampleNames(wavora))[0] ?? '');
   if (page.testMode) startRecording();

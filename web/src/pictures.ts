@@ -8,7 +8,10 @@ export function putPicture(canvas: HTMLCanvasElement, rgba: Uint8Array, width: n
     canvas.height = height;
   }
   const context = canvas.getContext('2d') as CanvasRenderingContext2D;
-  context.putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
+  // A view of the same bytes, not a copy: the canvas copies them once itself. The module's memory is
+  // a plain ArrayBuffer (it runs without threads).
+  const pixels = new Uint8ClampedArray(rgba.buffer as ArrayBuffer, rgba.byteOffset, rgba.length);
+  context.putImageData(new ImageData(pixels, width, height), 0, 0);
 }
 
 // The picture reduced (smoothly) to fill the target canvas.

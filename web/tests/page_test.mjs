@@ -114,6 +114,23 @@ test('every example runs with waves that move on the canvas', async () => {
   }
 });
 
+test('waves show within 2 s, and a frame of a slide with a medium and a tool takes at most 4 ms', async (t) => {
+  const first = await openPage('');
+  const wavesAt = await first.page.waitForFunction(() => wavoraPage.firstWavesAt()).then((at) => at.jsonValue());
+  await first.page.close();
+  // Slits and an intensity tool on a 401 x 401 tank; the frame times of the page's own loop.
+  const { page, faults } = await openPage('?lesson=examples/diffraction_and_interference.wvr&slide=3');
+  await page.waitForFunction(() => wavoraPage.frameTimes().length >= 150);
+  const times = (await wavora(page, () => wavoraPage.frameTimes())).sort((a, b) => a - b);
+  const median = times[times.length >> 1];
+  t.diagnostic(`waves ${Math.round(wavesAt)} ms after navigation; a normal frame: median ${median.toFixed(2)} ms, ` +
+    `90th percentile ${times[Math.floor(times.length * 0.9)].toFixed(2)} ms over ${times.length} frames`);
+  assert.ok(wavesAt <= 2000, `waves showed ${wavesAt} ms after navigation`);
+  assert.ok(median <= 4, `a frame took ${median} ms`);
+  assert.deepEqual(faults, []);
+  await page.close();
+});
+
 test('handles, panels, slides and files work through the page, and bad input changes nothing', async () => {
   const { page, faults } = await openPage('?lesson=examples/lenses_and_mirrors.wvr&slide=1');
   // The lens's focus handle, then a new cross-section tool's end (both at the tank's middle row).
