@@ -23,13 +23,14 @@ export function serve(siteDir, port = 8080, host = '127.0.0.1') {
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url ?? '/', 'http://page').pathname);
     const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
-    if (!file.startsWith(root + sep) || request.method !== 'GET') {
+    if (!file.startsWith(root + sep) || (request.method !== 'GET' && request.method !== 'HEAD')) {
       response.writeHead(404).end();
       return;
     }
     try {
       const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': kTypes[extname(file)] ?? 'application/octet-stream' }).end(body);
+      response.writeHead(200, { 'Content-Type': kTypes[extname(file)] ?? 'application/octet-stream' });
+      response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
       response.writeHead(404).end();
     }

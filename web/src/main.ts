@@ -262,8 +262,9 @@ class Page {
 
   private afterFrame(count: number): void {
     this.slides.frameDrawn();
-    this.toolPanel.refresh();
-    if (count % kPanelFrames === 0) {
+    const panelsDue = count % kPanelFrames === 0;
+    this.toolPanel.refresh(panelsDue);
+    if (panelsDue) {
       this.sourcePanel.refresh();
       this.mediumPanel.refresh();
     }

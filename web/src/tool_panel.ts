@@ -54,13 +54,15 @@ export class ToolPanel {
       Math.floor(((event.clientY - box.top) * kBoxHeight) / box.height));
   }
 
-  // The panel and its picture as the core has them now; the info sheet when no tool shows a panel.
-  refresh(): void {
+  // The panel's picture as the core has it now, and with `controls` its controls too; the info sheet
+  // when no tool shows a panel.
+  refresh(controls = true): void {
     const picture = this.session.toolPanelPicture(kBoxWidth, kBoxHeight);
     this.area.hidden = picture === null;
     this.infoSheet.hidden = picture !== null;
     if (picture === null) return;
     putPicture(this.canvas, picture, kBoxWidth, kBoxHeight);
+    if (!controls) return;
     this.view.refresh();
     this.menuButton.textContent = this.toolName();
     this.menuButton.hidden = this.menuEntries().length === 0;
