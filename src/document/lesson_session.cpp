@@ -33,6 +33,7 @@ std::vector<TCatalogueEntry> Catalogue(const TClassList& classes) {
 
 TLessonSession::TLessonSession(int32_t tankWidth, int32_t tankHeight)
     : document_(NewSlideshow(tankWidth, tankHeight)), image_(tankWidth, tankHeight) {
+  changes_.MarkUnchanged(*document_);
   ShowSlide(0);
 }
 
@@ -53,6 +54,7 @@ TOpenedLesson TLessonSession::Open(const std::string& fileBytes, const std::stri
   medium_ = {};
   source_ = {};
   document_ = slideshow;
+  changes_.MarkUnchanged(*document_);
   // The slide the file marks active shows; the first when it marks none.
   int shown = 0;
   for (int i = 0; i < document_->SlideCount(); ++i) {
@@ -130,9 +132,14 @@ bool TLessonSession::DeleteShownSlide() {
   return true;
 }
 
+void TLessonSession::MoveSlide(int fromIndex, int toIndex) {
+  if (fromIndex >= 0 && fromIndex < document_->GetChildCount())
+    document_->Move(document_->GetChildren(fromIndex), toIndex);
+}
+
 void TLessonSession::SetDisplayShape(int tag) {
   const TDisplayShape shape = DisplayShapeOfTag(tag);
-  document_->SetTankSize(shape.width, shape.height);
+  changes_.LayOutUnchanged(*document_, [&] { document_->SetTankSize(shape.width, shape.height); });
   image_.SetSize(shape.width, shape.height);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document/lesson_changes.h"
 #include "document/object_commands.h"
 #include "document/object_list.h"
 #include "document/slideshow_file.h"
@@ -66,6 +67,10 @@ class TLessonSession {
   TOpenedLesson Open(const std::string& fileBytes, const std::string& fileName);
   // The file text of the whole slideshow, as saving writes it.
   std::string Save() const;
+  // Whether the lesson changed since it was opened, made or saved (MarkSaved), as the window's title
+  // marks it; another display shape is no change.
+  bool Changed() const { return changes_.Changed(*document_); }
+  void MarkSaved() { changes_.MarkUnchanged(*document_); }
 
   int SlideCount() const;
   TSlideSummary Slide(int index) const;
@@ -83,6 +88,8 @@ class TLessonSession {
   // Deletes the slide on show, unless it is the only one; the slide after it shows, or the one
   // before when it was the last. Whether one was deleted.
   bool DeleteShownSlide();
+  // Moves a slide to another place in the slideshow, as dragging its list item does.
+  void MoveSlide(int fromIndex, int toIndex);
   // Every tank takes the size of the display shape (the help menu's tag 0 .. 3) and is cleared.
   void SetDisplayShape(int tag);
 
@@ -150,6 +157,7 @@ class TLessonSession {
   TBaseCPFrame* ToolPanelOf(int32_t toolID) const;
 
   TRef<TSlideshow> document_;
+  TLessonChanges changes_;
   TFastDIB image_;
   TFrameLoop loop_;
   TSelectionButtons buttons_;

@@ -13,6 +13,7 @@
 #include "document/example_order.h"
 #include "document/experiment_preview.h"
 #include "document/lesson_session.h"
+#include "document/slideshow_file.h"
 #include "sim/control_panel_model.h"
 #include "web/json_text.h"
 #include "web/page_texts.h"
@@ -199,6 +200,11 @@ class TPageSession {
     return BytesView(file_);
   }
 
+  bool Changed() const { return session_.Changed(); }
+  void MarkSaved() { session_.MarkSaved(); }
+  // The window's title for a slideshow of that file name ("" for a new one).
+  static std::string FileTitle(const std::string& fileName) { return wavora::FileTitle(fileName); }
+
   std::string Slides() const {
     TJsonText json;
     json.BeginArray();
@@ -232,6 +238,7 @@ class TPageSession {
   }
   std::string NewSlide() { return session_.NewSlide(); }
   bool DeleteShownSlide() { return session_.DeleteShownSlide(); }
+  void MoveSlide(int fromIndex, int toIndex) { session_.MoveSlide(fromIndex, toIndex); }
   void SetDisplayShape(int tag) { session_.SetDisplayShape(tag); }
   void ClearField() { session_.ClearField(); }
   int Contrast() const { return session_.ContrastPosition(); }
@@ -370,6 +377,9 @@ EMSCRIPTEN_BINDINGS(wavora) {
       .constructor<int, int>()
       .function("open", &TPageSession::Open)
       .function("save", &TPageSession::Save)
+      .function("changed", &TPageSession::Changed)
+      .function("markSaved", &TPageSession::MarkSaved)
+      .class_function("fileTitle", &TPageSession::FileTitle)
       .function("slides", &TPageSession::Slides)
       .function("shownSlide", &TPageSession::ShownSlide)
       .function("showSlide", &TPageSession::ShowSlide)
@@ -382,6 +392,7 @@ EMSCRIPTEN_BINDINGS(wavora) {
       .function("setSlideTexts", &TPageSession::SetSlideTexts)
       .function("newSlide", &TPageSession::NewSlide)
       .function("deleteShownSlide", &TPageSession::DeleteShownSlide)
+      .function("moveSlide", &TPageSession::MoveSlide)
       .function("setDisplayShape", &TPageSession::SetDisplayShape)
       .function("clearField", &TPageSession::ClearField)
       .function("contrast", &TPageSession::Contrast)

@@ -73,6 +73,7 @@ constexpr TNamedText kPageTexts[] = {
     WAVORA_TEXT(HelpForward),
     WAVORA_TEXT(HelpHome),
     WAVORA_TEXT(Untitled),
+    WAVORA_TEXT(ChangedMark),
     WAVORA_TEXT(LessonNotLoaded),
     WAVORA_TEXT(DropLesson),
     WAVORA_TEXT(PasteFallback),

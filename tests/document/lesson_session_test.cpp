@@ -91,12 +91,17 @@ TEST_F(LessonSession, OpensShowsRunsAndWorksThePanelsOfALesson) {
 // The window's slide commands and the controls beside the tank work on the slide on show.
 TEST_F(LessonSession, SlidesContrastShapeAndObjectsFollowTheWindowsCommands) {
   EXPECT_FALSE(session_.DeleteShownSlide());
+  EXPECT_FALSE(session_.Changed());
   EXPECT_EQ(session_.NewSlide(), "");
   EXPECT_EQ(session_.NewSlide(), "");
   ASSERT_EQ(session_.SlideCount(), 3);
   EXPECT_EQ(session_.ShownSlide(), 2);
   session_.SetSlideTexts("Waves", "Look");
   EXPECT_EQ(session_.Slide(2).name, "Waves");
+  session_.MoveSlide(2, 0);
+  EXPECT_EQ(session_.Slide(0).name, "Waves");
+  EXPECT_EQ(session_.ShownSlide(), 0);
+  session_.MoveSlide(0, 2);
   // Deleting the last slide shows the one before it; deleting another shows the one after it.
   EXPECT_TRUE(session_.DeleteShownSlide());
   EXPECT_EQ(session_.ShownSlide(), 1);
@@ -111,9 +116,12 @@ TEST_F(LessonSession, SlidesContrastShapeAndObjectsFollowTheWindowsCommands) {
     session_.RunFrame(TFrameMode::Normal);
   session_.ClearField();
   EXPECT_EQ(session_.FieldBytes(), TLessonSession(121, 101).FieldBytes());
+  EXPECT_TRUE(session_.Changed());
+  session_.MarkSaved();
   session_.SetDisplayShape(3);
   EXPECT_EQ(session_.Picture().Width(), 250);
   EXPECT_EQ(session_.Picture().Height(), 401);
+  EXPECT_FALSE(session_.Changed());
 
   // A tool added is listed and selected; a click on the source selects that, and help follows it.
   ASSERT_TRUE(session_.AddTool(IndexOf(TLessonSession::Tools(), "TCrossSectionTool")));

@@ -29,7 +29,12 @@ export class LessonFiles {
   // The name the slideshow was opened under, which saving offers again.
   fileName = '';
 
-  constructor(private readonly session: Session, private readonly opened: () => void) {
+  constructor(private readonly session: Session, private readonly fileTitle: (name: string) => string,
+              private readonly opened: () => void) {
+    // Leaving the page with changes unsaved asks first, as closing the window does.
+    window.addEventListener('beforeunload', (event) => {
+      if (this.session.changed()) event.preventDefault();
+    });
     const picker = document.getElementById('open-file') as HTMLInputElement;
     picker.accept = `.${text('SlideshowExtension')}`;
     picker.addEventListener('change', () => {
@@ -85,7 +90,7 @@ export class LessonFiles {
     showOpened(answer);
     if (answer.opened) {
       this.fileName = name;
-      document.title = `${name} - ${text('AppTitle')}`;
+      this.showTitle();
       this.opened();
     }
     return answer.opened;
@@ -94,5 +99,12 @@ export class LessonFiles {
   save(): void {
     const name = this.fileName || `${text('Untitled')}.${text('SlideshowExtension')}`;
     download(name, new Blob([this.session.save().slice()], { type: 'application/octet-stream' }));
+    this.session.markSaved();
+    this.showTitle();
+  }
+
+  // The window's title: the lesson's name, marked while it has unsaved changes.
+  showTitle(): void {
+    document.title = this.fileTitle(this.fileName) + (this.session.changed() ? text('ChangedMark') : '');
   }
 }

@@ -61,7 +61,7 @@ class Page {
     this.slides = new SlideList(this.session, { shown: () => this.followSlide(), tankCanvas: this.tank.canvas });
     this.sourcePanel = new PanelView(this.session, Slot.Source, element('source-panel'), changed);
     this.mediumPanel = new PanelView(this.session, Slot.Medium, element('medium-panel'), changed);
-    this.files = new LessonFiles(this.session, () => this.followDocument());
+    this.files = new LessonFiles(this.session, (name) => wavora.Session.fileTitle(name), () => this.followDocument());
     this.toolsTab = new ToolsTab(this.session, JSON.parse(wavora.Session.tools()) as CatalogueEntry[], changed);
     this.toolPanel = new ToolPanel(this.session, () => this.files.fileName, () => this.toolsTab.selectedName(), changed);
     this.clipboard = new SlideClipboard(this.session, () => this.slides.rebuild());
@@ -269,7 +269,10 @@ class Page {
       this.mediumPanel.refresh();
     }
     if (count % kListFrames === 0) this.toolsTab.refresh();
-    if (count % kThumbnailFrames === 0) this.slides.followFrame();
+    if (count % kThumbnailFrames === 0) {
+      this.slides.followFrame();
+      this.files.showTitle();
+    }
   }
 
   start(): void {
@@ -322,10 +325,10 @@ async function main(): Promise<void> {
   const wavora = await createWavora();
   loadTexts(wavora.Session.texts());
   applyTexts(document);
-  document.title = text('AppTitle');
   setUpDialogs();
   setUpMenus();
   const page = new Page(wavora, parameters.get('test') === '1');
+  page.files.showTitle();
   (globalThis as unknown as { wavoraPage: object }).wavoraPage = page.api();
   const opened = lesson !== null ? await page.files.openAddress(lesson)
     : await page.openExample((await exampleNames(wavora))[0] ?? '');

@@ -1,5 +1,6 @@
 // The "Slides" tab: the slides with their numbers, names, thumbnails and descriptions, the slide on
-// show selected; new, delete, next and previous slide; and the info sheet below the tank, where the
+// show selected, an item dragged onto another moving its slide there; new, delete, next and
+// previous slide; and the info sheet below the tank, where the
 // slide on show's name and description are edited. Lesson texts are shown only as text.
 import type { Session, SlideSummary } from './wavora_module';
 import { copyReduced, drawReduced } from './pictures';
@@ -8,6 +9,8 @@ import { text } from './texts';
 import { recordEvent } from './event_log';
 
 const kThumbnailSize = 64;
+// The type of a slide item's data while it is dragged.
+const kSlideDrag = 'application/x-wavora-slide';
 // Character limits of the window's name and description edits.
 const kNameLength = 100;
 const kDescriptionLength = 1000;
@@ -75,6 +78,20 @@ export class SlideList {
       item.append(title, thumbnail, description);
       this.fillItem(item, index, slide);
       item.addEventListener('click', () => this.show(index));
+      item.draggable = true;
+      item.addEventListener('dragstart', (event) => {
+        event.dataTransfer?.setData(kSlideDrag, String(index));
+      });
+      item.addEventListener('dragover', (event) => {
+        if (event.dataTransfer?.types.includes(kSlideDrag)) event.preventDefault();
+      });
+      item.addEventListener('drop', (event) => {
+        const from = event.dataTransfer?.getData(kSlideDrag);
+        if (!from) return;
+        event.preventDefault();
+        event.stopPropagation();
+        this.move(Number(from), index);
+      });
       item.addEventListener('keydown', (event) => {
         if (event.key === 'Enter' || event.key === ' ') this.show(index);
       });
@@ -150,6 +167,14 @@ export class SlideList {
   step(by: number): void {
     const index = this.session.shownSlide() + by;
     if (index >= 0 && index < this.thumbnails.length) this.show(index);
+  }
+
+  private move(from: number, to: number): void {
+    if (from === to) return;
+    this.followFrame();
+    this.session.moveSlide(from, to);
+    this.rebuild();
+    this.links.shown();
   }
 
   private newSlide(): void {

@@ -21,6 +21,8 @@ export const enum PanelPointer {
 export interface Session {
   open(bytes: Uint8Array, name: string): string;
   save(): Uint8Array;
+  changed(): boolean;
+  markSaved(): void;
   slides(): string;
   shownSlide(): number;
   showSlide(index: number): void;
@@ -33,6 +35,7 @@ export interface Session {
   setSlideTexts(name: string, description: string): void;
   newSlide(): string;
   deleteShownSlide(): boolean;
+  moveSlide(fromIndex: number, toIndex: number): void;
   setDisplayShape(tag: number): void;
   clearField(): void;
   contrast(): number;
@@ -66,6 +69,7 @@ export interface SessionClass {
   texts(): string;
   experimentPictureSize(): number;
   teachingOrder(fileNames: string): string;
+  fileTitle(fileName: string): string;
 }
 
 export interface WavoraModule {

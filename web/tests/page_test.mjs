@@ -89,7 +89,7 @@ async function openFile(page, name, content) {
 }
 async function openedFile(page, name, content) {
   await openFile(page, name, content);
-  await page.waitForFunction((title) => document.title.startsWith(title), `${name} - `);
+  await page.waitForFunction((base) => document.title.includes(base), name.replace(/\.wvr$/, ''));
 }
 
 // The lesson without what a running session changes (identifiers, selections, the sources' phases).
@@ -155,6 +155,9 @@ test('handles, panels, slides and files work through the page, and bad input cha
   await page.locator('#slide-list > li').nth(2).click();
   assert.equal(await wavora(page, () => wavoraPage.shownSlide()), 2);
   assert.equal(await page.locator('#experiment .caption').textContent(), 'Curved Mirror');
+  await page.locator('#slide-list > li').nth(2).dragTo(page.locator('#slide-list > li').nth(0));
+  assert.equal(await page.locator('#slide-list .slide-title').first().textContent(), '1. A circular mirror');
+  assert.equal(await wavora(page, () => wavoraPage.shownSlide()), 0);
 
   // Saved and reopened: the same slideshow, the slide on show kept.
   const saved = await savedText(page);
@@ -181,12 +184,18 @@ test('handles, panels, slides and files work through the page, and bad input cha
   await missing.page.close();
 });
 
-test('lesson texts are only text, and the page runs no inline script', async () => {
+test('a dropped lesson\'s texts are only text, and the page runs no inline script', async () => {
   const { page, faults } = await openPage('');
   const hostile = '<img src=x onerror=alert(1)>';
   const lesson = readFileSync(join(root, 'examples/first_steps.wvr')).toString()
     .replace('Name="Ripples from a point"', `Name="${hostile}"`);
-  await openedFile(page, 'hostile.wvr', lesson);
+  // Dropped on the page, as a teacher's file is.
+  await page.evaluate((content) => {
+    const data = new DataTransfer();
+    data.items.add(new File([content], 'hostile.wvr'));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+  }, lesson);
+  await page.waitForFunction(() => document.title.includes('hostile'));
   assert.equal(await page.locator('#slide-list .slide-title').first().textContent(), `1. ${hostile}`);
   assert.equal(await page.locator('#slide-name').inputValue(), hostile);
   assert.equal(await page.locator('img[src="x"]').count(), 0);
