@@ -135,6 +135,46 @@ TEST_F(LessonSession, SlidesContrastShapeAndObjectsFollowTheWindowsCommands) {
   EXPECT_EQ(session_.HelpPage(TPanelSlot::Source), "TGeneralExciter.html#panel");
 }
 
+// The pointer over the tank drips where it presses with the drip button down, and a slide's picture
+// and the tool panel's pointer reach the objects the window's would.
+TEST_F(LessonSession, ThePointerDripsAndDragsAndTheToolPanelTakesItsOwn) {
+  TLessonSession calm(121, 101);
+  session_.PointerDown(TMouseButton::Left, {}, 20, 80, true);
+  session_.RunFrame(TFrameMode::Normal);
+  session_.PointerUp(TMouseButton::Left, {}, 20, 80);
+  calm.RunFrame(TFrameMode::Normal);
+  EXPECT_TRUE(session_.FieldBytes() != calm.FieldBytes());
+
+  // A press without drips on the source's handle drags it: the saved slide shows it elsewhere.
+  const std::string before = session_.Save();
+  for (int y = 1; y < 100 && session_.Save() == before; y += 2) {
+    for (int x = 1; x < 120 && session_.Save() == before; x += 2) {
+      session_.PointerDown(TMouseButton::Left, {}, x, y, false);
+      session_.PointerMove({}, x + 15, y + 10);
+      session_.PointerUp(TMouseButton::Left, {}, x + 15, y + 10);
+    }
+  }
+  EXPECT_TRUE(session_.Save() != before);
+
+  const TFastDIB slide = session_.SlidePicture(0);
+  EXPECT_EQ(slide.Width(), 121);
+  EXPECT_EQ(slide.Height(), 101);
+
+  ASSERT_TRUE(session_.AddTool(IndexOf(TLessonSession::Tools(), "TCrossSectionTool")));
+  for (int i = 0; i < 20; ++i)
+    session_.RunFrame(TFrameMode::Normal);
+  const TFastDIB* picture = session_.ToolPanelPicture(300, 120);
+  ASSERT_TRUE(picture);
+  const TFastDIB plain = *picture;
+  session_.ToolPanelPointer(TLessonSession::TPanelPointer::Down, 150, 60);
+  session_.ToolPanelPointer(TLessonSession::TPanelPointer::Move, 160, 60);
+  session_.ToolPanelPointer(TLessonSession::TPanelPointer::Up, 160, 60);
+  session_.RunFrame(TFrameMode::Frozen);
+  picture = session_.ToolPanelPicture(300, 120);
+  ASSERT_TRUE(picture);
+  EXPECT_FALSE(std::equal(plain.Bits(), plain.Bits() + 300 * 120 * 4, picture->Bits()));
+}
+
 // The slideshow, a slide and a refused file travel as bytes and text, as the window's files and
 // clipboard carry them.
 TEST_F(LessonSession, SavesCopiesPastesAndRefusesAsTheWindowDoes) {
