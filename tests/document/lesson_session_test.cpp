@@ -54,6 +54,8 @@ TEST_F(LessonSession, OpensShowsRunsAndWorksThePanelsOfALesson) {
   EXPECT_EQ(Find(session_.PanelControls(TPanelSlot::Medium), "LensType")->value, other);
   EXPECT_FALSE(session_.PanelControls(TPanelSlot::Source).empty());
   EXPECT_EQ(session_.ChangePanel(TPanelSlot::Tool, "Anything", 0), TChangeResult::UnknownControl);
+  EXPECT_EQ(session_.HelpPage(TPanelSlot::Medium), "TLensMapper.html#panel");
+  EXPECT_EQ(session_.HelpPage(TPanelSlot::Tool), "");
 
   // Frames move the field; frozen frames leave it be.
   const std::string still = session_.FieldBytes();
@@ -130,6 +132,9 @@ TEST_F(LessonSession, SlidesContrastShapeAndObjectsFollowTheWindowsCommands) {
   ASSERT_EQ(objects.items.size(), 3u);
   EXPECT_EQ(objects.selected, 2);
   EXPECT_EQ(session_.HelpPage(TPanelSlot::Tool), "TCrossSectionTool.html#panel");
+  session_.SetSnap(true);
+  session_.RunFrame(TFrameMode::Normal);
+  EXPECT_TRUE(session_.SelectionButtons().snapDown);
   session_.SelectObject(objects.items[0].uniqueID);
   EXPECT_EQ(session_.Objects().selected, 0);
   EXPECT_EQ(session_.HelpPage(TPanelSlot::Source), "TGeneralExciter.html#panel");
