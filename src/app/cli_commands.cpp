@@ -1,13 +1,15 @@
 #include "app/cli_commands.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <ostream>
 
+#include "app/cli_record.h"
+#include "app/cli_usage.h"
 #include "app/event_replay.h"
 #include "document/class_registration.h"
 #include "document/lesson_session.h"
+#include "document/slide_run.h"
 #include "document/slide_commands.h"
 #include "document/slideshow_file.h"
 #include "image/fast_dib.h"
@@ -15,11 +17,12 @@
 #include "image/snapshot_file.h"
 #include "model/file_text.h"
 #include "model/node_files.h"
-#include "sim/control_panel_tool.h"
+#include "model/number_text.h"
 #include "sim/exciter.h"
 #include "sim/field_file.h"
 #include "sim/frame_loop.h"
 #include "sim/ri_map.h"
+#include "sim/tool.h"
 #include "sim/tool_class_list.h"
 #include "sim/tool_data.h"
 #include "sim/tool_panel.h"
@@ -41,6 +44,7 @@ const char kUsage[] =
     "                 [--image OUT.jpg|OUT.bmp] [--field OUT.bin] [--save OUT.wvr]\n"
     "                 [--panel-image OUT.jpg|OUT.bmp] [--panel-size WxH] [--tool-data OUT.csv]\n"
     "                 [--events EVENTS.txt]\n"
+    "                 [--movie OUT.gif|OUT.webm] [--every N] [--fps F]\n"
     "      Runs a slideshow's slide (without FILE: a new slide with an empty tank and the\n"
     "      default source) for N frames (default 300; --fast: five steps a frame) on tanks of\n"
     "      W x H cells (default 401x401), then writes the tank picture, the field, the\n"
@@ -50,29 +54,21 @@ const char kUsage[] =
     "      event a line: slide K, frames N, move X Y, down X Y, up X Y, panel SLOT ID VALUE),\n"
     "      on the slideshow as the page opens it; then --image, --field, --save and\n"
     "      --tool-data write what the page holds.\n"
+    "      --movie records the run as an animated GIF or a WebM video: every Nth frame\n"
+    "      (default 1, the first frame always), played at F frames a second (default 25;\n"
+    "      a GIF rounds its delay to hundredths of a second, 2 at the least).\n"
+    "  wavora-cli worksheet FILE.wvr OUT.pdf [--frames N]\n"
+    "      Writes a printable worksheet: a page for each slide with its number, name and\n"
+    "      description, the tank after N frames (default 300), the active tool's panel and\n"
+    "      lines to write on; A4 or Letter after the paper of the locale (LC_PAPER).\n"
     "  wavora-cli info FILE.wvr\n"
     "      Lists the slides of a slideshow.\n"
     "  wavora-cli classes\n"
     "      Lists the medium, source and tool classes a lesson can hold, in the order the\n"
     "      window offers them: list, element name, type name and type description, one\n"
     "      class a line, separated by tabs (line breaks and tabs in texts as \\n and \\t).\n"
-    "  wavora-cli [run|info] --help\n"
+    "  wavora-cli [run|info|worksheet] --help\n"
     "      Prints this text.\n";
-
-// A bad command line: reported on one line, exit status 2.
-struct TUsageError {
-  std::string message;
-};
-
-template <class Int>
-Int WholeNumber(const std::string& text, Int low, Int high, const std::string& what) {
-  Int value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    throw TUsageError{what};
-  }
-  return value;
-}
 
 struct TRunOptions {
   std::string file;
@@ -89,7 +85,17 @@ struct TRunOptions {
   int panelHeight = kPanelHeight;
   std::string toolData;
   std::string events;
+  std::string movie;
+  int every = 1;
+  double fps = 25;
 };
+
+// --fps: frames a second, 1 ... 100.
+double ClipFrameRate(const std::string& text) {
+  const std::optional<double> fps = ParseDouble(text);
+  if (!fps || !(*fps >= 1 && *fps <= 100)) throw TUsageError{"--fps must be a number from 1 to 100"};
+  return *fps;
+}
 
 // WIDTHxHEIGHT with both sides in low ... kMaxSide.
 void ParseSize(const std::string& option, const std::string& size, int low, int& width, int& height) {
@@ -132,6 +138,12 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
       options.save = value();
     } else if (arg == "--events") {
       options.events = value();
+    } else if (arg == "--movie") {
+      options.movie = value();
+    } else if (arg == "--every") {
+      options.every = WholeNumber<int>(value(), 1, 1000, "--every must be a whole number from 1 to 1000");
+    } else if (arg == "--fps") {
+      options.fps = ClipFrameRate(value());
     } else if (arg.starts_with("-")) {
       throw TUsageError{"unknown option " + arg};
     } else if (options.file.empty()) {
@@ -141,9 +153,9 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
     }
   }
   if (!options.events.empty() && (options.slide || options.fast || options.frames != 300 ||
-                                  !options.panelImage.empty() || options.file.empty())) {
+                                  !options.panelImage.empty() || !options.movie.empty() || options.file.empty())) {
     throw TUsageError{
-        "--events needs a slideshow file and takes none of --slide, --frames, --fast, --panel-image"};
+        "--events needs a slideshow file and takes none of --slide, --frames, --fast, --panel-image, --movie"};
   }
   // Refused before the run, so that nothing is written.
   for (const std::string* picture : {&options.image, &options.panelImage}) {
@@ -151,6 +163,10 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
       throw TUsageError{"cannot write \"" + *picture + "\": " + std::string(kNoJpegWriter) +
                         " (a name ending in .bmp gives a BMP picture)"};
     }
+  }
+  if (!options.movie.empty()) {
+    if (const std::string refusal = ClipRefusal(options.movie); !refusal.empty()) throw TUsageError{refusal};
+    if (options.frames == 0) throw TUsageError{"--movie needs at least one frame"};
   }
   return options;
 }
@@ -177,42 +193,6 @@ class TRunClock {
  private:
   TManualTickClock clock_;
 };
-
-// The panels of the tank's panel tools, as the window keeps them.
-struct TToolPanel {
-  TControlPanelTool* tool;
-  std::unique_ptr<TBaseCPFrame> panel;
-};
-
-std::vector<TToolPanel> CreateToolPanels(const TWater& water, int width, int height) {
-  std::vector<TToolPanel> panels;
-  for (int i = 0; i < water.GetChildCount(); ++i) {
-    const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(water.GetChildren(i));
-    if (!tool) continue;
-    std::unique_ptr<TControlPanelModel> model = tool->CreateControlPanel();
-    auto* panel = dynamic_cast<TBaseCPFrame*>(model.get());
-    if (!panel) continue;
-    model.release();
-    panel->SetBoxSize(width, height);
-    panels.push_back({tool.Get(), std::unique_ptr<TBaseCPFrame>(panel)});
-  }
-  return panels;
-}
-
-TControlPanelTool* FirstActivePanelTool(const TWater& water) {
-  for (int i = 0; i < water.GetChildCount(); ++i) {
-    const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(water.GetChildren(i));
-    if (tool && tool->GetActiveCPTool()) return tool.Get();
-  }
-  return nullptr;
-}
-
-TBaseCPFrame* PanelOf(const std::vector<TToolPanel>& panels, const TControlPanelTool* tool) {
-  for (const TToolPanel& each : panels) {
-    if (each.tool == tool) return each.panel.get();
-  }
-  return nullptr;
-}
 
 // Why a slide has no panel to picture, naming its tools so the user sees what it holds.
 std::string NoPanelMessage(const TWater& water, int index, const std::string& name) {
@@ -254,7 +234,6 @@ int RunEvents(const TRunOptions& options, std::ostream& out, std::ostream& err) 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const TRunOptions options = ParseRunOptions(args);
   if (!options.events.empty()) return RunEvents(options, out, err);
-  TRunClock clock;
   const TRef<TWaterCollection> slideshow = OpenOrCreate(options.file, options.width, options.height, err);
   if (!slideshow) return 1;
   if (options.slide && *options.slide > slideshow->SlideCount()) {
@@ -274,33 +253,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   slideshow->ActiveID = water->GetUniqueID();
 
-  TFastDIB image(water->W(), water->H());
-  TFrameLoop loop;
-  loop.fast = options.fast;
-  // Every panel, the active one too, is brought up before the first step, so each line tool samples
-  // at its panel's width and the tape has its size from the start: every tool sees every step.
-  const std::vector<TToolPanel> panels = CreateToolPanels(*water, options.panelWidth, options.panelHeight);
+  TSlideRun run(water, options.panelWidth, options.panelHeight, options.fast);
   // Refused before the run, which may be long, rather than after it with nothing written.
-  TBaseCPFrame* activePanel = PanelOf(panels, FirstActivePanelTool(*water));
+  TBaseCPFrame* activePanel = run.ActivePanel();
   if (!options.panelImage.empty() && !activePanel) {
     err << NoPanelMessage(*water, index, slideshow->SlideName(index)) << "\n";
     return 1;
   }
-  for (const TToolPanel& each : panels)
-    each.tool->UpdateControlPanel(*each.panel);
-  const auto updateActivePanel = [&](TControlPanelTool* tool) {
-    if (TBaseCPFrame* panel = PanelOf(panels, tool)) tool->UpdateControlPanel(*panel);
-  };
+  std::optional<TRunnerClip> clip;
+  if (!options.movie.empty()) clip.emplace(options.movie, options.every, options.fps, water->W(), water->H());
   for (long frame = 0; frame < options.frames; ++frame) {
-    clock.NextFrame();
-    updateActivePanel(loop.RunFrame(water.Get(), image, false).activePanelTool);
+    run.RunFrame();
+    if (clip) clip->Frame(frame, run.Picture());
   }
-  if (options.frames == 0) {
-    water->DrawOnly(image);
-    updateActivePanel(FirstActivePanelTool(*water));
-  }
-  for (const TToolPanel& each : panels)
-    each.panel->RefreshPanel();
+  if (clip && clip->Full())
+    err << "The clip reached its bound of " << TRunnerClip::MaxFrames() << " frames; later ones are not in it.\n";
+  run.Finish();
+  const TFastDIB& image = run.Picture();
 
   try {
     if (!options.image.empty()) SaveSnapshotFile(image, options.image);
@@ -308,6 +277,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (!options.save.empty()) SaveToFile(*slideshow, options.save);
     if (!options.panelImage.empty()) SaveSnapshotFile(activePanel->SnapshotPicture(), options.panelImage);
     if (!options.toolData.empty()) WriteFileText(options.toolData, ToolDataCsv(*water));
+    if (clip) clip->Write();
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 1;
@@ -380,10 +350,11 @@ int Classes(const std::vector<std::string>& args, std::ostream& out) {
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   RegisterClasses();
   try {
-    if (arguments.empty()) throw TUsageError{"a command is needed: run, info or classes (see --help)"};
+    if (arguments.empty()) throw TUsageError{"a command is needed: run, info, classes or worksheet (see --help)"};
     const std::string& command = arguments[0];
     const auto isHelp = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
-    const bool commandHelp = (command == "run" || command == "info" || command == "classes") &&
+    const bool commandHelp =
+        (command == "run" || command == "info" || command == "classes" || command == "worksheet") &&
                              std::any_of(arguments.begin(), arguments.end(), isHelp);
     if (isHelp(command) || command == "help" || commandHelp) {
       out << kUsage;
@@ -392,6 +363,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (command == "run") return Run(arguments, out, err);
     if (command == "info") return Info(arguments, out, err);
     if (command == "classes") return Classes(arguments, out);
+    if (command == "worksheet") return Worksheet(arguments, out, err);
     throw TUsageError{"unknown command " + command + " (see --help)"};
   } catch (const TUsageError& e) {
     err << "wavora-cli: " << e.message << "\n";

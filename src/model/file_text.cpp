@@ -103,6 +103,22 @@ void WriteInPlace(const std::string& fileName, const std::string& target, const 
   if (error != 0) fail(error, "; its previous content may be lost");
 }
 
+// The name of a new temporary file beside the target, for it to replace the target; its mode is the
+// target's. Empty when none can be made there.
+std::string TemporaryBeside(const std::string& fileName, const std::string& target, const struct stat* existing,
+                            TFileDescriptor& file) {
+  const std::string directory = DirectoryOf(target);
+  std::string temporary = directory + "." + target.substr(directory.size()) + ".XXXXXX";
+  file.fd = ::mkstemp(temporary.data());
+  if (file.fd < 0) return {};
+  if (::fchmod(file.fd, ModeFor(existing)) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    ThrowFileError("Cannot write file", fileName, error);
+  }
+  return temporary;
+}
+
 }  // namespace
 
 std::string ReadFileText(const std::string& fileName) {
@@ -125,6 +141,32 @@ std::string ReadFileText(const std::string& fileName) {
   return text;
 }
 
+TReplacingFile::TReplacingFile(const std::string& fileName) : fileName_(fileName) {
+  struct stat info {};
+  const struct stat* existing = ::stat(fileName.c_str(), &info) == 0 ? &info : nullptr;
+  if (existing && !S_ISREG(existing->st_mode)) ThrowFileError("Cannot write file", fileName, EINVAL);
+  target_ = ResolveLinks(fileName);
+  TFileDescriptor file;
+  temporary_ = TemporaryBeside(fileName, target_, existing, file);
+  if (temporary_.empty()) ThrowFileError("Cannot create file", fileName, errno);
+}
+
+TReplacingFile::~TReplacingFile() {
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+void TReplacingFile::Commit() {
+  const auto fail = [&](int error) {
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+    ThrowFileError("Cannot write file", fileName_, error);
+  };
+  TFileDescriptor file{::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC)};
+  if (file.fd < 0 || ::fsync(file.fd) != 0) fail(errno);
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) fail(errno);
+  temporary_.clear();
+}
+
 void WriteFileText(const std::string& fileName, const std::string& text) {
   struct stat info {};
   const struct stat* existing = ::stat(fileName.c_str(), &info) == 0 ? &info : nullptr;
@@ -132,15 +174,13 @@ void WriteFileText(const std::string& fileName, const std::string& text) {
   if (existing && !S_ISREG(existing->st_mode)) return WriteInPlace(fileName, fileName, text, existing);
 
   const std::string target = ResolveLinks(fileName);
-  const std::string directory = DirectoryOf(target);
-  std::string temporary = directory + "." + target.substr(directory.size()) + ".XXXXXX";
-  TFileDescriptor file{::mkstemp(temporary.data())};
-  if (file.fd < 0) return WriteInPlace(fileName, target, text, existing);
+  TFileDescriptor file;
+  const std::string temporary = TemporaryBeside(fileName, target, existing, file);
+  if (temporary.empty()) return WriteInPlace(fileName, target, text, existing);
   const auto fail = [&](int error) {
     ::unlink(temporary.c_str());
     ThrowFileError("Cannot write file", fileName, error);
   };
-  if (::fchmod(file.fd, ModeFor(existing)) != 0) fail(errno);
   if (const int error = WriteAll(file.fd, text)) fail(error);
   if (::fsync(file.fd) != 0) fail(errno);
   if (::close(std::exchange(file.fd, -1)) != 0) fail(errno);

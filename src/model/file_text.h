@@ -19,4 +19,23 @@ class TFileError : public std::runtime_error {
 std::string ReadFileText(const std::string& fileName);
 void WriteFileText(const std::string& fileName, const std::string& text);
 
+// A file too large to hold in memory, written by a library that opens a file by name: it writes the
+// temporary file beside the target (TemporaryName), which Commit puts in the target's place (with the
+// bits and link rule above); a file never committed is removed. Raises TFileError as above.
+class TReplacingFile {
+ public:
+  explicit TReplacingFile(const std::string& fileName);
+  ~TReplacingFile();
+  TReplacingFile(const TReplacingFile&) = delete;
+  TReplacingFile& operator=(const TReplacingFile&) = delete;
+
+  const std::string& TemporaryName() const { return temporary_; }
+  void Commit();
+
+ private:
+  std::string fileName_;
+  std::string target_;
+  std::string temporary_;
+};
+
 }  // namespace wavora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "image/fast_dib.h"
+#include "sim/frame_loop.h"
+#include "sim/water.h"
+#include "tools/tick_clock.h"
+
+namespace wavora {
+
+class TBaseCPFrame;
+class TControlPanelTool;
+
+// One slide run without a window, as the window runs it: the frame loop steps its tank and draws the
+// tank picture, and the panels of its panel tools are made at the given size before the first step
+// (so each line tool samples at its panel's width and the tape has its size from the start), the
+// active one brought up to date after every frame. While the run lives, stopwatches read a clock that
+// advances by the window's frame period each frame. One run at a time: the clock is the program's.
+class TSlideRun {
+ public:
+  TSlideRun(const TRef<TWater>& water, int panelWidth, int panelHeight, bool fast);
+  ~TSlideRun();
+  TSlideRun(const TSlideRun&) = delete;
+  TSlideRun& operator=(const TSlideRun&) = delete;
+
+  // The panel of the first tool marked as the active panel tool, or none.
+  TBaseCPFrame* ActivePanel() const;
+  void RunFrame();
+  // After the last frame: draws the tank when no frame ran, and brings every panel up to date.
+  void Finish();
+  // The tank picture after the last frame (or Finish).
+  const TFastDIB& Picture() const { return image_; }
+
+ private:
+  struct TToolPanel {
+    TControlPanelTool* tool;
+    std::unique_ptr<TBaseCPFrame> panel;
+  };
+  TBaseCPFrame* PanelOf(const TControlPanelTool* tool) const;
+  void UpdatePanel(TControlPanelTool* tool);
+
+  TRef<TWater> water_;
+  TManualTickClock clock_;
+  TFrameLoop loop_;
+  TFastDIB image_;
+  std::vector<TToolPanel> panels_;
+  long frames_ = 0;
+};
+
+}  // namespace wavora
