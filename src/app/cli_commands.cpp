@@ -26,7 +26,6 @@
 #include "sim/tool_class_list.h"
 #include "sim/tool_data.h"
 #include "sim/tool_panel.h"
-#include "tools/tick_clock.h"
 
 namespace wavora {
 
@@ -180,20 +179,6 @@ TRef<TWaterCollection> OpenOrCreate(const std::string& file, int width, int heig
   return RefCast<TWaterCollection>(opened.document);
 }
 
-// The stopwatches' clock for one run: it advances by the frame period each frame, so a stopwatch
-// shows the time the slide would have run in the window.
-class TRunClock {
- public:
-  TRunClock() { SetStopwatchClock(&clock_); }
-  ~TRunClock() { SetStopwatchClock(nullptr); }
-  TRunClock(const TRunClock&) = delete;
-  TRunClock& operator=(const TRunClock&) = delete;
-  void NextFrame() { clock_.Advance(TFrameLoop::kTimerIntervalMs); }
-
- private:
-  TManualTickClock clock_;
-};
-
 // Why a slide has no panel to picture, naming its tools so the user sees what it holds.
 std::string NoPanelMessage(const TWater& water, int index, const std::string& name) {
   std::string tools;
@@ -234,6 +219,7 @@ int RunEvents(const TRunOptions& options, std::ostream& out, std::ostream& err) 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const TRunOptions options = ParseRunOptions(args);
   if (!options.events.empty()) return RunEvents(options, out, err);
+  TRunClock clock;
   const TRef<TWaterCollection> slideshow = OpenOrCreate(options.file, options.width, options.height, err);
   if (!slideshow) return 1;
   if (options.slide && *options.slide > slideshow->SlideCount()) {
@@ -253,7 +239,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   slideshow->ActiveID = water->GetUniqueID();
 
-  TSlideRun run(water, options.panelWidth, options.panelHeight, options.fast);
+  TSlideRun run(clock, water, options.panelWidth, options.panelHeight, options.fast);
   // Refused before the run, which may be long, rather than after it with nothing written.
   TBaseCPFrame* activePanel = run.ActivePanel();
   if (!options.panelImage.empty() && !activePanel) {

@@ -17,9 +17,8 @@ TControlPanelTool* FirstActivePanelTool(const TWater& water) {
 
 }  // namespace
 
-TSlideRun::TSlideRun(const TRef<TWater>& water, int panelWidth, int panelHeight, bool fast)
-    : water_(water), image_(water->W(), water->H()) {
-  SetStopwatchClock(&clock_);
+TSlideRun::TSlideRun(TRunClock& clock, const TRef<TWater>& water, int panelWidth, int panelHeight, bool fast)
+    : clock_(clock), water_(water), image_(water->W(), water->H()) {
   loop_.fast = fast;
   for (int i = 0; i < water->GetChildCount(); ++i) {
     const TRef<TControlPanelTool> tool = RefCast<TControlPanelTool>(water->GetChildren(i));
@@ -35,9 +34,7 @@ TSlideRun::TSlideRun(const TRef<TWater>& water, int panelWidth, int panelHeight,
     each.tool->UpdateControlPanel(*each.panel);
 }
 
-TSlideRun::~TSlideRun() {
-  SetStopwatchClock(nullptr);
-}
+TSlideRun::~TSlideRun() = default;
 
 TBaseCPFrame* TSlideRun::PanelOf(const TControlPanelTool* tool) const {
   for (const TToolPanel& each : panels_) {
@@ -55,7 +52,7 @@ void TSlideRun::UpdatePanel(TControlPanelTool* tool) {
 }
 
 void TSlideRun::RunFrame() {
-  clock_.Advance(TFrameLoop::kTimerIntervalMs);
+  clock_.NextFrame();
   UpdatePanel(loop_.RunFrame(water_.Get(), image_, false).activePanelTool);
   ++frames_;
 }

@@ -13,14 +13,29 @@ namespace wavora {
 class TBaseCPFrame;
 class TControlPanelTool;
 
+// The stopwatches' clock for runs without a window, set while it lives (one at a time: the clock is the
+// program's): it advances by the window's frame period each frame, so a stopwatch shows the time the
+// slide would have run in the window. Made before the slides are read, as stopwatches that run from
+// the start read the clock then.
+class TRunClock {
+ public:
+  TRunClock() { SetStopwatchClock(&clock_); }
+  ~TRunClock() { SetStopwatchClock(nullptr); }
+  TRunClock(const TRunClock&) = delete;
+  TRunClock& operator=(const TRunClock&) = delete;
+  void NextFrame() { clock_.Advance(TFrameLoop::kTimerIntervalMs); }
+
+ private:
+  TManualTickClock clock_;
+};
+
 // One slide run without a window, as the window runs it: the frame loop steps its tank and draws the
 // tank picture, and the panels of its panel tools are made at the given size before the first step
 // (so each line tool samples at its panel's width and the tape has its size from the start), the
-// active one brought up to date after every frame. While the run lives, stopwatches read a clock that
-// advances by the window's frame period each frame. One run at a time: the clock is the program's.
+// active one brought up to date after every frame.
 class TSlideRun {
  public:
-  TSlideRun(const TRef<TWater>& water, int panelWidth, int panelHeight, bool fast);
+  TSlideRun(TRunClock& clock, const TRef<TWater>& water, int panelWidth, int panelHeight, bool fast);
   ~TSlideRun();
   TSlideRun(const TSlideRun&) = delete;
   TSlideRun& operator=(const TSlideRun&) = delete;
@@ -41,8 +56,8 @@ class TSlideRun {
   TBaseCPFrame* PanelOf(const TControlPanelTool* tool) const;
   void UpdatePanel(TControlPanelTool* tool);
 
+  TRunClock& clock_;
   TRef<TWater> water_;
-  TManualTickClock clock_;
   TFrameLoop loop_;
   TFastDIB image_;
   std::vector<TToolPanel> panels_;

@@ -18,8 +18,8 @@ namespace {
 
 }  // namespace
 
-TClipRecording::TClipRecording(int width, int height)
-    : width_(width), height_(height), file_(std::tmpfile(), &std::fclose) {
+TClipRecording::TClipRecording(int width, int height, int maxFrames)
+    : width_(width), height_(height), maxFrames_(maxFrames), file_(std::tmpfile(), &std::fclose) {
   if (!file_) ThrowFileError("Cannot make a temporary file for the recording");
   SilenceAvLog();
   const AVCodec* codec = avcodec_find_encoder_by_name("libx264rgb");

@@ -19,7 +19,7 @@ class TClipRecording {
   static constexpr int kMaxFrames = 37500;
 
   // Raises std::runtime_error when no temporary file can be made or FFmpeg lacks the encoder.
-  TClipRecording(int width, int height);
+  TClipRecording(int width, int height, int maxFrames = kMaxFrames);
   ~TClipRecording();
   TClipRecording(const TClipRecording&) = delete;
   TClipRecording& operator=(const TClipRecording&) = delete;
@@ -27,7 +27,7 @@ class TClipRecording {
   int Width() const { return width_; }
   int Height() const { return height_; }
   int FrameCount() const { return frames_; }
-  bool Full() const { return frames_ >= kMaxFrames; }
+  bool Full() const { return frames_ >= maxFrames_; }
   // Adds a frame of the clip's size; a full recording, or one that has been read, keeps nothing more
   // and returns false. A frame of another size raises std::invalid_argument.
   bool Add(const TFastDIB& frame);
@@ -56,6 +56,7 @@ class TClipRecording {
 
   int width_;
   int height_;
+  int maxFrames_;
   int frames_ = 0;
   int packets_ = 0;
   bool flushed_ = false;

@@ -173,6 +173,7 @@ class TWorksheetPdf {
 
 void WriteWorksheet(const TWaterCollection& lesson, const std::string& fileName, long frames, TPaper paper,
                     const TProgress& progress) {
+  TRunClock clock;
   const int slides = lesson.SlideCount();
   if (slides == 0) throw std::runtime_error("Cannot write file \"" + fileName + "\": the lesson has no slides");
   TReplacingFile file(fileName);
@@ -185,7 +186,7 @@ void WriteWorksheet(const TWaterCollection& lesson, const std::string& fileName,
     scratch->SetTankSize(lesson.TankWidth(), lesson.TankHeight());
     const TPastedSlide copy = PasteSlide(*scratch, SlideClipboardText(*original));
     if (!copy.slide) throw std::runtime_error("Slide " + std::to_string(i + 1) + " could not be copied");
-    TSlideRun run(copy.slide, kPanelWidth, kPanelHeight, false);
+    TSlideRun run(clock, copy.slide, kPanelWidth, kPanelHeight, false);
     for (long frame = 0; frame < frames; ++frame) {
       run.RunFrame();
       if (frame % 16 == 15) Report(progress, 0, 1, (i + double(frame + 1) / frames) / slides);

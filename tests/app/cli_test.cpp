@@ -7,7 +7,12 @@
 #include <tuple>
 
 #include "app/cli_commands.h"
+#include "document/slide_run.h"
+#include "document/slideshow_file.h"
+#include "document/water_collection.h"
+#include "model/file_text.h"
 #include "model/node_files.h"
+#include "record/worksheet.h"
 
 namespace wavora {
 namespace {
@@ -46,6 +51,11 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
                                                     {"run", "--panel-size", "0x10"},
                                                     {"run", "--tool-data"},
                                                     {"run", "a.wvr", "b.wvr"},
+                                                    {"run", "--movie", "clip.mp4"},
+                                                    {"run", "--movie", "clip.gif", "--frames", "0"},
+                                                    {"run", "--fps", "0"},
+                                                    {"run", "--every", "0"},
+                                                    {"worksheet", "a.wvr"},
                                                     {"info"},
                                                     {"classes", "media"}}) {
     const TCliResult result = Cli(arguments);
@@ -54,7 +64,8 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
   }
   for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--help"}, {"run", "--help"}, {"info", "-h"}, {"run", "x.wvr", "--help"}}) {
+       {std::vector<std::string>{"--help"}, {"run", "--help"}, {"info", "-h"}, {"run", "x.wvr", "--help"},
+        {"worksheet", "--help"}}) {
     const TCliResult help = Cli(arguments);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u) << help.out;
@@ -240,6 +251,109 @@ TEST(Cli, ToolDataShowTheSourcesWavelengthAndTheRunsTime) {
   EXPECT_EQ(noPanel.status, 1);
   EXPECT_EQ(noPanel.err,
             "Slide 1 \"Timing\" has no active tool with a panel to picture; its tools: Stopwatch, Ruler.\n");
+}
+
+TEST(Cli, MovieKeepsEveryNthFrameAsAGifOrAVideo) {
+  for (const char* name : {"clip.gif", "clip.webm"}) {
+    const std::string path = TempPath(name);
+    const TCliResult run = Cli({"run", "--size", "40x30", "--frames", "7", "--every", "3", "--movie", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string bytes = ReadFileText(path);
+    EXPECT_TRUE(bytes.starts_with(std::string_view(name).ends_with(".gif") ? "GIF89a" : "\x1A\x45\xDF\xA3"));
+  }
+  // Three frames (0, 3 and 6), each with its delay of 4 hundredths: "\x21\xF9\x04" opens each delay.
+  const std::string gif = ReadFileText(TempPath("clip.gif"));
+  size_t delays = 0;
+  for (size_t at = gif.find("\x21\xF9\x04"); at != std::string::npos; at = gif.find("\x21\xF9\x04", at + 1)) {
+    ++delays;
+    EXPECT_EQ(gif[at + 4], 4);
+  }
+  EXPECT_EQ(delays, 3u);
+}
+
+// What a program of poppler-utils prints about the file.
+std::string Poppler(const std::string& command) {
+  std::string printed;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return printed;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    printed.append(buffer, n);
+  ::pclose(pipe);
+  return printed;
+}
+
+// The text with every run of white space as one space.
+std::string Words(const std::string& text) {
+  std::string words;
+  for (const char c : text) {
+    const bool space = std::isspace(static_cast<unsigned char>(c));
+    if (!space) words += c;
+    if (space && !words.empty() && words.back() != ' ') words += ' ';
+  }
+  return words;
+}
+
+TEST(Cli, WorksheetHasAPagePerSlideWithItsTextAndPicturesAndLeavesTheLessonAsItWas) {
+  const std::string lessonFile = WAVORA_EXAMPLES_DIR "/first_steps.wvr";
+  const std::string pdf = TempPath("worksheet.pdf");
+  const TCliResult made = Cli({"worksheet", lessonFile, pdf, "--frames", "30"});
+  ASSERT_EQ(made.status, 0) << made.err;
+  const TRef<TWaterCollection> lesson =
+      RefCast<TWaterCollection>(OpenSlideshowFile(lessonFile, 401, 401).document);
+  const int slides = lesson->SlideCount();
+  ASSERT_EQ(slides, 4);
+
+  EXPECT_NE(Words(Poppler("pdfinfo " + pdf)).find(" Pages: 4 "), std::string::npos);
+  const std::string text = Words(Poppler("pdftotext " + pdf + " -"));
+  size_t at = 0;
+  for (int i = 0; i < slides; ++i) {
+    const std::string page = Words("Slide " + std::to_string(i + 1) + " " + lesson->SlideName(i) + " " +
+                                   lesson->SlideDescription(i));
+    at = text.find(page, at);
+    EXPECT_NE(at, std::string::npos) << page << "\nin\n" << text;
+  }
+  // One picture a page, the tank's: none of these slides has a tool with a panel.
+  const std::string images = Poppler("pdfimages -list " + pdf);
+  for (int page = 1; page <= slides; ++page) {
+    const std::string row = "\n   " + std::to_string(page) + "     " + std::to_string(page - 1) + " image     401   401";
+    EXPECT_NE(images.find(row), std::string::npos) << images;
+  }
+  EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2 + slides);
+
+  // The first page's picture is the first slide after 30 frames, to the byte.
+  TRunClock clock;
+  TSlideRun run(clock, lesson->GetWater(0), 417, 169, false);
+  for (int i = 0; i < 30; ++i)
+    run.RunFrame();
+  run.Finish();
+  Poppler("pdfimages -f 1 -l 1 " + pdf + " " + TempPath("page"));
+  std::string picture;
+  for (const char* kind : {"-000.ppm", "-000.pgm"}) {
+    if (std::FILE* file = std::fopen(TempPath(std::string("page") + kind).c_str(), "rb")) {
+      std::fclose(file);
+      picture = ReadFileText(TempPath(std::string("page") + kind));
+    }
+  }
+  const bool grey = picture.starts_with("P5\n401 401\n255\n");
+  ASSERT_TRUE(grey || picture.starts_with("P6\n401 401\n255\n")) << picture.substr(0, 20);
+  const size_t channels = grey ? 1 : 3;
+  ASSERT_EQ(picture.size(), 15 + 401 * 401 * channels);
+  int different = 0;
+  for (int y = 0; y < 401; ++y) {
+    for (int x = 0; x < 401; ++x) {
+      const TColour tank = run.Picture().Pixel(x, y);
+      const char* pixel = picture.data() + 15 + (y * 401 + x) * channels;
+      const uint8_t red = pixel[0], green = pixel[grey ? 0 : 1], blue = pixel[grey ? 0 : 2];
+      different += RGB(red, green, blue) != tank;
+    }
+  }
+  EXPECT_EQ(different, 0);
+
+  // The window's worksheet runs copies: the lesson it was given stays as it was.
+  const std::string before = SaveToText(*lesson);
+  WriteWorksheet(*lesson, TempPath("copy.pdf"), 5, kA4Paper, nullptr);
+  EXPECT_EQ(SaveToText(*lesson), before);
 }
 
 }  // namespace
