@@ -1,7 +1,5 @@
 #include "record/clip_file.h"
 
-#include <stdexcept>
-
 #include "model/property_text.h"
 #include "record/gif_clip.h"
 #include "record/video_clip.h"
@@ -24,15 +22,11 @@ TClipKind ClipKindOf(const std::string& fileName) {
 }
 
 void WriteClipFile(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress) {
-  switch (ClipKindOf(fileName)) {
-    case TClipKind::Gif:
-      return WriteGifClip(recording, fileName, fps, progress);
-    case TClipKind::WebM:
-      return WriteVideoClip(recording, fileName, fps, progress);
-    case TClipKind::None:
-      break;
+  if (ClipKindOf(fileName) == TClipKind::WebM) {
+    WriteVideoClip(recording, fileName, fps, progress);
+  } else {
+    WriteGifClip(recording, fileName, fps, progress);
   }
-  throw std::invalid_argument("A clip is written as a .gif or a .webm file, not as \"" + fileName + "\"");
 }
 
 }  // namespace wavora

@@ -13,7 +13,7 @@ enum class TClipKind { None, Gif, WebM };
 TClipKind ClipKindOf(const std::string& fileName);
 
 // Writes the recording as the clip its name asks for, played at fps frames a second (see
-// WriteGifClip and WriteVideoClip); a name of neither kind raises std::invalid_argument.
+// WriteGifClip and WriteVideoClip): a video for a ".webm" name, else an animated GIF.
 void WriteClipFile(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress);
 
 }  // namespace wavora

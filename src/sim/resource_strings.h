@@ -268,6 +268,24 @@ inline constexpr std::string_view DataExtension = "csv";
 inline constexpr std::string_view SaveDataDialogTitle = "Save the tool's readings";
 inline constexpr std::string_view CouldNotSaveData = "The readings could not be saved.";
 
+// Clips and worksheets
+inline constexpr std::string_view RecordHint = "Record the water as a clip; click again to stop and save it";
+inline constexpr std::string_view StopRecordingHint = "Stop recording and save the clip";
+inline constexpr std::string_view ClipDialogTitle = "Save the clip";
+inline constexpr std::string_view ClipFilter = "Animated GIF (*.gif)|*.gif|WebM video (*.webm)|*.webm";
+inline constexpr std::string_view ClipExtension = "gif";
+inline constexpr std::string_view WritingClip = "Writing the clip\u2026";
+inline constexpr std::string_view CouldNotRecord = "The water could not be recorded.";
+inline constexpr std::string_view CouldNotSaveClip = "The clip could not be saved.";
+inline constexpr std::string_view RecordingFull = "The recording has reached its limit of 10 minutes and has stopped.";
+inline constexpr std::string_view PrintWorksheet = "Print Worksheet\u2026";
+inline constexpr std::string_view WorksheetDialogTitle = "Save the worksheet";
+inline constexpr std::string_view WorksheetFilter = "PDF (*.pdf)|*.pdf";
+inline constexpr std::string_view WorksheetExtension = "pdf";
+inline constexpr std::string_view MakingWorksheet = "Making the worksheet\u2026";
+inline constexpr std::string_view CouldNotSaveWorksheet = "The worksheet could not be saved.";
+inline constexpr std::string_view Cancel = "Cancel";
+
 }  // namespace rs
 
 }  // namespace wavora

@@ -15,6 +15,7 @@
 #include "sim/resource_strings.h"
 #include "sim/ri_map.h"
 #include "sim/unique_id.h"
+#include "ui/clip_commands.h"
 #include "ui/clipboard_commands.h"
 #include "ui/debug_panel.h"
 #include "ui/experiment_menu.h"
@@ -27,6 +28,7 @@
 #include "ui/tool_panels.h"
 #include "ui/tools_tab.h"
 #include "ui/window_frames.h"
+#include "ui/worksheet_command.h"
 #include "widgets/custom_bit_btn.h"
 #include "widgets/custom_speed_button.h"
 #include "widgets/custom_track_bar.h"
@@ -209,6 +211,7 @@ void TMainForm::CreateRightColumn() {
     marqueeTimer_.start();
   });
   connect(CameraFileBtn, &QAbstractButton::clicked, this, [this] { clipboard_->SaveSnapshot(); });
+  clips_ = new TClipCommands(*this, *Panel5, {tankImage_, *messages_});
   marqueeTimer_.setSingleShot(true);
   marqueeTimer_.setInterval(kMarqueeMs);
   connect(&marqueeTimer_, &QTimer::timeout, this, [this] { CameraClipBtn->SetDown(false); });
@@ -241,6 +244,13 @@ void TMainForm::CreateMenus() {
   SlideshowMenu = new QMenu(this);
   SlideshowMenu->setObjectName(QStringLiteral("SlideshowMenu"));
   files_->AddMenuEntries(*SlideshowMenu);
+  // The slides run as copies, and the frames stop meanwhile: both would read the stopwatches' clock.
+  PrintWorksheet1 = SlideshowMenu->addAction(QString(), this, [this] {
+    frameTimer_.stop();
+    PrintWorksheet(*this, *document_, *messages_);
+    frameTimer_.start();
+  });
+  PrintWorksheet1->setObjectName(QStringLiteral("PrintWorksheet1"));
   SlideshowMenu->addSeparator();
   clipboard_->AddMenuEntries(*SlideshowMenu);
 
@@ -290,6 +300,8 @@ void TMainForm::ApplyCaptions() {
   tools_->ApplyCaptions();
   files_->ApplyCaptions();
   clipboard_->ApplyCaptions();
+  clips_->ApplyCaptions();
+  PrintWorksheet1->setText(QtText(rs::PrintWorksheet));
   HelpMenu->ApplyCaptions();
 }
 
@@ -304,6 +316,7 @@ void TMainForm::RunFrame() {
     Box->update();
     if (presentation_) presentation_->Box().update();
   }
+  clips_->FollowFrame();
   files_->UnsavedChanges().ShowChangeMark(*document_);
 
   if (outcome.activePanelTool) {
@@ -321,6 +334,8 @@ void TMainForm::RunFrame() {
 }
 
 void TMainForm::SetDisplayShape(int tag) {
+  // A clip keeps one size: the recording ends before the display changes.
+  clips_->StopAndSave();
   const TDisplayShape shape = DisplayShapeOfTag(tag);
   Box->resize(shape.width, shape.height);
   files_->UnsavedChanges().ChangeTankShape(*document_, shape.width, shape.height);
@@ -437,6 +452,7 @@ void TMainForm::UpdateExperimentButton() {
 
 void TMainForm::UpdateSlideshowMenu() {
   files_->UpdateMenu();
+  PrintWorksheet1->setEnabled(document_->SlideCount() > 0);
   clipboard_->UpdateMenu();
 }
 

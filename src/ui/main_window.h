@@ -17,6 +17,7 @@ class QMenu;
 
 namespace wavora {
 
+class TClipCommands;
 class TClipboardCommands;
 class TCustomBitBtn;
 class TCustomSpeedButton;
@@ -56,6 +57,7 @@ class TMainForm : public QWidget {
   TToolsTab& Tools() const { return *tools_; }
   TFileCommands& Files() const { return *files_; }
   TClipboardCommands& Clipboard() const { return *clipboard_; }
+  TClipCommands& Clips() const { return *clips_; }
 
   // Shows the slide selected in the slide list: its medium's and source's panels, its tools' panels
   // and objects, its exposure and its info sheet.
@@ -131,6 +133,8 @@ class TMainForm : public QWidget {
 
   TFileCommands* files_ = nullptr;
   TClipboardCommands* clipboard_ = nullptr;
+  TClipCommands* clips_ = nullptr;
+  QAction* PrintWorksheet1 = nullptr;
   TExperimentMenu* ExperimentMenu = nullptr;
   QMenu* SlideshowMenu = nullptr;
   THelpMenu* HelpMenu = nullptr;

@@ -51,6 +51,7 @@ constexpr std::array<const char*, kIconCount> kIconFiles = {
     "paper_tape",
     "level_meter",
     "spectrometer",
+    "record",
 };
 
 // Pictures of the tool list's image indices.

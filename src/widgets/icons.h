@@ -50,8 +50,9 @@ enum class TIcon {
   PaperTape,
   LevelMeter,
   Spectrometer,
+  Record,
 };
-inline constexpr int kIconCount = static_cast<int>(TIcon::Spectrometer) + 1;
+inline constexpr int kIconCount = static_cast<int>(TIcon::Record) + 1;
 
 // Resource path of the icon, such as ":/icons/freeze.svg".
 QString IconPath(TIcon icon);

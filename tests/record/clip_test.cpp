@@ -190,7 +190,6 @@ TEST(Clip, ACancelledOrUnwritableClipLeavesNoFileAndKeepsTheOldOne) {
       EXPECT_NE(std::string(e.what()).find("/nonexistent/"), std::string::npos) << e.what();
     }
   }
-  EXPECT_THROW(WriteClipFile(recording, TempPath("clip.mp4"), 25, nullptr), std::invalid_argument);
 }
 
 }  // namespace
