@@ -28,6 +28,7 @@
 #include "document/slide_clipboard.h"
 #include "document/water_collection.h"
 #include "model/file_text.h"
+#include "model/node_files.h"
 #include "model/property_text.h"
 #include "sim/resource_strings.h"
 #include "sim/ri_map.h"
@@ -452,6 +453,46 @@ class TWindowTest : public QObject {
     const QString bitmap = folder.filePath(QStringLiteral("pic.bmp"));
     QVERIFY(QFileInfo::exists(bitmap));
     QCOMPARE(ReadFileText(bitmap.toStdString()).substr(0, 2), std::string("BM"));
+  }
+
+  // Answers the next save dialog with the name in the folder, after the filter below the first.
+  void AnswerSaveDialog(const QString& name, int filter) {
+    QTimer::singleShot(0, this, [name, filter] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;  // no file is written, which the test reports
+      if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        for (int i = 0; i < filter; ++i)
+          QTest::keyClick(types, Qt::Key_Down);
+      }
+      dialog->selectFile(name);
+      static_cast<QDialog*>(dialog)->accept();
+    });
+  }
+
+  void RecordShowsTheLengthAndSavesTheFramesAsAClip() {
+    QTemporaryDir folder;
+    auto* record = Control<TCustomSpeedButton>("RecordButton");
+    Click("RecordButton");
+    QVERIFY(record->Down());
+    RunFrames(70);
+    QCOMPARE(record->text(), QStringLiteral("\u25A0 0:01"));  // 70 frames of 16 ms
+    AnswerSaveDialog(folder.filePath(QStringLiteral("clip")), 1);  // "WebM video (*.webm)"
+    Click("RecordButton");
+    QVERIFY(!record->Down());
+    QCOMPARE(record->text(), QStringLiteral("Record"));
+    const std::string video = ReadFileText(folder.filePath(QStringLiteral("clip.webm")).toStdString());
+    QVERIFY(video.starts_with("\x1A\x45\xDF\xA3"));
+    QVERIFY(user_.messages.isEmpty());
+  }
+
+  void PrintWorksheetWritesAPdfOfCopiesOfTheSlides() {
+    QTemporaryDir folder;
+    const std::string before = SaveToText(window_->Document());
+    AnswerSaveDialog(folder.filePath(QStringLiteral("sheet")), 0);
+    window_->findChild<QAction*>(QStringLiteral("PrintWorksheet1"))->trigger();
+    QVERIFY(ReadFileText(folder.filePath(QStringLiteral("sheet.pdf")).toStdString()).starts_with("%PDF"));
+    QCOMPARE(SaveToText(window_->Document()), before);
+    QVERIFY(window_->FrameTimerActive());
   }
 
   // F1 opens the page of the panel with the focus (the pointer is away from the window): the page of
