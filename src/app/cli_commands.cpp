@@ -9,8 +9,8 @@
 #include "app/event_replay.h"
 #include "document/class_registration.h"
 #include "document/lesson_session.h"
-#include "document/slide_run.h"
 #include "document/slide_commands.h"
+#include "document/slide_run.h"
 #include "document/slideshow_file.h"
 #include "image/fast_dib.h"
 #include "image/jpeg_file.h"
@@ -151,10 +151,12 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
       throw TUsageError{"only one slideshow file can be run"};
     }
   }
-  if (!options.events.empty() && (options.slide || options.fast || options.frames != 300 ||
-                                  !options.panelImage.empty() || !options.movie.empty() || options.file.empty())) {
+  if (!options.events.empty() &&
+      (options.slide || options.fast || options.frames != 300 || !options.panelImage.empty() ||
+       !options.movie.empty() || options.file.empty())) {
     throw TUsageError{
-        "--events needs a slideshow file and takes none of --slide, --frames, --fast, --panel-image, --movie"};
+        "--events needs a slideshow file and takes none of --slide, --frames, --fast, --panel-image, "
+        "--movie"};
   }
   // Refused before the run, so that nothing is written.
   for (const std::string* picture : {&options.image, &options.panelImage}) {
@@ -253,7 +255,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (clip) clip->Frame(frame, run.Picture());
   }
   if (clip && clip->Full())
-    err << "The clip reached its bound of " << TRunnerClip::MaxFrames() << " frames; later ones are not in it.\n";
+    err << "The clip reached its bound of " << TRunnerClip::MaxFrames()
+        << " frames; later ones are not in it.\n";
   run.Finish();
   const TFastDIB& image = run.Picture();
 
@@ -336,12 +339,13 @@ int Classes(const std::vector<std::string>& args, std::ostream& out) {
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   RegisterClasses();
   try {
-    if (arguments.empty()) throw TUsageError{"a command is needed: run, info, classes or worksheet (see --help)"};
+    if (arguments.empty())
+      throw TUsageError{"a command is needed: run, info, classes or worksheet (see --help)"};
     const std::string& command = arguments[0];
     const auto isHelp = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
     const bool commandHelp =
         (command == "run" || command == "info" || command == "classes" || command == "worksheet") &&
-                             std::any_of(arguments.begin(), arguments.end(), isHelp);
+        std::any_of(arguments.begin(), arguments.end(), isHelp);
     if (isHelp(command) || command == "help" || commandHelp) {
       out << kUsage;
       return 0;

@@ -50,7 +50,8 @@ int Worksheet(const std::vector<std::string>& arguments, std::ostream& out, std:
     const std::string& arg = arguments[i];
     if (arg == "--frames") {
       if (i + 1 >= arguments.size()) throw TUsageError{"--frames needs a value"};
-      frames = WholeNumber<long>(arguments[++i], 0, 100000, "--frames must be a whole number from 0 to 100000");
+      frames =
+          WholeNumber<long>(arguments[++i], 0, 100000, "--frames must be a whole number from 0 to 100000");
     } else if (arg.starts_with("-")) {
       throw TUsageError{"unknown option " + arg};
     } else {

@@ -105,8 +105,8 @@ void WriteInPlace(const std::string& fileName, const std::string& target, const 
 
 // The name of a new temporary file beside the target, for it to replace the target; its mode is the
 // target's. Empty when none can be made there.
-std::string TemporaryBeside(const std::string& fileName, const std::string& target, const struct stat* existing,
-                            TFileDescriptor& file) {
+std::string TemporaryBeside(const std::string& fileName, const std::string& target,
+                            const struct stat* existing, TFileDescriptor& file) {
   const std::string directory = DirectoryOf(target);
   std::string temporary = directory + "." + target.substr(directory.size()) + ".XXXXXX";
   file.fd = ::mkstemp(temporary.data());

@@ -21,7 +21,8 @@ TClipKind ClipKindOf(const std::string& fileName) {
   return TClipKind::None;
 }
 
-void WriteClipFile(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress) {
+void WriteClipFile(TClipRecording& recording, const std::string& fileName, double fps,
+                   const TProgress& progress) {
   if (ClipKindOf(fileName) == TClipKind::WebM) {
     WriteVideoClip(recording, fileName, fps, progress);
   } else {

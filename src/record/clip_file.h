@@ -14,6 +14,7 @@ TClipKind ClipKindOf(const std::string& fileName);
 
 // Writes the recording as the clip its name asks for, played at fps frames a second (see
 // WriteGifClip and WriteVideoClip): a video for a ".webm" name, else an animated GIF.
-void WriteClipFile(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress);
+void WriteClipFile(TClipRecording& recording, const std::string& fileName, double fps,
+                   const TProgress& progress);
 
 }  // namespace wavora

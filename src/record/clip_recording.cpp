@@ -23,7 +23,8 @@ TClipRecording::TClipRecording(int width, int height, int maxFrames)
   if (!file_) ThrowFileError("Cannot make a temporary file for the recording");
   SilenceAvLog();
   const AVCodec* codec = avcodec_find_encoder_by_name("libx264rgb");
-  if (!codec) throw std::runtime_error("This FFmpeg has no lossless H.264 encoder (libx264rgb) for recordings");
+  if (!codec)
+    throw std::runtime_error("This FFmpeg has no lossless H.264 encoder (libx264rgb) for recordings");
   encoder_.reset(avcodec_alloc_context3(codec));
   if (!encoder_) throw std::bad_alloc();
   encoder_->width = width;

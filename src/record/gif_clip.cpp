@@ -64,7 +64,8 @@ int GifDelay(double fps) {
   return std::max(2, static_cast<int>(std::lround(100.0 / fps)));
 }
 
-void WriteGifClip(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress) {
+void WriteGifClip(TClipRecording& recording, const std::string& fileName, double fps,
+                  const TProgress& progress) {
   // Fitting the palette reads and counts every frame: about a third of the work.
   constexpr double kFitShare = 0.3;
   const double frames = std::max(1, recording.FrameCount());
@@ -101,10 +102,12 @@ void WriteGifClip(TClipRecording& recording, const std::string& fileName, double
   TClipRecording::TReader reader(recording);
   for (int i = 0; reader.Next(frame); ++i) {
     palette.Map(frame, indices);
-    gif.Check(EGifPutExtension(gif.Get(), GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extensionSize), extension));
+    gif.Check(
+        EGifPutExtension(gif.Get(), GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extensionSize), extension));
     gif.Check(EGifPutImageDesc(gif.Get(), 0, 0, frame.Width(), frame.Height(), false, nullptr));
     for (int y = 0; y < frame.Height(); ++y)
-      gif.Check(EGifPutLine(gif.Get(), indices.data() + static_cast<size_t>(y) * frame.Width(), frame.Width()));
+      gif.Check(
+          EGifPutLine(gif.Get(), indices.data() + static_cast<size_t>(y) * frame.Width(), frame.Width()));
     Report(progress, kFitShare, 1 - kFitShare, (i + 1) / frames);
   }
   gif.Close();

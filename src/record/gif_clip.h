@@ -16,6 +16,7 @@ int GifDelay(double fps);
 // one palette (TGifPalette). Reads the recording twice: once to fit the palette, once to write.
 // Replaces the file only when complete; raises TFileError or std::runtime_error naming the file and
 // the reason, or TCancelled, and then leaves no file behind.
-void WriteGifClip(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress);
+void WriteGifClip(TClipRecording& recording, const std::string& fileName, double fps,
+                  const TProgress& progress);
 
 }  // namespace wavora

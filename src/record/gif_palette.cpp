@@ -90,7 +90,8 @@ void TGifPalette::Fit() {
     if (worst->error <= 0) break;
     TCell cell = *worst;
     const int axis = cell.axis;
-    std::sort(used.begin() + static_cast<ptrdiff_t>(cell.begin), used.begin() + static_cast<ptrdiff_t>(cell.end),
+    std::sort(used.begin() + static_cast<ptrdiff_t>(cell.begin),
+              used.begin() + static_cast<ptrdiff_t>(cell.end),
               [axis](const TUsedBin& a, const TUsedBin& b) { return a.mean[axis] < b.mean[axis]; });
     uint64_t total = 0;
     for (size_t i = cell.begin; i < cell.end; ++i)

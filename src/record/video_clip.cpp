@@ -30,7 +30,8 @@ struct TScalerFree {
 
 }  // namespace
 
-void WriteVideoClip(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress) {
+void WriteVideoClip(TClipRecording& recording, const std::string& fileName, double fps,
+                    const TProgress& progress) {
   const std::string failure = "Cannot write file \"" + fileName + "\"";
   TReplacingFile file(fileName);
   AVFormatContext* made = nullptr;

@@ -12,6 +12,7 @@ class TClipRecording;
 // video's 4:2:0 form at a quality at which the tank's waves keep their levels. Replaces the file only
 // when complete; raises TFileError or std::runtime_error naming the file and the reason, or
 // TCancelled, and then leaves no file behind.
-void WriteVideoClip(TClipRecording& recording, const std::string& fileName, double fps, const TProgress& progress);
+void WriteVideoClip(TClipRecording& recording, const std::string& fileName, double fps,
+                    const TProgress& progress);
 
 }  // namespace wavora

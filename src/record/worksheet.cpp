@@ -175,7 +175,8 @@ void WriteWorksheet(const TWaterCollection& lesson, const std::string& fileName,
                     const TProgress& progress) {
   TRunClock clock;
   const int slides = lesson.SlideCount();
-  if (slides == 0) throw std::runtime_error("Cannot write file \"" + fileName + "\": the lesson has no slides");
+  if (slides == 0)
+    throw std::runtime_error("Cannot write file \"" + fileName + "\": the lesson has no slides");
   TReplacingFile file(fileName);
   TWorksheetPdf pdf(file.TemporaryName(), fileName, paper);
   for (int i = 0; i < slides; ++i) {

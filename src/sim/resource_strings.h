@@ -277,7 +277,8 @@ inline constexpr std::string_view ClipExtension = "gif";
 inline constexpr std::string_view WritingClip = "Writing the clip\u2026";
 inline constexpr std::string_view CouldNotRecord = "The water could not be recorded.";
 inline constexpr std::string_view CouldNotSaveClip = "The clip could not be saved.";
-inline constexpr std::string_view RecordingFull = "The recording has reached its limit of 10 minutes and has stopped.";
+inline constexpr std::string_view RecordingFull =
+    "The recording has reached its limit of 10 minutes and has stopped.";
 inline constexpr std::string_view PrintWorksheet = "Print Worksheet\u2026";
 inline constexpr std::string_view WorksheetDialogTitle = "Save the worksheet";
 inline constexpr std::string_view WorksheetFilter = "PDF (*.pdf)|*.pdf";

@@ -24,7 +24,8 @@ constexpr double kWindowFrameRate = 1000.0 / TFrameLoop::kTimerIntervalMs;
 TClipCommands::TClipCommands(QWidget& window, QWidget& panel, TLinks links)
     : QObject(&window), window_(window), links_(links) {
   // Beside the "Controls" caption, left of where the debug button shows: a small glyph fits there.
-  RecordButton = SpeedButton(&panel, "RecordButton", QRect(70, 3, 76, 24), WavoraIcon(TIcon::Record), rs::RecordHint, 6);
+  RecordButton =
+      SpeedButton(&panel, "RecordButton", QRect(70, 3, 76, 24), WavoraIcon(TIcon::Record), rs::RecordHint, 6);
   RecordButton->setIconSize(QSize(16, 16));
   connect(RecordButton, &QAbstractButton::clicked, this, [this] {
     if (RecordButton->Down()) {
@@ -59,7 +60,8 @@ void TClipCommands::ShowLength() {
   const int seconds = static_cast<int>(recording_->FrameCount() / kWindowFrameRate);
   if (seconds == shownSeconds_) return;
   shownSeconds_ = seconds;
-  RecordButton->SetCaption(QStringLiteral("\u25A0 %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
+  RecordButton->SetCaption(
+      QStringLiteral("\u25A0 %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
 }
 
 void TClipCommands::FollowFrame() {
@@ -98,9 +100,10 @@ void TClipCommands::Finish(bool full) {
   if (recording->FrameCount() == 0) return;
   const QString fileName = AskSaveFileName(&window_, rs::ClipDialogTitle, rs::ClipFilter, rs::ClipExtension);
   if (fileName.isEmpty()) return;
-  RunWithProgress(window_, rs::WritingClip, rs::CouldNotSaveClip, links_.messages, [&](const TProgress& progress) {
-    WriteClipFile(*recording, LocalPath(fileName), kWindowFrameRate, progress);
-  });
+  RunWithProgress(window_, rs::WritingClip, rs::CouldNotSaveClip, links_.messages,
+                  [&](const TProgress& progress) {
+                    WriteClipFile(*recording, LocalPath(fileName), kWindowFrameRate, progress);
+                  });
 }
 
 }  // namespace wavora

@@ -9,8 +9,8 @@
 
 namespace wavora {
 
-bool RunWithProgress(QWidget& window, std::string_view label, std::string_view failure, IMessageSink& messages,
-                     const std::function<void(const TProgress&)>& work) {
+bool RunWithProgress(QWidget& window, std::string_view label, std::string_view failure,
+                     IMessageSink& messages, const std::function<void(const TProgress&)>& work) {
   constexpr int kSteps = 1000;
   QProgressDialog bar(QtText(label), QtText(rs::Cancel), 0, kSteps, &window);
   bar.setObjectName(QStringLiteral("ProgressDialog"));

@@ -15,7 +15,7 @@ class IMessageSink;
 // work's reports the window's events are handled, and the bar keeps every other input out. A failure
 // is shown as an error with the failure text and its reason; a cancelled work shows nothing. Returns
 // whether the work ended.
-bool RunWithProgress(QWidget& window, std::string_view label, std::string_view failure, IMessageSink& messages,
-                     const std::function<void(const TProgress&)>& work);
+bool RunWithProgress(QWidget& window, std::string_view label, std::string_view failure,
+                     IMessageSink& messages, const std::function<void(const TProgress&)>& work);
 
 }  // namespace wavora

@@ -19,9 +19,10 @@ void PrintWorksheet(QWidget& window, const TSlideshow& lesson, IMessageSink& mes
   const QString fileName =
       AskSaveFileName(&window, rs::WorksheetDialogTitle, rs::WorksheetFilter, rs::WorksheetExtension);
   if (fileName.isEmpty()) return;
-  RunWithProgress(window, rs::MakingWorksheet, rs::CouldNotSaveWorksheet, messages, [&](const TProgress& progress) {
-    WriteWorksheet(lesson, LocalPath(fileName), kWorksheetFrames, PaperOfLocale(), progress);
-  });
+  RunWithProgress(window, rs::MakingWorksheet, rs::CouldNotSaveWorksheet, messages,
+                  [&](const TProgress& progress) {
+                    WriteWorksheet(lesson, LocalPath(fileName), kWorksheetFrames, PaperOfLocale(), progress);
+                  });
 }
 
 }  // namespace wavora

@@ -63,9 +63,11 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
     EXPECT_EQ(result.err.rfind("wavora-cli: ", 0), 0u);
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
   }
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--help"}, {"run", "--help"}, {"info", "-h"}, {"run", "x.wvr", "--help"},
-        {"worksheet", "--help"}}) {
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--help"},
+                                                    {"run", "--help"},
+                                                    {"info", "-h"},
+                                                    {"run", "x.wvr", "--help"},
+                                                    {"worksheet", "--help"}}) {
     const TCliResult help = Cli(arguments);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u) << help.out;
@@ -316,7 +318,8 @@ TEST(Cli, WorksheetHasAPagePerSlideWithItsTextAndPicturesAndLeavesTheLessonAsItW
   // One picture a page, the tank's: none of these slides has a tool with a panel.
   const std::string images = Poppler("pdfimages -list " + pdf);
   for (int page = 1; page <= slides; ++page) {
-    const std::string row = "\n   " + std::to_string(page) + "     " + std::to_string(page - 1) + " image     401   401";
+    const std::string row =
+        "\n   " + std::to_string(page) + "     " + std::to_string(page - 1) + " image     401   401";
     EXPECT_NE(images.find(row), std::string::npos) << images;
   }
   EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2 + slides);

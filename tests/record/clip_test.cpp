@@ -182,7 +182,8 @@ TEST(Clip, ACancelledOrUnwritableClipLeavesNoFileAndKeepsTheOldOne) {
     EXPECT_EQ(ReadFileText(path), "old");
     const std::string folder = std::filesystem::path(path).parent_path().string();
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-      EXPECT_EQ(entry.path().filename().string().find(std::string(".wavora_clip_") + name), std::string::npos);
+      EXPECT_EQ(entry.path().filename().string().find(std::string(".wavora_clip_") + name),
+                std::string::npos);
     try {
       WriteClipFile(recording, "/nonexistent/" + std::string(name), 25, nullptr);
       ADD_FAILURE() << "written";

@@ -475,7 +475,7 @@ class TWindowTest : public QObject {
     Click("RecordButton");
     QVERIFY(record->Down());
     RunFrames(70);
-    QCOMPARE(record->text(), QStringLiteral("\u25A0 0:01"));  // 70 frames of 16 ms
+    QCOMPARE(record->text(), QStringLiteral("\u25A0 0:01"));       // 70 frames of 16 ms
     AnswerSaveDialog(folder.filePath(QStringLiteral("clip")), 1);  // "WebM video (*.webm)"
     Click("RecordButton");
     QVERIFY(!record->Down());
