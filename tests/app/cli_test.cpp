@@ -180,6 +180,7 @@ TEST(Cli, EventsReplayWhatThePageDidOrNameTheBadLine) {
     EXPECT_EQ(refused.err, "wavora-cli: " + why + "\n");
   }
   EXPECT_EQ(Cli({"run", path, "--events", events, "--frames", "5"}).status, 2);
+  EXPECT_EQ(Cli({"run", path, "--events", events, "--movie", TempPath("replay.gif")}).status, 2);
 }
 
 TEST(Cli, SaveWritesEverySlideAsTheWindowWouldAndReadsBackTheSame) {
