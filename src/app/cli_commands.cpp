@@ -33,9 +33,6 @@ namespace {
 
 constexpr int kMaxSide = 4096;
 constexpr long kMaxFrames = 10000000;
-// The area below the tank that a tool's panel fills in the window.
-constexpr int kPanelWidth = 417;
-constexpr int kPanelHeight = 169;
 
 const char kUsage[] =
     "Usage:\n"
@@ -80,8 +77,8 @@ struct TRunOptions {
   std::string field;
   std::string save;
   std::string panelImage;
-  int panelWidth = kPanelWidth;
-  int panelHeight = kPanelHeight;
+  int panelWidth = kToolPanelWidth;
+  int panelHeight = kToolPanelHeight;
   std::string toolData;
   std::string events;
   std::string movie;

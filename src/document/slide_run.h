@@ -13,6 +13,10 @@ namespace wavora {
 class TBaseCPFrame;
 class TControlPanelTool;
 
+// The area below the tank that a tool's panel fills in the window.
+inline constexpr int kToolPanelWidth = 417;
+inline constexpr int kToolPanelHeight = 169;
+
 // The stopwatches' clock for runs without a window, set while it lives (one at a time: the clock is the
 // program's): it advances by the window's frame period each frame, so a stopwatch shows the time the
 // slide would have run in the window. Made before the slides are read, as stopwatches that run from

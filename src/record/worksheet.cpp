@@ -19,10 +19,6 @@ namespace wavora {
 
 namespace {
 
-// The panel a tool shows below the tank in the window.
-constexpr int kPanelWidth = 417;
-constexpr int kPanelHeight = 169;
-
 // Page layout in points.
 constexpr double kMargin = 48;
 constexpr double kGap = 12;
@@ -187,7 +183,7 @@ void WriteWorksheet(const TWaterCollection& lesson, const std::string& fileName,
     scratch->SetTankSize(lesson.TankWidth(), lesson.TankHeight());
     const TPastedSlide copy = PasteSlide(*scratch, SlideClipboardText(*original));
     if (!copy.slide) throw std::runtime_error("Slide " + std::to_string(i + 1) + " could not be copied");
-    TSlideRun run(clock, copy.slide, kPanelWidth, kPanelHeight, false);
+    TSlideRun run(clock, copy.slide, kToolPanelWidth, kToolPanelHeight, false);
     for (long frame = 0; frame < frames; ++frame) {
       run.RunFrame();
       if (frame % 16 == 15) Report(progress, 0, 1, (i + double(frame + 1) / frames) / slides);
