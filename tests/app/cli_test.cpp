@@ -167,11 +167,15 @@ TEST(Cli, EventsReplayWhatThePageDidOrNameTheBadLine) {
   const std::string ran = TempPath("ran.bin");
   ASSERT_EQ(Cli({"run", path, "--size", "40x30", "--slide", "2", "--frames", "3", "--field", ran}).status, 0);
   EXPECT_TRUE(ReadFileText(replayed) == ReadFileText(ran));
+  // The pointer's events replay too: a press, a drag and a release over the tank.
+  WriteFileText(events, "frames 1\ndown 3 3\nmove 20 15\nup 20 15\nframes 1\n");
+  EXPECT_EQ(Cli({"run", path, "--size", "40x30", "--events", events, "--field", replayed}).status, 0);
 
   for (const auto& [line, why] : std::vector<std::pair<std::string, std::string>>{
            {"slide 3", "event line 2: \"3\" is not a whole number from 1 to 2"},
            {"frames", "event line 2: frames takes 1 value"},
            {"panel medium Nothing 1", "event line 2: the medium panel refused Nothing"},
+           {"panel light Nothing 1", "event line 2: the panel is source, medium or tool"},
            {"down 1", "event line 2: down takes 2 values"},
            {"jump 1 2", "event line 2: unknown event \"jump\""}}) {
     WriteFileText(events, "frames 1\n" + line + "\n");
