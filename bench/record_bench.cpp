@@ -21,22 +21,32 @@ double ProcessCpuMs() {
   return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
+// The default slide at 401 x 401 as the window runs it, with a recording beside it.
+struct TRecordedSlide {
+  // One frame: the tank steps and draws, and the recording takes the picture when asked.
+  void Frame(bool record) {
+    loop.RunFrame(tank.Get(), image, false);
+    if (record) recording.Add(image);
+  }
+
+  // The classes are registered before the first slide is made.
+  TRef<TSlideshow> slideshow = (RegisterClasses(), NewSlideshow(401, 401));
+  TRef<TWater> tank = slideshow->GetActiveWater();
+  TFastDIB image{401, 401};
+  TFrameLoop loop;
+  TClipRecording recording{401, 401};
+};
+
 // The window's frame while it records: the default slide (the beam) at 401 x 401 steps and draws,
 // and the recording takes the picture. 600 frames, the CPU time of the whole process for each (the
 // step's workers and the encoder too): "max_ms" is the dearest frame, which must stay within the
 // 16 ms between frames.
 void BM_RecordedFrame(benchmark::State& state) {
-  RegisterClasses();
-  const TRef<TSlideshow> slideshow = NewSlideshow(401, 401);
-  const TRef<TWater> tank = slideshow->GetActiveWater();
-  TFastDIB image(401, 401);
-  TFrameLoop loop;
-  TClipRecording recording(401, 401);
+  TRecordedSlide slide;
   double dearest = 0;
   for (auto _ : state) {
     const double start = ProcessCpuMs();
-    loop.RunFrame(tank.Get(), image, false);
-    if (state.range(0) != 0) recording.Add(image);
+    slide.Frame(state.range(0) != 0);
     dearest = std::max(dearest, ProcessCpuMs() - start);
   }
   state.counters["max_ms"] = dearest;
@@ -52,16 +62,10 @@ BENCHMARK(BM_RecordedFrame)
 // Writing the 600 recorded frames as a clip after the recording, as the window's progress bar does:
 // GIF (kind 0) or WebM (kind 1).
 void BM_WriteClip(benchmark::State& state) {
-  RegisterClasses();
-  const TRef<TSlideshow> slideshow = NewSlideshow(401, 401);
-  const TRef<TWater> tank = slideshow->GetActiveWater();
-  TFastDIB image(401, 401);
-  TFrameLoop loop;
-  TClipRecording recording(401, 401);
-  for (int i = 0; i < 600; ++i) {
-    loop.RunFrame(tank.Get(), image, false);
-    recording.Add(image);
-  }
+  TRecordedSlide slide;
+  for (int i = 0; i < 600; ++i)
+    slide.Frame(true);
+  TClipRecording& recording = slide.recording;
   const char* name = state.range(0) == 0 ? "/tmp/wavora_bench_clip.gif" : "/tmp/wavora_bench_clip.webm";
   for (auto _ : state)
     WriteClipFile(recording, name, 62.5, nullptr);
