@@ -2,290 +2,297 @@
 
 #include <string_view>
 
+#include "sim/text_language.h"
+
 namespace wavora {
 
 // Every text the user sees, in one table: the core's own texts and the window's captions, hints,
-// menu entries and message boxes. Panels read their captions from here when they are built.
+// menu entries and message boxes, in English. Each reaches the user in the chosen language (a TText reads
+// as its translation); the translation sources are made from this file (scripts/translations).
 namespace rs {
 
+// Numbers
+//: The decimal separator of numbers in read-outs and in the pictures (files keep ".").
+inline constexpr TText DecimalSeparator = Text(".");
+
 // Slides and tanks
-inline constexpr std::string_view EmptySlide = "Empty Slide";
-inline constexpr std::string_view ChooseAnObject = "Choose an object to explore.";
-inline constexpr std::string_view EmptyTank = "Empty Tank";
+inline constexpr TText EmptySlide = Text("Empty Slide");
+inline constexpr TText ChooseAnObject = Text("Choose an object to explore.");
+inline constexpr TText EmptyTank = Text("Empty Tank");
 
 // Window
-inline constexpr std::string_view AppTitle = "Wavora";
-inline constexpr std::string_view Controls = "Controls";
-inline constexpr std::string_view Contrast = "Contrast";
-inline constexpr std::string_view ToolsTab = "Tools";
-inline constexpr std::string_view SlidesTab = "Slides";
-inline constexpr std::string_view CopyCaption = "Copy";
-inline constexpr std::string_view SaveCaption = "Save";
-inline constexpr std::string_view Experiment = "Experiment";
-inline constexpr std::string_view NewSlide = "New Slide";
-inline constexpr std::string_view DeleteSlide = "Delete Slide";
-inline constexpr std::string_view Drips = "Drips";
-inline constexpr std::string_view FastForward = "Fast Forward";
-inline constexpr std::string_view SlidePrefix = "Slide ";
-inline constexpr std::string_view VersionPrefix = "Version ";
-inline constexpr std::string_view ShowDebugPanel = "i";
-inline constexpr std::string_view DebugPanelHint =
-    "Show frame rate, CPU usage and read-outs under the pointer";
-inline constexpr std::string_view SlideshowMenuHint = "Open, save, cut, copy or paste slides";
-inline constexpr std::string_view ExperimentHint = "Choose what is in the tank";
-inline constexpr std::string_view HelpHint = "Help, display shape and about";
-inline constexpr std::string_view CopySnapshotHint = "Copy snapshot of water";
-inline constexpr std::string_view SaveSnapshotHint = "Save snapshot of water";
-inline constexpr std::string_view HelpCaption = "Help";
-inline constexpr std::string_view SlideNamePlaceholder = "Name of this slide";
-inline constexpr std::string_view SlideDescriptionPlaceholder = "What this slide shows";
-inline constexpr std::string_view AboutTagline = "Waves in a ripple tank, for the classroom";
-inline constexpr std::string_view AboutText =
-    "Sources, mirrors, lenses, slits and measuring tools in a simulated tank of water.";
-inline constexpr std::string_view AboutClose = "Click anywhere to close";
-inline constexpr std::string_view NextSlide = "Next slide";
-inline constexpr std::string_view PreviousSlide = "Previous slide";
-inline constexpr std::string_view OkCaption = "OK";
-inline constexpr std::string_view CloseCaption = "Close";
+inline constexpr TText AppTitle = Text("Wavora");
+inline constexpr TText Controls = Text("Controls");
+inline constexpr TText Contrast = Text("Contrast");
+inline constexpr TText ToolsTab = Text("Tools");
+inline constexpr TText SlidesTab = Text("Slides");
+inline constexpr TText CopyCaption = Text("Copy");
+inline constexpr TText SaveCaption = Text("Save");
+inline constexpr TText Experiment = Text("Experiment");
+inline constexpr TText NewSlide = Text("New Slide");
+inline constexpr TText DeleteSlide = Text("Delete Slide");
+inline constexpr TText Drips = Text("Drips");
+inline constexpr TText FastForward = Text("Fast Forward");
+inline constexpr TText SlidePrefix = Text("Slide ");
+inline constexpr TText VersionPrefix = Text("Version ");
+inline constexpr TText ShowDebugPanel = Text("i");
+inline constexpr TText DebugPanelHint = Text("Show frame rate, CPU usage and read-outs under the pointer");
+inline constexpr TText SlideshowMenuHint = Text("Open, save, cut, copy or paste slides");
+inline constexpr TText ExperimentHint = Text("Choose what is in the tank");
+inline constexpr TText HelpHint = Text("Help, display shape and about");
+inline constexpr TText CopySnapshotHint = Text("Copy snapshot of water");
+inline constexpr TText SaveSnapshotHint = Text("Save snapshot of water");
+inline constexpr TText HelpCaption = Text("Help");
+inline constexpr TText SlideNamePlaceholder = Text("Name of this slide");
+inline constexpr TText SlideDescriptionPlaceholder = Text("What this slide shows");
+inline constexpr TText AboutTagline = Text("Waves in a ripple tank, for the classroom");
+inline constexpr TText AboutText =
+    Text("Sources, mirrors, lenses, slits and measuring tools in a simulated tank of water.");
+inline constexpr TText AboutClose = Text("Click anywhere to close");
+inline constexpr TText NextSlide = Text("Next slide");
+inline constexpr TText PreviousSlide = Text("Previous slide");
+inline constexpr TText OkCaption = Text("OK");
+inline constexpr TText CloseCaption = Text("Close");
 
 // Refractive-index panel
-inline constexpr std::string_view RefractiveIndex = "Refractive Index";
-inline constexpr std::string_view Air = "Air";
-inline constexpr std::string_view Water = "Water";
-inline constexpr std::string_view Glass = "Glass";
-inline constexpr std::string_view Diamond = "Diamond";
+inline constexpr TText RefractiveIndex = Text("Refractive Index");
+inline constexpr TText Air = Text("Air");
+inline constexpr TText Water = Text("Water");
+inline constexpr TText Glass = Text("Glass");
+inline constexpr TText Diamond = Text("Diamond");
 
 // Line and curved mirror panels
-inline constexpr std::string_view Mirror = "Mirror";
-inline constexpr std::string_view Quick = "Quick";
-inline constexpr std::string_view Accurate = "Accurate";
-inline constexpr std::string_view CircularShape = "Circular Shape";
-inline constexpr std::string_view ParabolicShape = "Parabolic Shape";
-inline constexpr std::string_view QuickHint = "Turn it with one handle; it always faces the source";
-inline constexpr std::string_view QuickOtherSideHint = "Quick, with the slower medium on the other side";
-inline constexpr std::string_view AccurateHint = "Place both ends with their handles";
-inline constexpr std::string_view QuickMirrorHint = "Set the curve with one handle";
-inline constexpr std::string_view AccurateMirrorHint = "Place the focus and the middle of the mirror";
+inline constexpr TText Mirror = Text("Mirror");
+inline constexpr TText Quick = Text("Quick");
+inline constexpr TText Accurate = Text("Accurate");
+inline constexpr TText CircularShape = Text("Circular Shape");
+inline constexpr TText ParabolicShape = Text("Parabolic Shape");
+inline constexpr TText QuickHint = Text("Turn it with one handle; it always faces the source");
+inline constexpr TText QuickOtherSideHint = Text("Quick, with the slower medium on the other side");
+inline constexpr TText AccurateHint = Text("Place both ends with their handles");
+inline constexpr TText QuickMirrorHint = Text("Set the curve with one handle");
+inline constexpr TText AccurateMirrorHint = Text("Place the focus and the middle of the mirror");
 
 // Hints
-inline constexpr std::string_view ClearTheWater = "Clear the water";
-inline constexpr std::string_view FreezeTheWater = "Freeze the water";
-inline constexpr std::string_view MakeDrips = "Click on water to make drips";
-inline constexpr std::string_view AdjustContrast = "Adjust water contrast";
+inline constexpr TText ClearTheWater = Text("Clear the water");
+inline constexpr TText FreezeTheWater = Text("Freeze the water");
+inline constexpr TText MakeDrips = Text("Click on water to make drips");
+inline constexpr TText AdjustContrast = Text("Adjust water contrast");
 
 // Menus
-inline constexpr std::string_view OpenSlideshow = "Open Slideshow";
-inline constexpr std::string_view SaveSlideshow = "Save Slideshow";
-inline constexpr std::string_view CutSlide = "Cut Slide";
-inline constexpr std::string_view CopySlide = "Copy Slide";
-inline constexpr std::string_view PasteSlide = "Paste Slide";
-inline constexpr std::string_view Examples = "Examples";
-inline constexpr std::string_view WavoraHelp = "Wavora Help";
-inline constexpr std::string_view DisplayShape = "Display Shape";
-inline constexpr std::string_view ShapeNormal = "Normal";
-inline constexpr std::string_view ShapeSmall = "Small";
-inline constexpr std::string_view ShapeLongAndThin = "Long and thin";
-inline constexpr std::string_view ShapeTallAndNarrow = "Tall and Narrow";
-inline constexpr std::string_view Presentation = "Presentation";
-inline constexpr std::string_view AboutWavora = "About Wavora";
-inline constexpr std::string_view Exit = "Exit";
+inline constexpr TText OpenSlideshow = Text("Open Slideshow");
+inline constexpr TText SaveSlideshow = Text("Save Slideshow");
+inline constexpr TText CutSlide = Text("Cut Slide");
+inline constexpr TText CopySlide = Text("Copy Slide");
+inline constexpr TText PasteSlide = Text("Paste Slide");
+inline constexpr TText Examples = Text("Examples");
+inline constexpr TText WavoraHelp = Text("Wavora Help");
+inline constexpr TText DisplayShape = Text("Display Shape");
+inline constexpr TText ShapeNormal = Text("Normal");
+inline constexpr TText ShapeSmall = Text("Small");
+inline constexpr TText ShapeLongAndThin = Text("Long and thin");
+inline constexpr TText ShapeTallAndNarrow = Text("Tall and Narrow");
+inline constexpr TText Presentation = Text("Presentation");
+inline constexpr TText AboutWavora = Text("About Wavora");
+inline constexpr TText Exit = Text("Exit");
 
 // Files
-inline constexpr std::string_view SlideshowFilter = "Wavora File (*.wvr)|*.wvr";
-inline constexpr std::string_view SlideshowExtension = "wvr";
-inline constexpr std::string_view SnapshotDialogTitle = "Save Snap shot to file";
-inline constexpr std::string_view SnapshotFilter = "JPEG (*.JPG)|*.jpg|Bitmap (*.bmp)|*.bmp";
-inline constexpr std::string_view SnapshotExtension = "jpg";
-inline constexpr std::string_view CouldNotSaveSnapshot = "The snapshot could not be saved.";
-inline constexpr std::string_view CouldNotSave = "The slideshow could not be saved.";
-inline constexpr std::string_view HelpNotFound =
+inline constexpr TText SlideshowFilter = Text("Wavora File (*.wvr)|*.wvr");
+inline constexpr TText SnapshotDialogTitle = Text("Save Snap shot to file");
+inline constexpr TText SnapshotFilter = Text("JPEG (*.JPG)|*.jpg|Bitmap (*.bmp)|*.bmp");
+inline constexpr TText CouldNotSaveSnapshot = Text("The snapshot could not be saved.");
+inline constexpr TText CouldNotSave = Text("The slideshow could not be saved.");
+inline constexpr TText HelpNotFound = Text(
     "The help pages could not be found. Wavora looks for them in share/wavora/help beside the installed "
-    "program, and in the help folder of the build it comes from.";
-inline constexpr std::string_view HelpBack = "Back";
-inline constexpr std::string_view HelpForward = "Forward";
-inline constexpr std::string_view HelpHome = "Home";
+    "program, and in the help folder of the build it comes from.");
+inline constexpr TText HelpBack = Text("Back");
+inline constexpr TText HelpForward = Text("Forward");
+inline constexpr TText HelpHome = Text("Home");
 
 // The web page's files and clipboard
-// %1 is the address of the lesson.
-inline constexpr std::string_view LessonNotLoaded = "The lesson could not be loaded from \"%1\".";
-inline constexpr std::string_view DropLesson = "Drop a Wavora lesson (.wvr) here to open it";
-inline constexpr std::string_view PasteFallback =
+//: %1 is the address of the lesson.
+inline constexpr TText LessonNotLoaded = Text("The lesson could not be loaded from \"%1\".");
+inline constexpr TText DropLesson = Text("Drop a Wavora lesson (.wvr) here to open it");
+inline constexpr TText PasteFallback = Text(
     "This browser does not let the page read the clipboard. Paste the slide's text into the box "
-    "(Ctrl+V), then choose Paste Slide.";
-inline constexpr std::string_view CopyFallback =
-    "This browser does not let the page write to the clipboard. Copy the text in the box (Ctrl+C).";
-inline constexpr std::string_view NoPictureOnClipboard =
-    "This browser does not let the page put a picture on the clipboard; use Save instead.";
+    "(Ctrl+V), then choose Paste Slide.");
+inline constexpr TText CopyFallback =
+    Text("This browser does not let the page write to the clipboard. Copy the text in the box (Ctrl+C).");
+inline constexpr TText NoPictureOnClipboard =
+    Text("This browser does not let the page put a picture on the clipboard; use Save instead.");
 
 // Unsaved changes
-inline constexpr std::string_view ChangedMark = "*";
-inline constexpr std::string_view Untitled = "Untitled";
-// %1 is the slideshow's name.
-inline constexpr std::string_view SaveChangesQuestion = "Save changes to \"%1\"?";
+inline constexpr TText ChangedMark = Text("*");
+inline constexpr TText Untitled = Text("Untitled");
+//: %1 is the slideshow's name.
+inline constexpr TText SaveChangesQuestion = Text("Save changes to \"%1\"?");
 
 // Opening a slideshow
-inline constexpr std::string_view CouldNotLoad =
-    "Even after trying to ignore errors, this file could not be loaded.";
-inline constexpr std::string_view ProblemReported = "The following problem was reported:";
-inline constexpr std::string_view NoSlideshowInFile = "File did not contain a slideshow";
-inline constexpr std::string_view NewerVersionLoaded =
-    "File is from a newer version but seems to have loaded without a problem";
-inline constexpr std::string_view ObjectsLost =
+inline constexpr TText CouldNotLoad =
+    Text("Even after trying to ignore errors, this file could not be loaded.");
+inline constexpr TText ProblemReported = Text("The following problem was reported:");
+inline constexpr TText NoSlideshowInFile = Text("File did not contain a slideshow");
+inline constexpr TText NewerVersionLoaded =
+    Text("File is from a newer version but seems to have loaded without a problem");
+inline constexpr TText ObjectsLost = Text(
     "File is from a newer version and some objects seem to have been lost, salvaged slideshow has been "
-    "loaded.";
+    "loaded.");
 
 // Slides through the clipboard
-inline constexpr std::string_view ClipboardCorrupted =
-    "Clipboard data has been corrupted and can not be used";
-inline constexpr std::string_view NoExperimentOnClipboard = "No Experiment setup found on the clipboard";
-inline constexpr std::string_view WrongClipboardObject = "Clipboard Experiment object is of the wrong type";
-inline constexpr std::string_view SlideshowFull =
-    "The slideshow already holds the most slides a file can keep; delete one first.";
+inline constexpr TText ClipboardCorrupted = Text("Clipboard data has been corrupted and can not be used");
+inline constexpr TText NoExperimentOnClipboard = Text("No Experiment setup found on the clipboard");
+inline constexpr TText WrongClipboardObject = Text("Clipboard Experiment object is of the wrong type");
+inline constexpr TText SlideshowFull =
+    Text("The slideshow already holds the most slides a file can keep; delete one first.");
 
 // Object catalogue
-inline constexpr std::string_view NewToolPrefix = "New ";
-inline constexpr std::string_view AddToolHint = "Add a measuring tool to the tank";
-inline constexpr std::string_view DeleteObjectHint = "Delete the selected object";
-inline constexpr std::string_view SnapCaption = "Snap";
-inline constexpr std::string_view SnapHint = "Make it easier to line up tools";
-inline constexpr std::string_view CouldNotSaveFile = "The file could not be saved.";
+inline constexpr TText NewToolPrefix = Text("New ");
+inline constexpr TText AddToolHint = Text("Add a measuring tool to the tank");
+inline constexpr TText DeleteObjectHint = Text("Delete the selected object");
+inline constexpr TText SnapCaption = Text("Snap");
+inline constexpr TText SnapHint = Text("Make it easier to line up tools");
+inline constexpr TText CouldNotSaveFile = Text("The file could not be saved.");
 
 // Block
-inline constexpr std::string_view Block = "Block";
-inline constexpr std::string_view BlockDescription = "Rectangular Block";
+inline constexpr TText Block = Text("Block");
+inline constexpr TText BlockDescription = Text("Rectangular Block");
 
 // Lenses and their panel
-inline constexpr std::string_view Lenses = "Lenses";
-inline constexpr std::string_view LensesDescription =
-    "See how focal length and refractive index affect how waves focus and diverge.";
-inline constexpr std::string_view Convex = "Convex";
-inline constexpr std::string_view Concave = "Concave";
+inline constexpr TText Lenses = Text("Lenses");
+inline constexpr TText LensesDescription =
+    Text("See how focal length and refractive index affect how waves focus and diverge.");
+inline constexpr TText Convex = Text("Convex");
+inline constexpr TText Concave = Text("Concave");
 
 // Wave source and its panel
-inline constexpr std::string_view WaveSource = "Wave Source";
-inline constexpr std::string_view WaveSourceDescription = "Can make different widths of wave ";
-inline constexpr std::string_view PointSource = "Point Source";
-inline constexpr std::string_view BeamSource = "Beam Source";
-inline constexpr std::string_view LineSource = "Line Source";
-inline constexpr std::string_view DoubleSource = "Double Source";
-inline constexpr std::string_view DopplerSource = "Doppler Source";
-inline constexpr std::string_view Continuous = "Continuous";
-inline constexpr std::string_view Pulse = "Pulse";
-inline constexpr std::string_view WavelengthCaption = "Wavelength";
-inline constexpr std::string_view FrequencyCaption = "Frequency";
-inline constexpr std::string_view DetuneCaption = "Detune";
-inline constexpr std::string_view MachPrefix = "Mach ";
-inline constexpr std::string_view HarmonicsCaption = "Harmonics";
-inline constexpr std::string_view Millimetres = "mm";
-inline constexpr std::string_view Hertz = "Hz";
-inline constexpr std::string_view TimesSuffix = "x";
-inline constexpr std::string_view SourceShapeHint = "Choose the kind of source";
-inline constexpr std::string_view DopplerResetHint = "Start the moving source again from the left";
-inline constexpr std::string_view HarmonicsHint = "Let the moving source sound with harmonics";
-inline constexpr std::string_view FrequencyToggleHint = "Set the frequency instead of the wavelength";
+inline constexpr TText WaveSource = Text("Wave Source");
+inline constexpr TText WaveSourceDescription = Text("Can make different widths of wave ");
+inline constexpr TText PointSource = Text("Point Source");
+inline constexpr TText BeamSource = Text("Beam Source");
+inline constexpr TText LineSource = Text("Line Source");
+inline constexpr TText DoubleSource = Text("Double Source");
+inline constexpr TText DopplerSource = Text("Doppler Source");
+inline constexpr TText Continuous = Text("Continuous");
+inline constexpr TText Pulse = Text("Pulse");
+inline constexpr TText WavelengthCaption = Text("Wavelength");
+inline constexpr TText FrequencyCaption = Text("Frequency");
+inline constexpr TText DetuneCaption = Text("Detune");
+inline constexpr TText MachPrefix = Text("Mach ");
+inline constexpr TText HarmonicsCaption = Text("Harmonics");
+inline constexpr TText Millimetres = Text("mm");
+inline constexpr TText Hertz = Text("Hz");
+inline constexpr TText TimesSuffix = Text("x");
+inline constexpr TText SourceShapeHint = Text("Choose the kind of source");
+inline constexpr TText DopplerResetHint = Text("Start the moving source again from the left");
+inline constexpr TText HarmonicsHint = Text("Let the moving source sound with harmonics");
+inline constexpr TText FrequencyToggleHint = Text("Set the frequency instead of the wavelength");
 
 // Fibre, slits, the Earth and tsunami, and their panels
-inline constexpr std::string_view FibreOptic = "Fibre optic";
-inline constexpr std::string_view FibreOpticDescription =
-    "Waveguide eg fibreoptic cable. Try changing the amount of curvature and refractive index.";
-inline constexpr std::string_view FibreWidth = "Fibre Width";
-inline constexpr std::string_view Slits = "Slits";
-inline constexpr std::string_view SlitsDescription = "Grating made up of slits";
-inline constexpr std::string_view SlitCaption = "Slit";
-inline constexpr std::string_view SlitWidthCaption = "Width";
-inline constexpr std::string_view SpacingCaption = "Spacing";
-inline constexpr std::string_view TheEarth = "The Earth";
-inline constexpr std::string_view TheEarthDescription =
+inline constexpr TText FibreOptic = Text("Fibre optic");
+inline constexpr TText FibreOpticDescription =
+    Text("Waveguide eg fibreoptic cable. Try changing the amount of curvature and refractive index.");
+inline constexpr TText FibreWidth = Text("Fibre Width");
+inline constexpr TText Slits = Text("Slits");
+inline constexpr TText SlitsDescription = Text("Grating made up of slits");
+inline constexpr TText SlitCaption = Text("Slit");
+inline constexpr TText SlitWidthCaption = Text("Width");
+inline constexpr TText SpacingCaption = Text("Spacing");
+inline constexpr TText TheEarth = Text("The Earth");
+inline constexpr TText TheEarthDescription = Text(
     "The radio waves in the atmosphere and the earthquake waves inside the earth. There are two models of "
     "the atmosphere, the first is linear and radio waves bend by reflection. The second is non-linear and "
     "shows how refraction helps transmissions carry. The movement of two different types of earthquake "
-    "wave are also shown.";
-inline constexpr std::string_view Atmosphere = "Atmosphere";
-inline constexpr std::string_view Reflection = "Reflection";
-inline constexpr std::string_view Refraction = "Refraction";
-inline constexpr std::string_view Mirages = "Mirages";
-inline constexpr std::string_view Earthquakes = "Earthquakes";
-inline constexpr std::string_view PWaves = "P-Waves";
-inline constexpr std::string_view SWaves = "S-Waves";
-inline constexpr std::string_view Tsunami = "Tsunami";
-inline constexpr std::string_view TsunamiDescription =
-    "Tsunami are waves in the ocean caused by earthquakes. ";
-inline constexpr std::string_view IndianOcean = "Indian Ocean";
-inline constexpr std::string_view Atlantic = "Atlantic";
-inline constexpr std::string_view Beach = "Beach";
+    "wave are also shown.");
+inline constexpr TText Atmosphere = Text("Atmosphere");
+inline constexpr TText Reflection = Text("Reflection");
+inline constexpr TText Refraction = Text("Refraction");
+inline constexpr TText Mirages = Text("Mirages");
+inline constexpr TText Earthquakes = Text("Earthquakes");
+inline constexpr TText PWaves = Text("P-Waves");
+inline constexpr TText SWaves = Text("S-Waves");
+inline constexpr TText Tsunami = Text("Tsunami");
+inline constexpr TText TsunamiDescription = Text("Tsunami are waves in the ocean caused by earthquakes. ");
+inline constexpr TText IndianOcean = Text("Indian Ocean");
+inline constexpr TText Atlantic = Text("Atlantic");
+inline constexpr TText Beach = Text("Beach");
 // Measuring tools and their panels
-inline constexpr std::string_view Ruler = "Ruler";
-inline constexpr std::string_view RulerDescription = "For measuring lengths";
-inline constexpr std::string_view Protractor = "Protractor";
-inline constexpr std::string_view ProtractorDescription = "For measuring angles";
-inline constexpr std::string_view CrossSection = "Cross-section";
-inline constexpr std::string_view CrossSectionDescription = "Displays the wavesform along a given line";
-inline constexpr std::string_view Intensity = "Intensity";
-inline constexpr std::string_view IntensityDescription = "Displays the intensity of the waves along a line";
-inline constexpr std::string_view Stopwatch = "Stopwatch";
-inline constexpr std::string_view StopwatchDescription = "A Simple stopwatch";
-inline constexpr std::string_view Spectrometer = "Spectrometer";
-inline constexpr std::string_view SpectrometerDescription =
-    "Show a representation of the spectrum of wavelengths. ";
-inline constexpr std::string_view SignalLevelMeter = "Signal Level Meter";
-inline constexpr std::string_view SignalLevelMeterDescription =
-    "Shows the peak or average signal level in db units.";
-inline constexpr std::string_view PaperTapeLogger = "Paper tape Logger";
-inline constexpr std::string_view PaperTapeLoggerDescription = "Log the changes over time at a point. ";
-inline constexpr std::string_view PeakLevel = "Peak Level";
-inline constexpr std::string_view AverageLevel = "Average Level";
-inline constexpr std::string_view RealtimeLevel = "Realtime Level";
-inline constexpr std::string_view PeakLevelMeter = "Peak Level Meter";
-inline constexpr std::string_view AverageLevelMeter = "Average Level Meter";
-inline constexpr std::string_view RealtimeLevelMeter = "Realtime Level Meter";
-inline constexpr std::string_view Decibels = "db";
-inline constexpr std::string_view SavePaperTape = "Save Paper Tape";
-inline constexpr std::string_view CopyPaperTape = "Copy Paper Tape";
-inline constexpr std::string_view Record = "Record";
-inline constexpr std::string_view Stop = "Stop";
-inline constexpr std::string_view ClearTape = "Clear the tape";
-inline constexpr std::string_view SaveSnapshot = "Save Snapshot";
-inline constexpr std::string_view CopySnapshot = "Copy Snapshot";
-inline constexpr std::string_view SaveData = "Save Data\u2026";
-inline constexpr std::string_view CopyData = "Copy Data";
-inline constexpr std::string_view NoGain = "No Gain";
-inline constexpr std::string_view X2Gain = "x2 Gain";
-inline constexpr std::string_view X4Gain = "x4 Gain";
-inline constexpr std::string_view X8Gain = "x8 Gain";
-inline constexpr std::string_view X16Gain = "x16 Gain";
-inline constexpr std::string_view Normalise = "Normalise";
-inline constexpr std::string_view ImageAndGraph = "Image and Graph";
-inline constexpr std::string_view ImageOnly = "Image only";
-inline constexpr std::string_view GraphOnly = "Graph only";
-inline constexpr std::string_view Calculating = "Calculating...";
-inline constexpr std::string_view FastButJittery = "Fast but jittery";
-inline constexpr std::string_view AccurateButSlow = "Accurate but slow";
-inline constexpr std::string_view RawSpectrum = "Raw Spectrum";
-inline constexpr std::string_view EqualSpacedFrequency = "Equal Spaced Frequency";
-inline constexpr std::string_view EqualSpacedWavelength = "Equal spaced Wavelength";
-inline constexpr std::string_view DataFilter = "Comma-separated values (*.csv)|*.csv";
-inline constexpr std::string_view DataExtension = "csv";
-inline constexpr std::string_view SaveDataDialogTitle = "Save the tool's readings";
-inline constexpr std::string_view CouldNotSaveData = "The readings could not be saved.";
+inline constexpr TText Ruler = Text("Ruler");
+inline constexpr TText RulerDescription = Text("For measuring lengths");
+inline constexpr TText Protractor = Text("Protractor");
+inline constexpr TText ProtractorDescription = Text("For measuring angles");
+inline constexpr TText CrossSection = Text("Cross-section");
+inline constexpr TText CrossSectionDescription = Text("Displays the wavesform along a given line");
+inline constexpr TText Intensity = Text("Intensity");
+inline constexpr TText IntensityDescription = Text("Displays the intensity of the waves along a line");
+inline constexpr TText Stopwatch = Text("Stopwatch");
+inline constexpr TText StopwatchDescription = Text("A Simple stopwatch");
+inline constexpr TText Spectrometer = Text("Spectrometer");
+inline constexpr TText SpectrometerDescription =
+    Text("Show a representation of the spectrum of wavelengths. ");
+inline constexpr TText SignalLevelMeter = Text("Signal Level Meter");
+inline constexpr TText SignalLevelMeterDescription =
+    Text("Shows the peak or average signal level in db units.");
+inline constexpr TText PaperTapeLogger = Text("Paper tape Logger");
+inline constexpr TText PaperTapeLoggerDescription = Text("Log the changes over time at a point. ");
+inline constexpr TText PeakLevel = Text("Peak Level");
+inline constexpr TText AverageLevel = Text("Average Level");
+inline constexpr TText RealtimeLevel = Text("Realtime Level");
+inline constexpr TText PeakLevelMeter = Text("Peak Level Meter");
+inline constexpr TText AverageLevelMeter = Text("Average Level Meter");
+inline constexpr TText RealtimeLevelMeter = Text("Realtime Level Meter");
+inline constexpr TText Decibels = Text("db");
+inline constexpr TText SavePaperTape = Text("Save Paper Tape");
+inline constexpr TText CopyPaperTape = Text("Copy Paper Tape");
+inline constexpr TText Record = Text("Record");
+inline constexpr TText Stop = Text("Stop");
+inline constexpr TText ClearTape = Text("Clear the tape");
+inline constexpr TText SaveSnapshot = Text("Save Snapshot");
+inline constexpr TText CopySnapshot = Text("Copy Snapshot");
+inline constexpr TText SaveData = Text("Save Data\u2026");
+inline constexpr TText CopyData = Text("Copy Data");
+inline constexpr TText NoGain = Text("No Gain");
+inline constexpr TText X2Gain = Text("x2 Gain");
+inline constexpr TText X4Gain = Text("x4 Gain");
+inline constexpr TText X8Gain = Text("x8 Gain");
+inline constexpr TText X16Gain = Text("x16 Gain");
+inline constexpr TText Normalise = Text("Normalise");
+inline constexpr TText ImageAndGraph = Text("Image and Graph");
+inline constexpr TText ImageOnly = Text("Image only");
+inline constexpr TText GraphOnly = Text("Graph only");
+inline constexpr TText Calculating = Text("Calculating...");
+inline constexpr TText FastButJittery = Text("Fast but jittery");
+inline constexpr TText AccurateButSlow = Text("Accurate but slow");
+inline constexpr TText RawSpectrum = Text("Raw Spectrum");
+inline constexpr TText EqualSpacedFrequency = Text("Equal Spaced Frequency");
+inline constexpr TText EqualSpacedWavelength = Text("Equal spaced Wavelength");
+inline constexpr TText DataFilter = Text("Comma-separated values (*.csv)|*.csv");
+inline constexpr TText SaveDataDialogTitle = Text("Save the tool's readings");
+inline constexpr TText CouldNotSaveData = Text("The readings could not be saved.");
 
 // Clips and worksheets
-inline constexpr std::string_view RecordHint = "Record the water as a clip; click again to stop and save it";
-inline constexpr std::string_view StopRecordingHint = "Stop recording and save the clip";
-inline constexpr std::string_view ClipDialogTitle = "Save the clip";
-inline constexpr std::string_view ClipFilter = "Animated GIF (*.gif)|*.gif|WebM video (*.webm)|*.webm";
+inline constexpr TText RecordHint = Text("Record the water as a clip; click again to stop and save it");
+inline constexpr TText StopRecordingHint = Text("Stop recording and save the clip");
+inline constexpr TText ClipDialogTitle = Text("Save the clip");
+inline constexpr TText ClipFilter = Text("Animated GIF (*.gif)|*.gif|WebM video (*.webm)|*.webm");
+inline constexpr TText WritingClip = Text("Writing the clip\u2026");
+inline constexpr TText CouldNotRecord = Text("The water could not be recorded.");
+inline constexpr TText CouldNotSaveClip = Text("The clip could not be saved.");
+inline constexpr TText RecordingFull =
+    Text("The recording has reached its limit of 10 minutes and has stopped.");
+inline constexpr TText PrintWorksheet = Text("Print Worksheet\u2026");
+inline constexpr TText WorksheetDialogTitle = Text("Save the worksheet");
+inline constexpr TText WorksheetFilter = Text("PDF (*.pdf)|*.pdf");
+inline constexpr TText MakingWorksheet = Text("Making the worksheet\u2026");
+inline constexpr TText CouldNotSaveWorksheet = Text("The worksheet could not be saved.");
+inline constexpr TText Cancel = Text("Cancel");
+
+// File extensions are no words and stay as they are (kept last: the translation sources are read
+// from the entries above).
+inline constexpr std::string_view SlideshowExtension = "wvr";
+inline constexpr std::string_view SnapshotExtension = "jpg";
+inline constexpr std::string_view DataExtension = "csv";
 inline constexpr std::string_view ClipExtension = "gif";
-inline constexpr std::string_view WritingClip = "Writing the clip\u2026";
-inline constexpr std::string_view CouldNotRecord = "The water could not be recorded.";
-inline constexpr std::string_view CouldNotSaveClip = "The clip could not be saved.";
-inline constexpr std::string_view RecordingFull =
-    "The recording has reached its limit of 10 minutes and has stopped.";
-inline constexpr std::string_view PrintWorksheet = "Print Worksheet\u2026";
-inline constexpr std::string_view WorksheetDialogTitle = "Save the worksheet";
-inline constexpr std::string_view WorksheetFilter = "PDF (*.pdf)|*.pdf";
 inline constexpr std::string_view WorksheetExtension = "pdf";
-inline constexpr std::string_view MakingWorksheet = "Making the worksheet\u2026";
-inline constexpr std::string_view CouldNotSaveWorksheet = "The worksheet could not be saved.";
-inline constexpr std::string_view Cancel = "Cancel";
 
 }  // namespace rs
 
