@@ -862,5 +862,38 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at how waves move around barriers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plane Mirror</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examine what happens to waves as they reflect off a surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examine how waves behave at the boundaries between media. <byte value="xd"/>
+(There is a quick mode of controlling where the boundary is or an accurate mode.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curved Mirror</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the effects of different circular and parabolic mirrors. See how well they focus waves.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "sim/exciter.h"
 #include "sim/field_file.h"
 #include "sim/ri_map.h"
+#include "sim/text_language.h"
 #include "sim/tool_data.h"
 #include "sim/tool_panel.h"
 
@@ -23,8 +24,9 @@ std::vector<TCatalogueEntry> Catalogue(const TClassList& classes) {
   std::vector<TCatalogueEntry> entries;
   for (int i = 0; i < classes.Count(); ++i) {
     const TClassInfo& info = *classes.Class(i);
-    entries.push_back(
-        {info.ClassName(), info.TypeName(), info.TypeDescription(), HelpPageOf(info), classes.ImageIndex(i)});
+    entries.push_back({info.ClassName(), std::string(TranslatedText(info.TypeName())),
+                       std::string(TranslatedText(info.TypeDescription())), HelpPageOf(info),
+                       classes.ImageIndex(i)});
   }
   return entries;
 }
@@ -75,7 +77,7 @@ int TLessonSession::SlideCount() const {
 TSlideSummary TLessonSession::Slide(int index) const {
   TSlideSummary slide{document_->SlideName(index), document_->SlideDescription(index), {}};
   if (const TRef<TWater> tank = document_->GetWater(index)) {
-    if (const TRef<TBaseRIMap> medium = tank->GetRIMap()) slide.medium = medium->TypeName();
+    if (const TRef<TBaseRIMap> medium = tank->GetRIMap()) slide.medium = TranslatedText(medium->TypeName());
   }
   return slide;
 }

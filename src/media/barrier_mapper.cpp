@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "media/wall_cell.h"
+#include "sim/resource_strings.h"
 
 namespace wavora {
 
@@ -16,7 +17,7 @@ constexpr int32_t kFootRow = 5;
 const TClassInfo& TBarrierMapper::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TBarrierMapper>("TBarrierMapper", &TBasicLineRIMapper::StaticClassInfo())
-          .Texts("Barrier", "Look at how waves move around barriers.")
+          .Texts(std::string(rs::Barrier.english), std::string(rs::BarrierDescription.english))
           .Build();
   return info;
 }

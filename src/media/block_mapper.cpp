@@ -99,7 +99,7 @@ const TClassInfo& TBlockRIMapper::StaticClassInfo() {
   using T = TBlockRIMapper;
   static const TClassInfo info =
       TClassBuilder<T>("TBlockRIMapper", &TOwnHandlesRIMapper::StaticClassInfo())
-          .Texts(std::string(rs::Block), std::string(rs::BlockDescription))
+          .Texts(std::string(rs::Block.english), std::string(rs::BlockDescription.english))
           .Single("Cs", &T::GetCs, &T::SetCs)
           .Single("Sn", &T::GetSn, &T::SetSn)
           .Single("WidthPercentage", &T::GetWidthPercentage, &T::SetWidthPercentage)

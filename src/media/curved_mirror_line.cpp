@@ -6,6 +6,7 @@
 
 #include "image/fast_dib.h"
 #include "media/mirror_points.h"
+#include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "sim/scene_drawing.h"
 
@@ -21,9 +22,7 @@ constexpr double kArrowSize = 5;
 const TClassInfo& TCurvedMirrorLine::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TCurvedMirrorLine>("TCurvedMirrorLine", &TBasicLineRIMapper::StaticClassInfo())
-          .Texts("Curved Mirror",
-                 "Look at the effects of different circular and parabolic mirrors. See how well they focus "
-                 "waves.")
+          .Texts(std::string(rs::CurvedMirror.english), std::string(rs::CurvedMirrorDescription.english))
           .Integer("MirrorType", &TCurvedMirrorLine::GetMirrorType, &TCurvedMirrorLine::SetMirrorType)
           .Abstract()
           .Build();

@@ -109,9 +109,10 @@ void MapInterior(TWaterGrid& grid, const TInterior& earth, bool sWaves) {
 
 const TClassInfo& TEarthRIMapper::StaticClassInfo() {
   using T = TEarthRIMapper;
-  static const TClassInfo info = TClassBuilder<T>("TEarthRIMapper", &TModeRIMapper::StaticClassInfo())
-                                     .Texts(std::string(rs::TheEarth), std::string(rs::TheEarthDescription))
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<T>("TEarthRIMapper", &TModeRIMapper::StaticClassInfo())
+          .Texts(std::string(rs::TheEarth.english), std::string(rs::TheEarthDescription.english))
+          .Build();
   return info;
 }
 

@@ -99,10 +99,11 @@ void TBasicLensRIMapper::Draw(TFastDIB& image) {
 
 const TClassInfo& TLensMapper::StaticClassInfo() {
   using T = TLensMapper;
-  static const TClassInfo info = TClassBuilder<T>("TLensMapper", &TBasicLensRIMapper::StaticClassInfo())
-                                     .Texts(std::string(rs::Lenses), std::string(rs::LensesDescription))
-                                     .Integer("LensType", &T::GetLensType, &T::SetLensType)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<T>("TLensMapper", &TBasicLensRIMapper::StaticClassInfo())
+          .Texts(std::string(rs::Lenses.english), std::string(rs::LensesDescription.english))
+          .Integer("LensType", &T::GetLensType, &T::SetLensType)
+          .Build();
   return info;
 }
 

@@ -4,13 +4,14 @@
 
 #include "media/plane_mirror_cp.h"
 #include "media/wall_cell.h"
+#include "sim/resource_strings.h"
 
 namespace wavora {
 
 const TClassInfo& TPlaneMirror::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TPlaneMirror>("TPlaneMirror", &TBasicFullRotationRIMapper::StaticClassInfo())
-          .Texts("Plane Mirror", "Examine what happens to waves as they reflect off a surface.")
+          .Texts(std::string(rs::PlaneMirror.english), std::string(rs::PlaneMirrorDescription.english))
           .Build();
   return info;
 }

@@ -1,15 +1,14 @@
 #include "media/refraction_mapper.h"
 
 #include "media/refraction_cp.h"
+#include "sim/resource_strings.h"
 
 namespace wavora {
 
 const TClassInfo& TRefractionMapper::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TRefractionMapper>("TRefractionMapper", &TBasicFullRotationRIMapper::StaticClassInfo())
-          .Texts("Refraction",
-                 "Examine how waves behave at the boundaries between media. \r\n(There is a quick mode of "
-                 "controlling where the boundary is or an accurate mode.)")
+          .Texts(std::string(rs::Refraction.english), std::string(rs::RefractionDescription.english))
           .Single("n", &TBaseRIControlRIMapper::GetN, &TBaseRIControlRIMapper::SetN)
           .Build();
   return info;

@@ -26,12 +26,13 @@ void Screen(TWaterGrid& grid, int32_t column, int64_t first, int64_t last) {
 
 const TClassInfo& TSlitsRIMapper::StaticClassInfo() {
   using T = TSlitsRIMapper;
-  static const TClassInfo info = TClassBuilder<T>("TSlitsRIMapper", &TBaseRIMap::StaticClassInfo())
-                                     .Texts(std::string(rs::Slits), std::string(rs::SlitsDescription))
-                                     .Integer("Space", &T::GetSpace, &T::SetSpace, 40)
-                                     .Integer("Number", &T::GetNumber, &T::SetNumber, 1)
-                                     .Integer("Width", &T::GetWidth, &T::SetWidth, 15)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<T>("TSlitsRIMapper", &TBaseRIMap::StaticClassInfo())
+          .Texts(std::string(rs::Slits.english), std::string(rs::SlitsDescription.english))
+          .Integer("Space", &T::GetSpace, &T::SetSpace, 40)
+          .Integer("Number", &T::GetNumber, &T::SetNumber, 1)
+          .Integer("Width", &T::GetWidth, &T::SetWidth, 15)
+          .Build();
   return info;
 }
 

@@ -75,9 +75,10 @@ void MapBeach(TWaterGrid& grid) {
 
 const TClassInfo& TTsunamiRIMapper::StaticClassInfo() {
   using T = TTsunamiRIMapper;
-  static const TClassInfo info = TClassBuilder<T>("TTsunamiRIMapper", &TModeRIMapper::StaticClassInfo())
-                                     .Texts(std::string(rs::Tsunami), std::string(rs::TsunamiDescription))
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<T>("TTsunamiRIMapper", &TModeRIMapper::StaticClassInfo())
+          .Texts(std::string(rs::Tsunami.english), std::string(rs::TsunamiDescription.english))
+          .Build();
   return info;
 }
 

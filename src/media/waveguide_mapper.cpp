@@ -31,7 +31,7 @@ const TClassInfo& TSimpleWaveGuideRIMapper::StaticClassInfo() {
   using T = TSimpleWaveGuideRIMapper;
   static const TClassInfo info =
       TClassBuilder<T>("TSimpleWaveGuideRIMapper", &TOwnHandlesRIMapper::StaticClassInfo())
-          .Texts(std::string(rs::FibreOptic), std::string(rs::FibreOpticDescription))
+          .Texts(std::string(rs::FibreOptic.english), std::string(rs::FibreOpticDescription.english))
           .Single("n", &T::GetN, &T::SetN)
           .Single("X3Percent", &T::GetX3Percent, &T::SetX3Percent)
           .Single("Y3Percent", &T::GetY3Percent, &T::SetY3Percent)

@@ -53,7 +53,7 @@ const TClassInfo& TGeneralExciter::StaticClassInfo() {
   using T = TGeneralExciter;
   static const TClassInfo info =
       TClassBuilder<T>("TGeneralExciter", &TBaseExciter::StaticClassInfo())
-          .Texts(std::string(rs::WaveSource), std::string(rs::WaveSourceDescription))
+          .Texts(std::string(rs::WaveSource.english), std::string(rs::WaveSourceDescription.english))
           .Single("Detune", &T::GetDetune, &T::SetDetune)
           .Single("Wavelength", &T::GetWavelength, &T::SetWavelength)
           .Single("Phase", &T::GetPhase, &T::SetPhase)

@@ -80,6 +80,7 @@ inline constexpr TText MakeDrips = Text("Click on water to make drips");
 inline constexpr TText AdjustContrast = Text("Adjust water contrast");
 
 // Menus
+inline constexpr TText Language = Text("Language");
 inline constexpr TText OpenSlideshow = Text("Open Slideshow");
 inline constexpr TText SaveSlideshow = Text("Save Slideshow");
 inline constexpr TText CutSlide = Text("Cut Slide");
@@ -156,6 +157,20 @@ inline constexpr TText CouldNotSaveFile = Text("The file could not be saved.");
 // Block
 inline constexpr TText Block = Text("Block");
 inline constexpr TText BlockDescription = Text("Rectangular Block");
+
+// Barrier, plane mirror, refraction boundary and curved mirrors
+inline constexpr TText Barrier = Text("Barrier");
+inline constexpr TText BarrierDescription = Text("Look at how waves move around barriers.");
+inline constexpr TText PlaneMirror = Text("Plane Mirror");
+inline constexpr TText PlaneMirrorDescription =
+    Text("Examine what happens to waves as they reflect off a surface.");
+inline constexpr TText RefractionDescription = Text(
+    "Examine how waves behave at the boundaries between media. \r\n(There is a quick mode of controlling "
+    "where the "
+    "boundary is or an accurate mode.)");
+inline constexpr TText CurvedMirror = Text("Curved Mirror");
+inline constexpr TText CurvedMirrorDescription =
+    Text("Look at the effects of different circular and parabolic mirrors. See how well they focus waves.");
 
 // Lenses and their panel
 inline constexpr TText Lenses = Text("Lenses");

@@ -68,7 +68,7 @@ std::unique_ptr<TControlPanelModel> TBaseRIControlRIMapper::CreateControlPanel()
 
 const TClassInfo& TNoneRIMap::StaticClassInfo() {
   static const TClassInfo info = TClassBuilder<TNoneRIMap>("TNoneRIMap", &TBaseRIMap::StaticClassInfo())
-                                     .Texts(std::string(rs::EmptyTank), " ")
+                                     .Texts(std::string(rs::EmptyTank.english), " ")
                                      .Build();
   return info;
 }

@@ -231,7 +231,7 @@ void TWater::SetRIMapClass(const TClassInfo& mapClass) {
 
 std::string TWater::GetName() const {
   if (!name_.empty()) return name_;
-  if (const TRef<TBaseRIMap> medium = GetRIMap()) return medium->TypeName();
+  if (const TRef<TBaseRIMap> medium = GetRIMap()) return std::string(TranslatedText(medium->TypeName()));
   return std::string(rs::EmptySlide);
 }
 
@@ -242,7 +242,8 @@ void TWater::SetName(const std::string& value) {
 
 std::string TWater::GetDescription() const {
   if (!description_.empty()) return description_;
-  if (const TRef<TBaseRIMap> medium = GetRIMap()) return medium->TypeDescription();
+  if (const TRef<TBaseRIMap> medium = GetRIMap())
+    return std::string(TranslatedText(medium->TypeDescription()));
   return std::string(rs::ChooseAnObject);
 }
 

@@ -21,7 +21,7 @@ constexpr double kFullScale = 3.5;
 const TClassInfo& TCrossSectionTool::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TCrossSectionTool>("TCrossSectionTool", &TBaseSamplingTool::StaticClassInfo())
-          .Texts(std::string(rs::CrossSection), std::string(rs::CrossSectionDescription))
+          .Texts(std::string(rs::CrossSection.english), std::string(rs::CrossSectionDescription.english))
           .Integer("Gain", &TCrossSectionTool::GetGain, &TCrossSectionTool::SetGain)
           .Build();
   return info;

@@ -15,7 +15,7 @@ namespace wavora {
 const TClassInfo& TIntensityTool::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TIntensityTool>("TIntensityTool", &TBaseSamplingTool::StaticClassInfo())
-          .Texts(std::string(rs::Intensity), std::string(rs::IntensityDescription))
+          .Texts(std::string(rs::Intensity.english), std::string(rs::IntensityDescription.english))
           .Integer("IntensityMode", &TIntensityTool::GetIntensityMode, &TIntensityTool::SetIntensityMode)
           .Integer("Gain", &TIntensityTool::GetGain, &TIntensityTool::SetGain)
           .Build();

@@ -18,7 +18,8 @@ constexpr int kPlusReach = 4;
 const TClassInfo& TLevelMeterTool::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TLevelMeterTool>("TLevelMeterTool", &TPointTool::StaticClassInfo())
-          .Texts(std::string(rs::SignalLevelMeter), std::string(rs::SignalLevelMeterDescription))
+          .Texts(std::string(rs::SignalLevelMeter.english),
+                 std::string(rs::SignalLevelMeterDescription.english))
           .Integer("Mode", &TLevelMeterTool::GetMode, &TLevelMeterTool::SetMode)
           .Boolean("Use_db", &TLevelMeterTool::GetUse_db, &TLevelMeterTool::SetUse_db)
           .Build();

@@ -101,8 +101,7 @@ void TLevelMetersCP::DrawBackground(TFastDIB& image) {
   image.Line(W - 1, 0, W - 1, H - 1, kBlack);
   SmoothDiagonally(image, 3, 7);
   SmoothDiagonally(image, 0, 4);
-  static constexpr TText kTitles[] = {rs::PeakLevelMeter, rs::AverageLevelMeter,
-                                                 rs::RealtimeLevelMeter};
+  static constexpr TText kTitles[] = {rs::PeakLevelMeter, rs::AverageLevelMeter, rs::RealtimeLevelMeter};
   image.SetFont(kTitleFont);
   image.TextOut(10, 10, kTitles[std::clamp(mode_, 0, 2)], kWhite, kBlack);
   DrawScale(image);

@@ -24,7 +24,8 @@ bool IsGain(int32_t value) {
 const TClassInfo& TPointLoggerTool::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TPointLoggerTool>("TPointLoggerTool", &TPointTool::StaticClassInfo())
-          .Texts(std::string(rs::PaperTapeLogger), std::string(rs::PaperTapeLoggerDescription))
+          .Texts(std::string(rs::PaperTapeLogger.english),
+                 std::string(rs::PaperTapeLoggerDescription.english))
           .Integer("Gain", &TPointLoggerTool::GetGain, &TPointLoggerTool::SetGain)
           .Build();
   return info;

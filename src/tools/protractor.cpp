@@ -40,7 +40,7 @@ void ClipEnd(double ax, double ay, double& bx, double& by, int width, int height
 const TClassInfo& TProtractor::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TProtractor>("TProtractor", &TBaseTool::StaticClassInfo())
-          .Texts(std::string(rs::Protractor), std::string(rs::ProtractorDescription))
+          .Texts(std::string(rs::Protractor.english), std::string(rs::ProtractorDescription.english))
           .Single("X1Percent", &TProtractor::GetX1Percent, &TProtractor::SetX1Percent)
           .Single("X2Percent", &TProtractor::GetX2Percent, &TProtractor::SetX2Percent)
           .Single("X3Percent", &TProtractor::GetX3Percent, &TProtractor::SetX3Percent)

@@ -15,13 +15,14 @@ constexpr double kEndMarkSize = 4;
 }  // namespace
 
 const TClassInfo& TRuler::StaticClassInfo() {
-  static const TClassInfo info = TClassBuilder<TRuler>("TRuler", &TBaseTool::StaticClassInfo())
-                                     .Texts(std::string(rs::Ruler), std::string(rs::RulerDescription))
-                                     .Single("X1Percent", &TRuler::GetX1Percent, &TRuler::SetX1Percent)
-                                     .Single("Y1Percent", &TRuler::GetY1Percent, &TRuler::SetY1Percent)
-                                     .Single("X2Percent", &TRuler::GetX2Percent, &TRuler::SetX2Percent)
-                                     .Single("Y2Percent", &TRuler::GetY2Percent, &TRuler::SetY2Percent)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TRuler>("TRuler", &TBaseTool::StaticClassInfo())
+          .Texts(std::string(rs::Ruler.english), std::string(rs::RulerDescription.english))
+          .Single("X1Percent", &TRuler::GetX1Percent, &TRuler::SetX1Percent)
+          .Single("Y1Percent", &TRuler::GetY1Percent, &TRuler::SetY1Percent)
+          .Single("X2Percent", &TRuler::GetX2Percent, &TRuler::SetX2Percent)
+          .Single("Y2Percent", &TRuler::GetY2Percent, &TRuler::SetY2Percent)
+          .Build();
   return info;
 }
 

@@ -47,7 +47,7 @@ std::string Formatted(const char* format, double value) {
 const TClassInfo& TSpectrumTool::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TSpectrumTool>("TSpectrumTool", &TPointTool::StaticClassInfo())
-          .Texts(std::string(rs::Spectrometer), std::string(rs::SpectrometerDescription))
+          .Texts(std::string(rs::Spectrometer.english), std::string(rs::SpectrometerDescription.english))
           .Integer("Gain", &TSpectrumTool::GetGain, &TSpectrumTool::SetGain)
           .Integer("IntensityMode", &TSpectrumTool::GetIntensityMode, &TSpectrumTool::SetIntensityMode)
           .Boolean("LinearWavelength", &TSpectrumTool::GetLinearWavelength,

@@ -21,7 +21,7 @@ constexpr int kDotReach = 12;  // a click this close to the label's right edge r
 const TClassInfo& TTimerTool::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TTimerTool>("TTimerTool", &TBaseTool::StaticClassInfo())
-          .Texts(std::string(rs::Stopwatch), std::string(rs::StopwatchDescription))
+          .Texts(std::string(rs::Stopwatch.english), std::string(rs::StopwatchDescription.english))
           .Integer("AccumulatedTime", &TTimerTool::GetAccumulatedTime, &TTimerTool::SetAccumulatedTime)
           .SessionState()
           .Boolean("IsFrozen", &TTimerTool::GetIsFrozen, &TTimerTool::SetIsFrozen)

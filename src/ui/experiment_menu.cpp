@@ -2,6 +2,7 @@
 
 #include "document/experiment_preview.h"
 #include "sim/ri_map.h"
+#include "sim/text_language.h"
 #include "ui/dib_image.h"
 #include "widgets/icons.h"
 #include "widgets/qt_text.h"
@@ -22,10 +23,17 @@ TExperimentMenu::TExperimentMenu(QWidget* parent, std::function<void(int)> chose
         DibToImage(ExperimentPreview(i))
             .scaled(kPictureSize, kPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pictures_.push_back(QIcon(QPixmap::fromImage(image)));
-    QAction* entry = addAction(pictures_.back(), QStringLiteral("  ") + QtText(MapClass(i)->TypeName()), this,
-                               [chosen, i] { chosen(i); });
-    entry->setToolTip(QtText(MapClass(i)->TypeDescription()));
+    QAction* entry = addAction(pictures_.back(), QString(), this, [chosen, i] { chosen(i); });
     entry->setData(i);
+  }
+  ApplyCaptions();
+}
+
+void TExperimentMenu::ApplyCaptions() {
+  for (QAction* entry : actions()) {
+    const TClassInfo* medium = MapClass(entry->data().toInt());
+    entry->setText(QStringLiteral("  ") + QtText(TranslatedText(medium->TypeName())));
+    entry->setToolTip(QtText(TranslatedText(medium->TypeDescription())));
   }
 }
 

@@ -16,6 +16,8 @@ class TExperimentMenu : public QMenu {
 
   // The picture of the medium class by its index; the generic experiment picture for none (-1).
   QIcon Picture(int classIndex) const;
+  // Names and describes the media in the language spoken now.
+  void ApplyCaptions();
 
  private:
   std::vector<QIcon> pictures_;

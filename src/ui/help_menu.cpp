@@ -10,6 +10,7 @@
 #include "ui/data_folder.h"
 #include "ui/help_topics.h"
 #include "ui/help_viewer.h"
+#include "ui/language.h"
 #include "ui/message_sink.h"
 #include "widgets/qt_text.h"
 
@@ -17,7 +18,7 @@ namespace wavora {
 
 THelpMenu::THelpMenu(TLinks links) : QMenu(&links.window), links_(std::move(links)) {
   setObjectName(QStringLiteral("HelpMenu"));
-  addAction(QtText(rs::WavoraHelp), this, [this] { ShowHelp(QStringLiteral("index.html")); });
+  WavoraHelp1 = addAction(QString(), this, [this] { ShowHelp(QStringLiteral("index.html")); });
   auto* contextHelp = new QAction(this);
   contextHelp->setShortcut(QKeySequence::HelpContents);
   // Also while the help window has the focus, so pointing at one panel after another and pressing F1
@@ -41,6 +42,18 @@ THelpMenu::THelpMenu(TLinks links) : QMenu(&links.window), links_(std::move(link
   Presentation1->setShortcut(QKeySequence(Qt::Key_F11));
   links_.window.addAction(Presentation1);
   addSeparator();
+  // Each language by its own name, so a reader finds theirs whatever the menu speaks now.
+  languages_ = addMenu(QString());
+  languages_->setObjectName(QStringLiteral("Language1"));
+  auto* spoken = new QActionGroup(this);
+  for (const TLanguage& language : Languages()) {
+    QAction* entry =
+        languages_->addAction(language.name, this, [this, code = language.code] { links_.speak(code); });
+    entry->setData(language.code);
+    entry->setCheckable(true);
+    spoken->addAction(entry);
+  }
+  addSeparator();
   AboutWavora1 = addAction(QString(), this, [this] {
     TAboutBox about(&links_.window);
     about.exec();
@@ -57,6 +70,10 @@ void THelpMenu::ApplyCaptions() {
   for (QAction* entry : DisplayShapes->actions())
     entry->setText(QtText(shapeNames[entry->data().toInt()]));
   shapes_->setTitle(QtText(rs::DisplayShape));
+  WavoraHelp1->setText(QtText(rs::WavoraHelp));
+  languages_->setTitle(QtText(rs::Language));
+  for (QAction* entry : languages_->actions())
+    entry->setChecked(entry->data().toString() == SpokenLanguage());
   Presentation1->setText(QtText(rs::Presentation));
   AboutWavora1->setText(QtText(rs::AboutWavora));
   exit1->setText(QtText(rs::Exit));

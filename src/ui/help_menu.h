@@ -14,7 +14,7 @@ class THelpViewer;
 class TWater;
 
 // The menu behind the "Help" button: the help pages (and F1 for the page of the panel under the
-// pointer), the display shapes, the presentation, the about box and leaving the program.
+// pointer), the display shapes, the presentation, the language, the about box and leaving the program.
 class THelpMenu : public QMenu {
  public:
   struct TLinks {
@@ -23,6 +23,7 @@ class THelpMenu : public QMenu {
     std::function<TRef<TWater>()> current;  // the tank whose medium names the help page of its panel
     std::function<void(int tag)> setDisplayShape;
     std::function<void()> present;
+    std::function<void(const QString& code)> speak;  // switches the language (its ISO 639 code)
   };
   explicit THelpMenu(TLinks links);
 
@@ -40,6 +41,8 @@ class THelpMenu : public QMenu {
   QMenu* shapes_;
   QActionGroup* DisplayShapes;
   QAction* Presentation1;
+  QMenu* languages_;
+  QAction* WavoraHelp1;
   QAction* AboutWavora1;
   QAction* exit1;
   THelpViewer* helpViewer_ = nullptr;  // made on the first request for help; a child window

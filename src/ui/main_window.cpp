@@ -22,6 +22,7 @@
 #include "ui/file_commands.h"
 #include "ui/help_menu.h"
 #include "ui/info_sheet.h"
+#include "ui/language.h"
 #include "ui/presentation_window.h"
 #include "ui/slides_tab.h"
 #include "ui/tank_box.h"
@@ -255,7 +256,8 @@ void TMainForm::CreateMenus() {
   clipboard_->AddMenuEntries(*SlideshowMenu);
 
   HelpMenu = new THelpMenu({*this, *messages_, [this] { return GetCurrentWater(); },
-                            [this](int tag) { SetDisplayShape(tag); }, [this] { PresentationClick(); }});
+                            [this](int tag) { SetDisplayShape(tag); }, [this] { PresentationClick(); },
+                            [this](const QString& code) { Speak(code); }});
 }
 
 void TMainForm::SetupMainWindow(const QStringList& arguments) {
@@ -303,6 +305,18 @@ void TMainForm::ApplyCaptions() {
   clips_->ApplyCaptions();
   PrintWorksheet1->setText(QtText(rs::PrintWorksheet));
   HelpMenu->ApplyCaptions();
+}
+
+void TMainForm::Speak(const QString& code) {
+  RememberLanguage(code);
+  SpeakLanguage(code);
+  ApplyCaptions();
+  ExperimentMenu->ApplyCaptions();
+  // Panels keep the captions they were made with: they are made again in the new language.
+  toolPanels_->Clear();
+  mediumPanel_.Release();
+  exciterPanel_.Release();
+  SlideListClick();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -447,7 +461,8 @@ void TMainForm::UpdateExperimentButton() {
   const TRef<TBaseRIMap> medium = tank ? tank->GetRIMap() : TRef<TBaseRIMap>();
   const int index = medium ? MapClassIndexOf(medium->ClassInfo().ClassName()) : -1;
   ExperimentBtn->SetGlyph(ExperimentMenu->Picture(index));
-  ExperimentBtn->SetCaption(index >= 0 ? QtText(MapClass(index)->TypeName()) : QtText(rs::Experiment));
+  ExperimentBtn->SetCaption(index >= 0 ? QtText(TranslatedText(MapClass(index)->TypeName()))
+                                       : QtText(rs::Experiment));
 }
 
 void TMainForm::UpdateSlideshowMenu() {

@@ -66,6 +66,8 @@ class TMainForm : public QWidget {
   void SetDisplayShape(int tag);
   // One frame of the simulation and the views that follow it.
   void RunFrame();
+  // Speaks the language with this ISO 639 code from now on, and in the next runs.
+  void Speak(const QString& code);
 
  private:
   void CreateControls();

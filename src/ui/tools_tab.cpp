@@ -76,10 +76,11 @@ void TToolsTab::ToolBoxButtonClick() {
   if (!links_.current()) return;
   PopupMenu3->clear();
   for (int i = 0; i < ToolCount(); ++i) {
-    QAction* entry = PopupMenu3->addAction(ToolImage(ToolImageIndex(i)),
-                                           QtText(rs::NewToolPrefix) + QtText(ToolClass(i)->TypeName()), this,
-                                           [this, i] { AddToolFromMenu(i); });
-    entry->setToolTip(QtText(ToolClass(i)->TypeDescription()));
+    QAction* entry =
+        PopupMenu3->addAction(ToolImage(ToolImageIndex(i)),
+                              QtText(rs::NewToolPrefix) + QtText(TranslatedText(ToolClass(i)->TypeName())),
+                              this, [this, i] { AddToolFromMenu(i); });
+    entry->setToolTip(QtText(TranslatedText(ToolClass(i)->TypeDescription())));
     entry->setData(i);
   }
   PopupMenu3->popup(CustomSpeedButton2->mapToGlobal(QPoint(0, CustomSpeedButton2->height())));

@@ -1,0 +1,97 @@
+#include "ui/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+#include <memory>
+#include <string>
+
+#include "sim/text_language.h"
+
+namespace wavora {
+
+namespace {
+
+const QString kEnglish = QStringLiteral("en");
+const QString kLanguageKey = QStringLiteral("Language");
+
+// The translators now installed: Wavora's own and Qt's (its dialogs' buttons).
+struct TInstalled {
+  QString code = kEnglish;
+  std::unique_ptr<QTranslator> own;
+  std::unique_ptr<QTranslator> qt;
+};
+
+TInstalled& Installed() {
+  static TInstalled installed;
+  return installed;
+}
+
+bool Speaks(const QString& code) {
+  for (const TLanguage& language : Languages())
+    if (language.code == code) return true;
+  return false;
+}
+
+std::unique_ptr<QTranslator> LoadTranslator(const QString& file, const QString& folder) {
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(file, folder)) return nullptr;
+  QCoreApplication::installTranslator(translator.get());
+  return translator;
+}
+
+}  // namespace
+
+const std::vector<TLanguage>& Languages() {
+  static const std::vector<TLanguage> languages = {
+      {kEnglish, QStringLiteral("English")},
+      {QStringLiteral("de"), QStringLiteral("Deutsch")},
+      {QStringLiteral("fr"), QStringLiteral("Français")},
+      {QStringLiteral("es"), QStringLiteral("Español")},
+  };
+  return languages;
+}
+
+QString StartingLanguage() {
+  const QString chosen = QSettings().value(kLanguageKey).toString();
+  if (Speaks(chosen)) return chosen;
+  for (const QString& tag : QLocale::system().uiLanguages()) {
+    const QString code = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
+    if (Speaks(code)) return code;
+  }
+  return kEnglish;
+}
+
+void SpeakLanguage(const QString& requested) {
+  const QString code = Speaks(requested) ? requested : kEnglish;
+  TInstalled& installed = Installed();
+  installed.own.reset();  // a translator leaves the application as it is destroyed
+  installed.qt.reset();
+  installed.code = code;
+  QLocale::setDefault(QLocale(code));
+  if (code == kEnglish) {
+    SetTextLookup(nullptr);
+    return;
+  }
+  installed.own = LoadTranslator(QStringLiteral("wavora_") + code, QStringLiteral(":/translations"));
+  installed.qt =
+      LoadTranslator(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  SetTextLookup([](std::string_view english) {
+    const std::string source(english);
+    const QString translated = QCoreApplication::translate("rs", source.c_str());
+    const std::string text = translated.toStdString();
+    return text == source ? std::string() : text;
+  });
+}
+
+QString SpokenLanguage() {
+  return Installed().code;
+}
+
+void RememberLanguage(const QString& code) {
+  QSettings().setValue(kLanguageKey, code);
+}
+
+}  // namespace wavora
