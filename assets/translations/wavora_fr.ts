@@ -895,5 +895,30 @@
         <source>Look at the effects of different circular and parabolic mirrors. See how well they focus waves.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Timer rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CPU usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displacement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> in air</source>
+        <extracomment>After a wavelength in the spectrometer&apos;s read-out: &quot;(41.2mm in air)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

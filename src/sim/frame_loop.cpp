@@ -3,21 +3,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 
 #include "image/fast_dib.h"
 #include "sim/control_panel_tool.h"
+#include "sim/resource_strings.h"
 #include "sim/water.h"
 
 namespace wavora {
 
 namespace {
-
-std::string Formatted(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 // The first panel tool of the tank marked as the active one.
 TControlPanelTool* ActivePanelTool(const TWater& tank) {
@@ -113,9 +107,9 @@ std::vector<TDebugRow> TFrameLoop::TakeStatistics(const TWater* tank, int64_t no
   lastStatisticsMs_ = now;
   frameCount_ = drawCount_ = 0;
   busyMs_ = 0;
-  std::vector<TDebugRow> rows = {{"Timer rate", Formatted("%1.1f", timerRate)},
-                                 {"Draw rate", Formatted("%1.1f", drawRate)},
-                                 {"CPU usage", Formatted("%1.0f%%", cpuUsage_)},
+  std::vector<TDebugRow> rows = {{rs::TimerRate.Str(), ReadoutNumber(timerRate, 1)},
+                                 {rs::DrawRate.Str(), ReadoutNumber(drawRate, 1)},
+                                 {rs::CpuUsage.Str(), ReadoutNumber(cpuUsage_, 0) + "%"},
                                  {"Timer interval", std::to_string(kTimerIntervalMs)}};
   if (tank) rows.push_back({"Memory Usage", std::to_string(tank->MemoryUsage())});
   return rows;
@@ -124,9 +118,9 @@ std::vector<TDebugRow> TFrameLoop::TakeStatistics(const TWater* tank, int64_t no
 std::vector<TDebugRow> PointerReadouts(const TWater& tank, int32_t X, int32_t Y, float frameRate) {
   const double q = tank.SpeedFactorAt(X, Y);
   const double h = tank.DisplacementAt(X, Y);
-  return {{"Speed", Formatted("%1.2fu/s", std::sqrt(std::max(q, 0.0)) * frameRate)},
-          {"Displacement", Formatted("%1.2f", h)},
-          {"n", q != 0 ? Formatted("%1.2f", std::sqrt(0.5 / q)) : std::string("-")}};
+  return {{rs::Speed.Str(), ReadoutNumber(std::sqrt(std::max(q, 0.0)) * frameRate, 2) + "u/s"},
+          {rs::Displacement.Str(), ReadoutNumber(h, 2)},
+          {"n", q != 0 ? ReadoutNumber(std::sqrt(0.5 / q), 2) : std::string("-")}};
 }
 
 float ExposureFromSliderPosition(int position) {

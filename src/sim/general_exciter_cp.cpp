@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "model/number_text.h"
@@ -34,10 +33,8 @@ bool MoveSlider(TGeneralExciterCP::TTrackBar& bar, int32_t position) {
   return true;
 }
 
-std::string Format(const char* format, double value, std::string_view suffix) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text + std::string(suffix);
+std::string Format(double value, int decimals, std::string_view suffix) {
+  return ReadoutNumber(value, decimals) + std::string(suffix);
 }
 
 std::string_view ShapeName(int32_t shape) {
@@ -174,8 +171,8 @@ float TGeneralExciterCP::ShownWavelength() const {
 
 void TGeneralExciterCP::RefreshLabels() {
   const double wavelength = ShownWavelength();
-  wavelengthLabel_ = Format("%1.1f", wavelength, rs::Millimetres);
-  frequencyLabel_ = Format("%1.2f", TGeneralExciter::kWaveSpeed / (wavelength * kSecondsPerStep), rs::Hertz);
+  wavelengthLabel_ = Format(wavelength, 1, rs::Millimetres);
+  frequencyLabel_ = Format(TGeneralExciter::kWaveSpeed / (wavelength * kSecondsPerStep), 2, rs::Hertz);
 }
 
 std::string_view TGeneralExciterCP::WavelengthCaptionLabel() const {
@@ -213,7 +210,7 @@ std::string_view TGeneralExciterCP::DetuneNameLabel() const {
 }
 
 void TGeneralExciterCP::RefreshDetuneLabel() {
-  detuneAmountLabel_ = Format("%1.1f", detuneSlider_.position / 10.0, rs::TimesSuffix);
+  detuneAmountLabel_ = Format(detuneSlider_.position / 10.0, 1, rs::TimesSuffix);
 }
 
 void TGeneralExciterCP::SetMachSlider(int32_t position) {
@@ -226,7 +223,7 @@ void TGeneralExciterCP::MachSliderChange() {
 }
 
 void TGeneralExciterCP::RefreshMachLabel() {
-  machLabel_ = std::string(rs::MachPrefix) + Format("%1.1f", machSlider_.position / 10.0, "");
+  machLabel_ = std::string(rs::MachPrefix) + Format(machSlider_.position / 10.0, 1, "");
 }
 
 void TGeneralExciterCP::HarmonicsButtonClick() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "model/number_text.h"
 #include "model/property_text.h"
@@ -34,9 +33,7 @@ void TRefractiveIndexCP::SetValue(float n) {
 }
 
 void TRefractiveIndexCP::RefreshLabel() {
-  char text[32];
-  std::snprintf(text, sizeof text, "%1.2f", std::sqrt(1.0 / SliderValue()));
-  refractiveIndexLabel_ = text;
+  refractiveIndexLabel_ = ReadoutNumber(std::sqrt(1.0 / SliderValue()), 2);
 }
 
 std::vector<TPanelControl> TRefractiveIndexCP::OwnControls() const {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "image/fast_dib.h"
+#include "sim/resource_strings.h"
 #include "sim/scene_drawing.h"
 
 namespace wavora {
@@ -95,9 +95,7 @@ void TBaseSamplingTool::SetCursor(bool active, float position, float height) {
 
 std::string TBaseSamplingTool::DistanceReadout() const {
   if (!cursorActive_ || samplesPerCell_ <= 0) return {};
-  char text[64];
-  std::snprintf(text, sizeof text, "%1.1fmm", double(cursorPosition_) / samplesPerCell_);
-  return text;
+  return ReadoutNumber(double(cursorPosition_) / samplesPerCell_, 1) + std::string(rs::Millimetres);
 }
 
 void TBaseSamplingTool::Draw(TFastDIB& image) {

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "model/decimal_text.h"
 #include "sim/resource_strings.h"
 
 namespace wavora {
@@ -58,6 +59,10 @@ std::string LocalDecimals(std::string number) {
       result += c;
   }
   return result;
+}
+
+std::string ReadoutNumber(double value, int decimals) {
+  return LocalDecimals(FixedText(value, decimals));
 }
 
 }  // namespace wavora

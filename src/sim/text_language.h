@@ -36,5 +36,8 @@ constexpr TText Text(std::string_view english) {
 
 // A number written with '.' (as files keep it) with the chosen language's decimal separator instead.
 std::string LocalDecimals(std::string number);
+// A read-out's number with this many decimals (rounded halves to even, whatever the C library's
+// locale) and the chosen language's decimal separator: "41.2", "41,2".
+std::string ReadoutNumber(double value, int decimals);
 
 }  // namespace wavora

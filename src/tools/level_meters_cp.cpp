@@ -1,7 +1,6 @@
 #include "tools/level_meters_cp.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
@@ -58,9 +57,7 @@ TLevelMetersCP::TLevelMetersCP(TLevelMeterTool& tool)
 
 std::string TLevelMetersCP::ReadoutText(double level) {
   if (level < -TLevelMeterTool::kRange) return "        " + std::string(rs::Decibels);
-  char text[64];
-  std::snprintf(text, sizeof text, "%1.1f", level + TLevelMeterTool::kShownOffset);
-  return text + std::string(rs::Decibels);
+  return ReadoutNumber(level + TLevelMeterTool::kShownOffset, 1) + std::string(rs::Decibels);
 }
 
 int TLevelMetersCP::BarLength(double level) {

@@ -1,7 +1,6 @@
 #include "tools/point_logger_tool.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "image/fast_dib.h"
 #include "sim/resource_strings.h"
@@ -128,8 +127,7 @@ void TPointLoggerTool::DrawView(TFastDIB& image) const {
   if (p >= 1 && p <= H - 7) image.Line(14, p + 5, 15, p, kPenLight);
   if (p >= 4 && p <= H - 1) image.Line(13, p - 5, 15, p, kPenDark);
 
-  char text[64];
-  std::snprintf(text, sizeof text, "%1.2fs", (columnClock_ - double(kColumnMs) * scrollOffset_) / 1000);
+  const std::string text = ReadoutNumber((columnClock_ - double(kColumnMs) * scrollOffset_) / 1000, 2) + "s";
   const TTextExtent extent = image.TextExtent(text);
   image.TextOut(W - extent.width, H - extent.height, text, RGB(128, 128, 128));
 }

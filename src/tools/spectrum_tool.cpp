@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "image/fast_dib.h"
 #include "sim/resource_strings.h"
@@ -34,12 +33,6 @@ float RemoveNoiseFloor(std::vector<float>& columns, float largest) {
 
 bool IsGain(int32_t value) {
   return value == 0 || value == 1 || value == 2 || value == 4 || value == 8 || value == 16;
-}
-
-std::string Formatted(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
 }
 
 }  // namespace
@@ -252,8 +245,8 @@ void TSpectrumTool::DrawCursor(TFastDIB& image) const {
   const double frequency = FrequencyAt(cursorPosition_, W);
   const double length = kWaveSpeed / (kCyclesPerStep * frequency);
   const std::string left = "X=" + OneDecimal(ReadoutValue(columns_[size_t(j)]), "u");
-  const std::string right =
-      Formatted("%1.2f", frequency) + std::string(rs::Hertz) + " (" + OneDecimal(length, "mm") + " in air) ";
+  const std::string right = ReadoutNumber(frequency, 2) + std::string(rs::Hertz) + " (" +
+                            OneDecimal(length, "mm") + std::string(rs::InAir) + ") ";
   DrawCaptions(image, left, right);
 }
 

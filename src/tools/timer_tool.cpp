@@ -71,7 +71,7 @@ std::string TTimerTool::TimeText(int64_t elapsedMs) {
   const int64_t t = std::max<int64_t>(elapsedMs, 0) / 10;
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d.%02d", int(t / 6000 % 100), int(t / 100 % 60), int(t % 100));
-  return text;
+  return LocalDecimals(text);
 }
 
 void TTimerTool::AfterStep() {

@@ -1,13 +1,11 @@
 #include "tools/tool_label.h"
 
-#include <cstdio>
+#include "sim/text_language.h"
 
 namespace wavora {
 
 std::string OneDecimal(double value, const char* unit) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%1.1f%s", value, unit);
-  return text;
+  return ReadoutNumber(value, 1) + unit;
 }
 
 }  // namespace wavora

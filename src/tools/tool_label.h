@@ -8,7 +8,7 @@
 
 namespace wavora {
 
-// A read-out with one decimal in the user's number format, followed by its unit: "41.2mm".
+// A read-out with one decimal in the chosen language's number format, followed by its unit: "41.2mm".
 std::string OneDecimal(double value, const char* unit = "");
 
 // A displacement v in mm as the cross-section's read-out shows it, v * 2 / 1.7 (the tank's full
