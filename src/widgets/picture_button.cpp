@@ -36,6 +36,10 @@ void TPictureButton::SetGlyphLayout(TGlyphLayout layout) {
   update();
 }
 
+QRect TPictureButton::ContentRect() const {
+  return rect().adjusted(kPadding, kPadding, -kPadding - TrailingSpace(), -kPadding);
+}
+
 QSize TPictureButton::sizeHint() const {
   const QSize glyph = icon().isNull() ? QSize(0, 0) : iconSize();
   const QSize caption = text().isEmpty() ? QSize(0, 0) : fontMetrics().size(Qt::TextSingleLine, text());
@@ -98,8 +102,7 @@ void TPictureButton::paintEvent(QPaintEvent*) {
   const TFaceState state = FaceState();
   PaintFace(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), state);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  const QRect content = rect().adjusted(kPadding, kPadding, -kPadding - TrailingSpace(), -kPadding);
-  PaintContent(painter, content, state.enabled);
+  PaintContent(painter, ContentRect(), state.enabled);
 }
 
 }  // namespace wavora

@@ -22,6 +22,8 @@ class TPictureButton : public QAbstractButton {
   void SetGlyphLayout(TGlyphLayout layout);
   TGlyphLayout GlyphLayout() const { return layout_; }
 
+  // Where the glyph and the caption go: the face inside its padding.
+  QRect ContentRect() const;
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
