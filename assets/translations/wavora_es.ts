@@ -6,919 +6,920 @@
     <message>
         <source>.</source>
         <extracomment>The decimal separator of numbers in read-outs and in the pictures (files keep &quot;.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>Empty Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva vacía</translation>
     </message>
     <message>
         <source>Choose an object to explore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un objeto para explorar.</translation>
     </message>
     <message>
         <source>Empty Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubeta vacía</translation>
     </message>
     <message>
         <source>Wavora</source>
-        <translation type="unfinished"></translation>
+        <translation>Wavora</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>Slides</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapos</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimento</translation>
     </message>
     <message>
         <source>New Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva diapositiva</translation>
     </message>
     <message>
         <source>Delete Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar diapositiva</translation>
     </message>
     <message>
         <source>Drips</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotas</translation>
     </message>
     <message>
         <source>Fast Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avance rápido</translation>
     </message>
     <message>
         <source>Slide </source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva </translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Versión </translation>
     </message>
     <message>
         <source>i</source>
-        <translation type="unfinished"></translation>
+        <translation>i</translation>
     </message>
     <message>
         <source>Show frame rate, CPU usage and read-outs under the pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la frecuencia de imagen, el uso de la CPU y los valores bajo el puntero</translation>
     </message>
     <message>
         <source>Open, save, cut, copy or paste slides</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir, guardar, cortar, copiar o pegar diapositivas</translation>
     </message>
     <message>
         <source>Choose what is in the tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija qué hay en la cubeta</translation>
     </message>
     <message>
         <source>Help, display shape and about</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda, formato de pantalla y acerca de</translation>
     </message>
     <message>
         <source>Copy snapshot of water</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar una instantánea del agua</translation>
     </message>
     <message>
         <source>Save snapshot of water</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar una instantánea del agua</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Name of this slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de esta diapositiva</translation>
     </message>
     <message>
         <source>What this slide shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué muestra esta diapositiva</translation>
     </message>
     <message>
         <source>Waves in a ripple tank, for the classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondas en una cubeta de ondas, para el aula</translation>
     </message>
     <message>
         <source>Sources, mirrors, lenses, slits and measuring tools in a simulated tank of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes, espejos, lentes, rendijas e instrumentos de medida en una cubeta de agua simulada.</translation>
     </message>
     <message>
         <source>Click anywhere to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en cualquier lugar para cerrar</translation>
     </message>
     <message>
         <source>Next slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva siguiente</translation>
     </message>
     <message>
         <source>Previous slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapositiva anterior</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Refractive Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>Glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidrio</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamante</translation>
     </message>
     <message>
         <source>Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Espejo</translation>
     </message>
     <message>
         <source>Quick</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápido</translation>
     </message>
     <message>
         <source>Accurate</source>
-        <translation type="unfinished"></translation>
+        <translation>Preciso</translation>
     </message>
     <message>
         <source>Circular Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma circular</translation>
     </message>
     <message>
         <source>Parabolic Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma parabólica</translation>
     </message>
     <message>
         <source>Turn it with one handle; it always faces the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Se gira con un tirador; siempre mira hacia la fuente</translation>
     </message>
     <message>
         <source>Quick, with the slower medium on the other side</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápido, con el medio más lento al otro lado</translation>
     </message>
     <message>
         <source>Place both ends with their handles</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque ambos extremos con sus tiradores</translation>
     </message>
     <message>
         <source>Set the curve with one handle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste la curvatura con un tirador</translation>
     </message>
     <message>
         <source>Place the focus and the middle of the mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque el foco y el centro del espejo</translation>
     </message>
     <message>
         <source>Clear the water</source>
-        <translation type="unfinished"></translation>
+        <translation>Calmar el agua</translation>
     </message>
     <message>
         <source>Freeze the water</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el agua</translation>
     </message>
     <message>
         <source>Click on water to make drips</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en el agua para crear gotas</translation>
     </message>
     <message>
         <source>Adjust water contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el contraste del agua</translation>
     </message>
     <message>
         <source>Open Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir presentación</translation>
     </message>
     <message>
         <source>Save Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar presentación</translation>
     </message>
     <message>
         <source>Cut Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar diapositiva</translation>
     </message>
     <message>
         <source>Copy Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar diapositiva</translation>
     </message>
     <message>
         <source>Paste Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar diapositiva</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplos</translation>
     </message>
     <message>
         <source>Wavora Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Wavora</translation>
     </message>
     <message>
         <source>Display Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de pantalla</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Pequeño</translation>
     </message>
     <message>
         <source>Long and thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Largo y estrecho</translation>
     </message>
     <message>
         <source>Tall and Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto y estrecho</translation>
     </message>
     <message>
         <source>Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo presentación</translation>
     </message>
     <message>
         <source>About Wavora</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Wavora</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Wavora File (*.wvr)|*.wvr</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Wavora (*.wvr)|*.wvr</translation>
     </message>
     <message>
         <source>Save Snap shot to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la instantánea en un archivo</translation>
     </message>
     <message>
         <source>JPEG (*.JPG)|*.jpg|Bitmap (*.bmp)|*.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.JPG)|*.jpg|Mapa de bits (*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>The snapshot could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la instantánea.</translation>
     </message>
     <message>
         <source>The slideshow could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la presentación.</translation>
     </message>
     <message>
         <source>The help pages could not be found. Wavora looks for them in share/wavora/help beside the installed program, and in the help folder of the build it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron las páginas de ayuda. Wavora las busca en share/wavora/help junto al programa instalado y en la carpeta help de la compilación de la que procede.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>The lesson could not be loaded from &quot;%1&quot;.</source>
         <extracomment>%1 is the address of the lesson.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la lección desde &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Drop a Wavora lesson (.wvr) here to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte aquí una lección de Wavora (.wvr) para abrirla</translation>
     </message>
     <message>
         <source>This browser does not let the page read the clipboard. Paste the slide&apos;s text into the box (Ctrl+V), then choose Paste Slide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no permite que la página lea el portapapeles. Pegue el texto de la diapositiva en el cuadro (Ctrl+V) y luego elija «Pegar diapositiva».</translation>
     </message>
     <message>
         <source>This browser does not let the page write to the clipboard. Copy the text in the box (Ctrl+C).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no permite que la página escriba en el portapapeles. Copie el texto del cuadro (Ctrl+C).</translation>
     </message>
     <message>
         <source>This browser does not let the page put a picture on the clipboard; use Save instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no permite que la página ponga una imagen en el portapapeles; use «Guardar» en su lugar.</translation>
     </message>
     <message>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>Save changes to &quot;%1&quot;?</source>
         <extracomment>%1 is the slideshow&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios de &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Even after trying to ignore errors, this file could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni siquiera ignorando los errores se pudo cargar este archivo.</translation>
     </message>
     <message>
         <source>The following problem was reported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha informado del siguiente problema:</translation>
     </message>
     <message>
         <source>File did not contain a slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contenía ninguna presentación</translation>
     </message>
     <message>
         <source>File is from a newer version but seems to have loaded without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo procede de una versión más reciente, pero parece haberse cargado sin problemas</translation>
     </message>
     <message>
         <source>File is from a newer version and some objects seem to have been lost, salvaged slideshow has been loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo procede de una versión más reciente y parece que se han perdido algunos objetos; se ha cargado la presentación recuperada.</translation>
     </message>
     <message>
         <source>Clipboard data has been corrupted and can not be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos del portapapeles están dañados y no se pueden usar</translation>
     </message>
     <message>
         <source>No Experiment setup found on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún experimento en el portapapeles</translation>
     </message>
     <message>
         <source>Clipboard Experiment object is of the wrong type</source>
-        <translation type="unfinished"></translation>
+        <translation>El experimento del portapapeles es de un tipo incorrecto</translation>
     </message>
     <message>
         <source>The slideshow already holds the most slides a file can keep; delete one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La presentación ya tiene el máximo de diapositivas que admite un archivo; elimine primero una.</translation>
     </message>
     <message>
         <source>New </source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo: </translation>
     </message>
     <message>
         <source>Add a measuring tool to the tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un instrumento de medida a la cubeta</translation>
     </message>
     <message>
         <source>Delete the selected object</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el objeto seleccionado</translation>
     </message>
     <message>
         <source>Snap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Make it easier to line up tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilita alinear los instrumentos</translation>
     </message>
     <message>
         <source>The file could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo.</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque</translation>
     </message>
     <message>
         <source>Rectangular Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque rectangular</translation>
     </message>
     <message>
         <source>Lenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentes</translation>
     </message>
     <message>
         <source>See how focal length and refractive index affect how waves focus and diverge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe cómo la distancia focal y el índice de refracción influyen en la convergencia y la divergencia de las ondas.</translation>
     </message>
     <message>
         <source>Convex</source>
-        <translation type="unfinished"></translation>
+        <translation>Convexa</translation>
     </message>
     <message>
         <source>Concave</source>
-        <translation type="unfinished"></translation>
+        <translation>Cóncava</translation>
     </message>
     <message>
         <source>Wave Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de ondas</translation>
     </message>
     <message>
         <source>Can make different widths of wave </source>
-        <translation type="unfinished"></translation>
+        <translation>Genera ondas de distintas anchuras </translation>
     </message>
     <message>
         <source>Point Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente puntual</translation>
     </message>
     <message>
         <source>Beam Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de haz</translation>
     </message>
     <message>
         <source>Line Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente lineal</translation>
     </message>
     <message>
         <source>Double Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente doble</translation>
     </message>
     <message>
         <source>Doppler Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente Doppler</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuo</translation>
     </message>
     <message>
         <source>Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso</translation>
     </message>
     <message>
         <source>Wavelength</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de onda</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Detune</source>
-        <translation type="unfinished"></translation>
+        <translation>Desajuste</translation>
     </message>
     <message>
         <source>Mach </source>
-        <translation type="unfinished"></translation>
+        <translation>Mach </translation>
     </message>
     <message>
         <source>Harmonics</source>
-        <translation type="unfinished"></translation>
+        <translation>Armónicos</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>Choose the kind of source</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el tipo de fuente</translation>
     </message>
     <message>
         <source>Start the moving source again from the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar la fuente móvil desde la izquierda</translation>
     </message>
     <message>
         <source>Let the moving source sound with harmonics</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer que la fuente móvil emita con armónicos</translation>
     </message>
     <message>
         <source>Set the frequency instead of the wavelength</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar la frecuencia en lugar de la longitud de onda</translation>
     </message>
     <message>
         <source>Fibre optic</source>
-        <translation type="unfinished"></translation>
+        <translation>Fibra óptica</translation>
     </message>
     <message>
         <source>Waveguide eg fibreoptic cable. Try changing the amount of curvature and refractive index.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía de ondas, por ejemplo un cable de fibra óptica. Pruebe a cambiar la curvatura y el índice de refracción.</translation>
     </message>
     <message>
         <source>Fibre Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de fibra</translation>
     </message>
     <message>
         <source>Slits</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendijas</translation>
     </message>
     <message>
         <source>Grating made up of slits</source>
-        <translation type="unfinished"></translation>
+        <translation>Red de rendijas</translation>
     </message>
     <message>
         <source>Slit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendija</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Separación</translation>
     </message>
     <message>
         <source>The Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>La Tierra</translation>
     </message>
     <message>
         <source>The radio waves in the atmosphere and the earthquake waves inside the earth. There are two models of the atmosphere, the first is linear and radio waves bend by reflection. The second is non-linear and shows how refraction helps transmissions carry. The movement of two different types of earthquake wave are also shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ondas de radio en la atmósfera y las ondas sísmicas en el interior de la Tierra. Hay dos modelos de la atmósfera: el primero es lineal y las ondas de radio se desvían por reflexión. El segundo no es lineal y muestra cómo la refracción ayuda a que las transmisiones lleguen lejos. También se muestra el movimiento de dos tipos distintos de ondas sísmicas.</translation>
     </message>
     <message>
         <source>Atmosphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmósfera</translation>
     </message>
     <message>
         <source>Reflection</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflexión</translation>
     </message>
     <message>
         <source>Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Refracción</translation>
     </message>
     <message>
         <source>Mirages</source>
-        <translation type="unfinished"></translation>
+        <translation>Espejismos</translation>
     </message>
     <message>
         <source>Earthquakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Terremotos</translation>
     </message>
     <message>
         <source>P-Waves</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondas P</translation>
     </message>
     <message>
         <source>S-Waves</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondas S</translation>
     </message>
     <message>
         <source>Tsunami</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsunami</translation>
     </message>
     <message>
         <source>Tsunami are waves in the ocean caused by earthquakes. </source>
-        <translation type="unfinished"></translation>
+        <translation>Los tsunamis son olas oceánicas causadas por terremotos. </translation>
     </message>
     <message>
         <source>Indian Ocean</source>
-        <translation type="unfinished"></translation>
+        <translation>Océano Índico</translation>
     </message>
     <message>
         <source>Atlantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Atlántico</translation>
     </message>
     <message>
         <source>Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>Playa</translation>
     </message>
     <message>
         <source>Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla</translation>
     </message>
     <message>
         <source>For measuring lengths</source>
-        <translation type="unfinished"></translation>
+        <translation>Para medir longitudes</translation>
     </message>
     <message>
         <source>Protractor</source>
-        <translation type="unfinished"></translation>
+        <translation>Transportador</translation>
     </message>
     <message>
         <source>For measuring angles</source>
-        <translation type="unfinished"></translation>
+        <translation>Para medir ángulos</translation>
     </message>
     <message>
         <source>Cross-section</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección</translation>
     </message>
     <message>
         <source>Displays the wavesform along a given line</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la forma de onda a lo largo de una línea</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad</translation>
     </message>
     <message>
         <source>Displays the intensity of the waves along a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la intensidad de las ondas a lo largo de una línea</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>A Simple stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cronómetro sencillo</translation>
     </message>
     <message>
         <source>Spectrometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectrómetro</translation>
     </message>
     <message>
         <source>Show a representation of the spectrum of wavelengths. </source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra una representación del espectro de longitudes de onda. </translation>
     </message>
     <message>
         <source>Signal Level Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidor de nivel</translation>
     </message>
     <message>
         <source>Shows the peak or average signal level in db units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el nivel de pico o medio de la señal en db.</translation>
     </message>
     <message>
         <source>Paper tape Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrador de cinta</translation>
     </message>
     <message>
         <source>Log the changes over time at a point. </source>
-        <translation type="unfinished"></translation>
+        <translation>Registra los cambios a lo largo del tiempo en un punto. </translation>
     </message>
     <message>
         <source>Peak Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel pico</translation>
     </message>
     <message>
         <source>Average Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel medio</translation>
     </message>
     <message>
         <source>Realtime Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel instantáneo</translation>
     </message>
     <message>
         <source>Peak Level Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidor de nivel pico</translation>
     </message>
     <message>
         <source>Average Level Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidor de nivel medio</translation>
     </message>
     <message>
         <source>Realtime Level Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidor de nivel instantáneo</translation>
     </message>
     <message>
         <source>db</source>
-        <translation type="unfinished"></translation>
+        <translation>db</translation>
     </message>
     <message>
         <source>Save Paper Tape</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la cinta</translation>
     </message>
     <message>
         <source>Copy Paper Tape</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la cinta</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Clear the tape</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la cinta</translation>
     </message>
     <message>
         <source>Save Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar instantánea</translation>
     </message>
     <message>
         <source>Copy Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar instantánea</translation>
     </message>
     <message>
         <source>Save Data…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar datos…</translation>
     </message>
     <message>
         <source>Copy Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar datos</translation>
     </message>
     <message>
         <source>No Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ganancia</translation>
     </message>
     <message>
         <source>x2 Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia x2</translation>
     </message>
     <message>
         <source>x4 Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia x4</translation>
     </message>
     <message>
         <source>x8 Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia x8</translation>
     </message>
     <message>
         <source>x16 Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia x16</translation>
     </message>
     <message>
         <source>Normalise</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalizar</translation>
     </message>
     <message>
         <source>Image and Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen y gráfica</translation>
     </message>
     <message>
         <source>Image only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo imagen</translation>
     </message>
     <message>
         <source>Graph only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo gráfica</translation>
     </message>
     <message>
         <source>Calculating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando...</translation>
     </message>
     <message>
         <source>Fast but jittery</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápido pero inestable</translation>
     </message>
     <message>
         <source>Accurate but slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Preciso pero lento</translation>
     </message>
     <message>
         <source>Raw Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectro bruto</translation>
     </message>
     <message>
         <source>Equal Spaced Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencias equiespaciadas</translation>
     </message>
     <message>
         <source>Equal spaced Wavelength</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudes de onda equiespaciadas</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores separados por comas (*.csv)|*.csv</translation>
     </message>
     <message>
         <source>Save the tool&apos;s readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las lecturas del instrumento</translation>
     </message>
     <message>
         <source>The readings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las lecturas.</translation>
     </message>
     <message>
         <source>Record the water as a clip; click again to stop and save it</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar el agua como clip; haga clic de nuevo para detener y guardarlo</translation>
     </message>
     <message>
         <source>Stop recording and save the clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la grabación y guardar el clip</translation>
     </message>
     <message>
         <source>Save the clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el clip</translation>
     </message>
     <message>
         <source>Animated GIF (*.gif)|*.gif|WebM video (*.webm)|*.webm</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF animado (*.gif)|*.gif|Vídeo WebM (*.webm)|*.webm</translation>
     </message>
     <message>
         <source>Writing the clip…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el clip…</translation>
     </message>
     <message>
         <source>The water could not be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo grabar el agua.</translation>
     </message>
     <message>
         <source>The clip could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el clip.</translation>
     </message>
     <message>
         <source>The recording has reached its limit of 10 minutes and has stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación ha alcanzado su límite de 10 minutos y se ha detenido.</translation>
     </message>
     <message>
         <source>Print Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la hoja de trabajo…</translation>
     </message>
     <message>
         <source>Save the worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la hoja de trabajo</translation>
     </message>
     <message>
         <source>PDF (*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>Making the worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando la hoja de trabajo…</translation>
     </message>
     <message>
         <source>The worksheet could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la hoja de trabajo.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Barrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrera</translation>
     </message>
     <message>
         <source>Look at how waves move around barriers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe cómo se propagan las ondas alrededor de las barreras.</translation>
     </message>
     <message>
         <source>Plane Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Espejo plano</translation>
     </message>
     <message>
         <source>Examine what happens to waves as they reflect off a surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Examine qué les ocurre a las ondas cuando se reflejan en una superficie.</translation>
     </message>
     <message>
         <source>Examine how waves behave at the boundaries between media. <byte value="xd"/>
 (There is a quick mode of controlling where the boundary is or an accurate mode.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Examine cómo se comportan las ondas en el límite entre medios. <byte value="xd"/>
+(La posición del límite se controla en modo rápido o en modo preciso.)</translation>
     </message>
     <message>
         <source>Curved Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Espejo curvo</translation>
     </message>
     <message>
         <source>Look at the effects of different circular and parabolic mirrors. See how well they focus waves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe los efectos de distintos espejos circulares y parabólicos. Vea lo bien que enfocan las ondas.</translation>
     </message>
     <message>
         <source>Timer rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo del temporizador</translation>
     </message>
     <message>
         <source>Draw rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo de dibujo</translation>
     </message>
     <message>
         <source>CPU usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de CPU</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Displacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Elongación</translation>
     </message>
     <message>
         <source> in air</source>
         <extracomment>After a wavelength in the spectrometer&apos;s read-out: &quot;(41.2mm in air)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> en el aire</translation>
     </message>
 </context>
 </TS>
