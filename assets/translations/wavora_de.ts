@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Controls</source>
-        <translation>Steuerung</translation>
+        <translation>Regler</translation>
     </message>
     <message>
         <source>Contrast</source>
@@ -34,7 +34,7 @@
     </message>
     <message>
         <source>Tools</source>
-        <translation>Werkzeuge</translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source>Slides</source>
@@ -42,11 +42,11 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation>Kopieren</translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Experiment</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>This browser does not let the page put a picture on the clipboard; use Save instead.</source>
-        <translation>Dieser Browser erlaubt der Seite nicht, ein Bild in die Zwischenablage zu legen; verwenden Sie stattdessen „Speichern“.</translation>
+        <translation>Dieser Browser erlaubt der Seite nicht, ein Bild in die Zwischenablage zu legen; verwenden Sie stattdessen „Sichern“.</translation>
     </message>
     <message>
         <source>*</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Snap</source>
-        <translation>Einrasten</translation>
+        <translation>Raster</translation>
     </message>
     <message>
         <source>Make it easier to line up tools</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Continuous</source>
-        <translation>Kontinuierlich</translation>
+        <translation>Fortlaufend</translation>
     </message>
     <message>
         <source>Pulse</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>Indian Ocean</source>
-        <translation>Indischer Ozean</translation>
+        <translation>Indik</translation>
     </message>
     <message>
         <source>Atlantic</source>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Controls</source>
-        <translation>Controles</translation>
+        <translation>Mandos</translation>
     </message>
     <message>
         <source>Contrast</source>
@@ -34,7 +34,7 @@
     </message>
     <message>
         <source>Tools</source>
-        <translation>Herramientas</translation>
+        <translation>Herram.</translation>
     </message>
     <message>
         <source>Slides</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Refractive Index</source>
-        <translation>Índice de refracción</translation>
+        <translation>Índice de refr.</translation>
     </message>
     <message>
         <source>Air</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Snap</source>
-        <translation>Ajustar</translation>
+        <translation>Rejilla</translation>
     </message>
     <message>
         <source>Make it easier to line up tools</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Wavelength</source>
-        <translation>Longitud de onda</translation>
+        <translation>Long. de onda</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>Indian Ocean</source>
-        <translation>Océano Índico</translation>
+        <translation>Índico</translation>
     </message>
     <message>
         <source>Atlantic</source>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Controls</source>
-        <translation>Commandes</translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Contrast</source>
@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Sauver</translation>
     </message>
     <message>
         <source>Experiment</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Refractive Index</source>
-        <translation>Indice de réfraction</translation>
+        <translation>Indice de réfr.</translation>
     </message>
     <message>
         <source>Air</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>This browser does not let the page put a picture on the clipboard; use Save instead.</source>
-        <translation>Ce navigateur ne permet pas à la page de placer une image dans le presse-papiers&#xa0;; utilisez plutôt «&#xa0;Enregistrer&#xa0;».</translation>
+        <translation>Ce navigateur ne permet pas à la page de placer une image dans le presse-papiers&#xa0;; utilisez plutôt «&#xa0;Sauver&#xa0;».</translation>
     </message>
     <message>
         <source>*</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Snap</source>
-        <translation>Aimanter</translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>Make it easier to line up tools</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Wavelength</source>
-        <translation>Longueur d&apos;onde</translation>
+        <translation>Long. d&apos;onde</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>Indian Ocean</source>
-        <translation>Océan Indien</translation>
+        <translation>Indien</translation>
     </message>
     <message>
         <source>Atlantic</source>
@@ -708,7 +708,7 @@
     </message>
     <message>
         <source>Record</source>
-        <translation>Enregistrer</translation>
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Stop</source>
