@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Harmonics</source>
-        <translation>Harmoniques</translation>
+        <translation>Harmon.</translation>
     </message>
     <message>
         <source>mm</source>
