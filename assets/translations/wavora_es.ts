@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Diamond</source>
-        <translation>Diamante</translation>
+        <translation>Diam.</translation>
     </message>
     <message>
         <source>Mirror</source>
