@@ -80,7 +80,8 @@ void SpeakLanguage(const QString& requested) {
       LoadTranslator(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   SetTextLookup([](std::string_view english) {
     const std::string source(english);
-    const QString translated = QCoreApplication::translate("rs", source.c_str());
+    // The translation sources name the table's entries by the namespace that holds them.
+    const QString translated = QCoreApplication::translate("wavora::rs", source.c_str());
     const std::string text = translated.toStdString();
     return text == source ? std::string() : text;
   });
