@@ -9,6 +9,7 @@
 #include "sim/control_panel_model.h"
 #include "sim/list_menu_entry.h"
 #include "sim/pointer.h"
+#include "sim/text_language.h"
 #include "sim/water_grid.h"
 
 namespace wavora {
@@ -46,9 +47,10 @@ class TBaseWaterObject : public TXMLNode {
   const std::string& TypeName() const { return ClassInfo().TypeName(); }
   const std::string& TypeDescription() const { return ClassInfo().TypeDescription(); }
 
-  // How the window's object list shows the object: its name, the index of its picture in the list of
-  // its kind (media, tools, source shapes; -1 for none) and the entries of the item's popup menu.
-  virtual std::string ListName() const { return TypeName(); }
+  // How the window's object list shows the object: its name (in the language spoken), the index of its
+  // picture in the list of its kind (media, tools, source shapes; -1 for none) and the entries of the item's
+  // popup menu.
+  virtual std::string ListName() const { return std::string(TranslatedText(TypeName())); }
   virtual int ListImageIndex() const { return -1; }
   virtual std::vector<TListMenuEntry> ListMenuEntries() { return {}; }
 
