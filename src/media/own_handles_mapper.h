@@ -23,6 +23,7 @@ class TOwnHandlesRIMapper : public TBaseRIControlRIMapper {
   void MouseMove(TShiftState shift, int32_t X, int32_t Y) final;
   void MouseUp(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) final;
   bool HoldsHandle() const { return held_; }
+  std::vector<TPoint> HandlePoints() const override { return Handles(); }
   // Every handle of Handles in the handle colour.
   void Draw(TFastDIB& image) override;
 

@@ -154,6 +154,22 @@ bool TBaseControl::HasHandles() const {
   return kind >= 1 && kind <= 6;
 }
 
+std::vector<TPoint> TBaseControl::HandlePoints() const {
+  switch (Kind()) {
+    case 1:
+      return {Point1()};
+    case 2:
+    case 5:
+      return {Point1(), Point2()};
+    case 3:
+      return {Point1(), Point2(), Point3()};
+    case 4:
+      return {Point3()};
+    default:
+      return {};
+  }
+}
+
 void TBaseControl::MouseDown(TMouseButton, TShiftState shift, bool& handled, int32_t X, int32_t Y) {
   handled = false;
   const int32_t y = H() - 1 - Y;

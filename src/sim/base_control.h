@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "image/colour.h"
 #include "sim/scene_object.h"
@@ -70,6 +71,9 @@ class TBaseControl : public TBaseWaterObject {
   bool HoldsHandle1() const { return heldH1_; }
   bool HoldsHandle3() const { return heldH3_; }
   bool HasHandles() const;
+  // The handle cells a user can pick from the keyboard, in order: the points the kind lets a press
+  // take (a centre point 2 of kind 3 takes the body). Objects with handles of their own name theirs.
+  virtual std::vector<TPoint> HandlePoints() const;
   // Whether the tank selects this object when it is added.
   virtual bool ActivatedWhenAdded() const { return true; }
   // Cell of a percentage along a side of n cells: round((n - 11) * p / 100 + 5), so 0 % is cell 5 and
