@@ -35,6 +35,9 @@ class TBaseTool : public TBaseControl {
 
   // What the tool's label or panel shows, as numbers.
   virtual std::vector<TToolReading> Readings() const { return {}; }
+  // The measurement in the words the tool's label or panel writes it ("156.0mm"), for screen
+  // readers; empty for tools that show a picture rather than a number.
+  virtual std::string ReadOut() const { return {}; }
 
   // "Save Data…" and "Copy Data": the readings as CSV, from the tool's item in the object list.
   std::vector<TListMenuEntry> ListMenuEntries() override;

@@ -117,6 +117,12 @@ void TLevelMeterTool::UpdateControlPanel(TBaseCPFrame& panel) {
   meters->ShowLevel(CurrentLevel());
 }
 
+// The panel's read-out without the blanks that keep its place on the panel.
+std::string TLevelMeterTool::ReadOut() const {
+  const std::string text = TLevelMetersCP::ReadoutText(CurrentLevel());
+  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
 std::vector<TToolReading> TLevelMeterTool::Readings() const {
   static const char* const kQuantities[] = {"peak level", "average level", "realtime level"};
   const double level = CurrentLevel();

@@ -35,6 +35,7 @@ class TLevelMeterTool : public TPointTool {
   // The level the user reads in the tool's mode, in dB (the level plus 6); none where the panel
   // shows none.
   std::vector<TToolReading> Readings() const override;
+  std::string ReadOut() const override;
 
   // One of TMode; any other value restores the peak meter.
   int32_t GetMode() const { return mode_; }

@@ -151,6 +151,11 @@ void TProtractor::Draw(TFastDIB& image) {
   image.TextOut(label_.right - mark.width, label_.top - mark.height / 4, kDegreeMark, textColour);
 }
 
+// The picture raises a small "o" as the degree mark; words take the degree sign.
+std::string TProtractor::ReadOut() const {
+  return OneDecimal(angle_) + "\u00b0";
+}
+
 std::vector<TToolReading> TProtractor::Readings() const {
   return {{"angle", std::nullopt, "", angle_, "degrees"}};
 }

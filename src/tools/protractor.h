@@ -18,6 +18,7 @@ class TProtractor : public TBaseTool {
   bool HitBody(int32_t x, int32_t y) const override;
   void Draw(TFastDIB& image) override;
   std::vector<TToolReading> Readings() const override;
+  std::string ReadOut() const override;
 
   float Angle() const { return angle_; }
 

@@ -51,10 +51,14 @@ void TRuler::Draw(TFastDIB& image) {
   image.Line(X1, top - Y1, X2, top - Y2, colour);
   DrawBarArrowHead(image, Point1(), Point2(), colour, kEndMarkSize);
   DrawBarArrowHead(image, Point2(), Point1(), colour, kEndMarkSize);
-  const std::string text = OneDecimal(length_, "mm");
+  const std::string text = ReadOut();
   // Both ends on one cell: the label stays where it was last placed.
   if (const std::optional<TLabelBox> box = LabelRect(image, text, Point1(), Point2())) label_ = *box;
   image.TextOut(label_.left, label_.top, text, LabelTextColour(GetActiveTool()));
+}
+
+std::string TRuler::ReadOut() const {
+  return OneDecimal(length_, "mm");
 }
 
 std::vector<TToolReading> TRuler::Readings() const {

@@ -18,6 +18,7 @@ class TRuler : public TBaseTool {
   bool HitBody(int32_t x, int32_t y) const override;
   void Draw(TFastDIB& image) override;
   std::vector<TToolReading> Readings() const override;
+  std::string ReadOut() const override;
 
   // Length in cells between the handle cells.
   float Length() const { return length_; }

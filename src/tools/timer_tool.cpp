@@ -90,7 +90,7 @@ void TTimerTool::AfterStep() {
 void TTimerTool::Draw(TFastDIB& image) {
   if (!stepped_) frozen_ = true;
   stepped_ = false;
-  const std::string text = TimeText(ElapsedMs());
+  const std::string text = ReadOut();
   if (const std::optional<TLabelBox> box = LabelRect(image, text + " R", X1 - 10.0, Y1, X1 - 10.0, Y1 + 1.0))
     label_ = *box;
   image.TextOut(label_.left, label_.top, text, LabelTextColour(GetActiveTool()));
@@ -120,6 +120,10 @@ void TTimerTool::MouseUp(TMouseButton button, TShiftState shift, int32_t X, int3
   } else {
     turnedOff_ = !turnedOff_;
   }
+}
+
+std::string TTimerTool::ReadOut() const {
+  return TimeText(ElapsedMs());
 }
 
 std::vector<TToolReading> TTimerTool::Readings() const {

@@ -24,6 +24,7 @@ class TTimerTool : public TBaseTool {
   void Draw(TFastDIB& image) override;
   void Reset() override;
   std::vector<TToolReading> Readings() const override;
+  std::string ReadOut() const override;
 
   int32_t GetStartTime() const { return startTime_; }
   void SetStartTime(int32_t value) { startTime_ = value; }

@@ -26,6 +26,7 @@
 #include "ui/presentation_window.h"
 #include "ui/slides_tab.h"
 #include "ui/tank_box.h"
+#include "ui/tank_keys.h"
 #include "ui/tool_panels.h"
 #include "ui/tools_tab.h"
 #include "ui/window_frames.h"
@@ -107,6 +108,9 @@ void TMainForm::CreateControls() {
   Box->setObjectName(QStringLiteral("Box"));
   Box->setGeometry(216, 26, 401, 401);
   ConnectTankBox(Box);
+  tankKeys_ =
+      new TTankKeys(*Box, {[this] { return GetCurrentWater(); }, [this] { tools_->DeleteToolBtnClick(); },
+                           [this] { PauseButton->click(); }});
 
   auto* panel2 = new TPanelFrame(this, "Panel2", QRect(17, 18, 175, 50));
   ResetBtn =
@@ -331,6 +335,7 @@ void TMainForm::RunFrame() {
     if (presentation_) presentation_->Box().update();
   }
   clips_->FollowFrame();
+  tankKeys_->FollowFrame();
   files_->UnsavedChanges().ShowChangeMark(*document_);
 
   if (outcome.activePanelTool) {
@@ -382,7 +387,8 @@ void TMainForm::BoxMouseDown(TMouseButton button, TShiftState shift, int x, int 
     tank->SetDripMode(false);
   }
   mouseIsDown_ = true;
-  Panel5->setFocus();
+  // A press on the window's tank gives it the keyboard (taking it from the info sheet on the way).
+  if (!Box->hasFocus()) Panel5->setFocus();
 }
 
 void TMainForm::BoxMouseMove(TShiftState shift, int x, int y) {

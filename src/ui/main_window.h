@@ -30,6 +30,7 @@ class TInfoSheet;
 class TPresentationWindow;
 class TSlidesTab;
 class TTankBox;
+class TTankKeys;
 class TToolPanels;
 class TToolsTab;
 
@@ -112,6 +113,7 @@ class TMainForm : public QWidget {
   std::unique_ptr<TToolPanels> toolPanels_;
 
   TTankBox* Box = nullptr;
+  TTankKeys* tankKeys_ = nullptr;
   TCustomSpeedButton* ResetBtn = nullptr;
   TCustomSpeedButton* PauseButton = nullptr;
   TCustomSpeedButton* ToolsTabButton = nullptr;

@@ -3,12 +3,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <functional>
 
 #include "ui/dib_image.h"
+#include "widgets/widget_palette.h"
 
 namespace wavora {
 
 namespace {
+
+// The ring round the picked handle lies just outside the handle's disc (radius 4 cells).
+constexpr double kPickedRingRadius = 8.0;
+constexpr double kMarkWidth = 2.0;
 
 TMouseButton ButtonOf(const QMouseEvent& event) {
   switch (event.button()) {
@@ -40,6 +46,42 @@ void TTankBox::paintEvent(QPaintEvent*) {
   const bool scaled = FittedRect(rect(), image_).size() != QSize(image_.Width(), image_.Height());
   painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
   PaintFitted(painter, rect(), image_);
+
+  // Marks drawn twice, dark under bright, so that they show on light and dark water alike.
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  const auto mark = [&painter](const std::function<void()>& draw) {
+    painter.setPen(QPen(Qt::black, kMarkWidth + 2));
+    draw();
+    painter.setPen(QPen(QColor(palette::kFocusMark), kMarkWidth));
+    draw();
+  };
+  if (pickedPixel_ && !image_.IsEmpty()) {
+    const QRect target = FittedRect(rect(), image_);
+    const QPointF centre(target.left() + (pickedPixel_->x() + 0.5) * target.width() / image_.Width(),
+                         target.top() + (pickedPixel_->y() + 0.5) * target.height() / image_.Height());
+    mark([&] { painter.drawEllipse(centre, kPickedRingRadius, kPickedRingRadius); });
+  }
+  if (hasFocus()) {
+    const QRectF frame = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+    mark([&] { painter.drawRect(frame); });
+  }
+}
+
+void TTankBox::SetPickedPixel(std::optional<QPoint> pixel) {
+  if (pixel == pickedPixel_) return;
+  pickedPixel_ = pixel;
+  update();
+}
+
+void TTankBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TTankBox::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 QPoint TTankBox::ImagePoint(const QPointF& position) const {

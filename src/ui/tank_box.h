@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "sim/pointer.h"
 
@@ -10,12 +11,17 @@ class TFastDIB;
 
 // The tank display: paints the tank image as large as the box allows with its proportions kept (on
 // black where the shapes differ) and reports the pointer in image coordinates. Presses beside the
-// picture are not reported.
+// picture are not reported. Over the picture it rings the handle the keyboard picked and, while it has
+// the keyboard focus, frames itself.
 class TTankBox : public QWidget {
   Q_OBJECT
 
  public:
   TTankBox(const TFastDIB& image, QWidget* parent);
+
+  // The picked handle's pixel of the image, or none.
+  void SetPickedPixel(std::optional<QPoint> pixel);
+  std::optional<QPoint> PickedPixel() const { return pickedPixel_; }
 
  signals:
   void BoxMouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -27,12 +33,15 @@ class TTankBox : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // The image pixel under a position in the box, whether it lies inside the picture or not.
   QPoint ImagePoint(const QPointF& position) const;
 
   const TFastDIB& image_;  // the window's tank image
+  std::optional<QPoint> pickedPixel_;
 };
 
 }  // namespace wavora

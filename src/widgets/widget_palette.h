@@ -24,6 +24,8 @@ inline constexpr QRgb kBorderHover = qRgb(150, 170, 205);
 inline constexpr QRgb kGroove = qRgb(208, 211, 216);
 inline constexpr QRgb kTick = qRgb(160, 164, 170);
 inline constexpr QRgb kArrowBar = qRgb(232, 234, 238);
+// The keyboard's marks over the tank (its focus frame, the picked handle), bright on a dark edge.
+inline constexpr QRgb kFocusMark = qRgb(255, 196, 0);
 
 // Corner radius of button faces and arrow bars, in pixels.
 inline constexpr double kRadius = 4.0;
