@@ -327,6 +327,9 @@ inline constexpr std::string_view PickedHandle = "%1, handle %2 of %3, at %4 mm,
 //: %1 is the tool's name, %2 its reading as the tool shows it (e.g. "156.0mm").
 inline constexpr std::string_view ToolReading = "%1 %2";
 inline constexpr std::string_view HighContrast = "High Contrast";
+inline constexpr std::string_view ObjectListName = "Objects in the tank";
+inline constexpr std::string_view SlideNameField = "Slide name";
+inline constexpr std::string_view SlideDescriptionField = "Slide description";
 
 }  // namespace rs
 

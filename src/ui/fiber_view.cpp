@@ -36,6 +36,7 @@ TFiberView::TFiberView(TFiberControlPanel& model, QWidget* parent) : QWidget(par
   WidthSlider->SetFrequency(0);
   WidthSlider->SetPosition(model_.WidthSliderPosition());
   WidthSlider->setGeometry(4, kTop + 20, 169, 28);
+  caption->setBuddy(WidthSlider);  // names the slider for screen readers
   connect(WidthSlider, &TCustomTrackBar::Change, this, [this](int position) {
     model_.SetWidthSliderPosition(position);
     WidthLabel->setText(QtText(model_.WidthLabel()));

@@ -190,6 +190,10 @@ TGeneralExciterView::TGeneralExciterView(TGeneralExciterCP& model, QWidget* pare
   HarmonicsButton = PanelToggle(this, "HarmonicsButton", QRect(89, 150, 80, 22), QtText(rs::HarmonicsCaption),
                                 rs::HarmonicsHint, 4);
   MachSlider = PanelBar(this, "MachSlider", QRect(4, 170, 130, 28), model_.MachSlider());
+  // Each slider is named by the caption over it, for screen readers.
+  WavelengthCaptionLabel->setBuddy(WavelengthBar);
+  DetuneNameLabel->setBuddy(DetuneSlider);
+  MachLabel->setBuddy(MachSlider);
   DopplerReset = new TCustomSpeedButton(this);
   DopplerReset->setObjectName(QStringLiteral("DopplerReset"));
   DopplerReset->setGeometry(137, 172, 32, 24);

@@ -33,6 +33,7 @@ TInfoSheet::TInfoSheet(QWidget* parent, std::function<TRef<TWater>()> current,
   name_->setFrame(false);
   name_->setMaxLength(kMaxName);
   name_->setPlaceholderText(QtText(rs::SlideNamePlaceholder));
+  name_->setAccessibleName(QtText(rs::SlideNameField));
   QFont title = name_->font();
   title.setPointSizeF(title.pointSizeF() * 1.35);
   title.setBold(true);
@@ -42,6 +43,7 @@ TInfoSheet::TInfoSheet(QWidget* parent, std::function<TRef<TWater>()> current,
   description_->setGeometry(12, 44, 391, 116);
   description_->setFrameShape(QFrame::NoFrame);
   description_->setPlaceholderText(QtText(rs::SlideDescriptionPlaceholder));
+  description_->setAccessibleName(QtText(rs::SlideDescriptionField));
   for (QWidget* edit : {static_cast<QWidget*>(name_), static_cast<QWidget*>(description_)}) {
     QPalette colours = edit->palette();
     colours.setColor(QPalette::Base, QColor(palette::kListBackground));

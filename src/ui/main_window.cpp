@@ -231,6 +231,7 @@ void TMainForm::CreateRightColumn() {
   ExposureSlider->SetFrequency(10);
   ExposureSlider->SetPosition(50);
   ExposureSlider->SetHint(QtText(rs::AdjustContrast));
+  ContrastLabel->setBuddy(ExposureSlider);  // names the slider for screen readers
   connect(ExposureSlider, &TCustomTrackBar::Change, this, [this](int position) {
     if (settingExposure_) return;
     if (const TRef<TWater> tank = GetCurrentWater()) tank->SetExposure(ExposureFromSliderPosition(position));

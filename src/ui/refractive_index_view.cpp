@@ -34,6 +34,7 @@ TRefractiveIndexView::TRefractiveIndexView(TRefractiveIndexCP& model, QWidget* p
   RfIndex->SetFrequency(0);
   RfIndex->SetPosition(model_.Position());
   RfIndex->setGeometry(4, 30, 169, 28);
+  caption->setBuddy(RfIndex);  // names the slider for screen readers
   connect(RfIndex, &TCustomTrackBar::Change, this, [this](int position) {
     model_.SetPosition(position);
     RefractiveIndexLabel->setText(QtText(model_.RefractiveIndexLabel()));

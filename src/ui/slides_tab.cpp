@@ -35,6 +35,7 @@ TSlidesTab::TSlidesTab(QWidget* parent, const QRect& geometry, TLinks links)
 
   SlideList = new TScrollerList(this);
   SlideList->setObjectName(QStringLiteral("SlideList"));
+  SlideList->setAccessibleName(QtText(rs::SlidesTab));
   SlideList->setGeometry(4, 46, geometry.width() - 8, geometry.height() - 50);
   SlideList->SetItemHeight(kSlideItemHeight);
   SlideList->SetDragReorder(true);

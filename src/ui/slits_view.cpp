@@ -42,6 +42,7 @@ TSlitsView::TSlitsView(TSlitsControlPanel& model, QWidget* parent) : QWidget(par
     trackBar->SetFrequency(0);
     trackBar->SetPosition(model_.Position(bar));
     trackBar->setGeometry(4, top + 18, 169, 26);
+    caption->setBuddy(trackBar);  // names the slider for screen readers
     connect(trackBar, &TCustomTrackBar::Change, this, [this, bar, readout](int position) {
       model_.SetPosition(bar, position);
       readout->setText(QtText(model_.Readout(bar)));

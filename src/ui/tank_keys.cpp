@@ -5,7 +5,7 @@
 #include "document/object_commands.h"
 #include "sim/base_control.h"
 #include "sim/resource_strings.h"
-#include "sim/tool.h"
+#include "ui/reading_text.h"
 #include "ui/tank_box.h"
 #include "widgets/qt_text.h"
 
@@ -95,13 +95,8 @@ void TTankKeys::ShowPicked(bool announce) {
 QString TTankKeys::Announcement() const {
   const TRef<TWater> tank = links_.current();
   const std::optional<THandlePlace> place = PickedHandlePlace(*tank, picked_);
-  QString name = QtText(place->object->ListName());
-  if (const auto* tool = dynamic_cast<const TBaseTool*>(place->object.Get())) {
-    const std::string reading = tool->ReadOut();
-    if (!reading.empty()) name = QtText(rs::ToolReading).arg(name, QtText(reading));
-  }
   return QtText(rs::PickedHandle)
-      .arg(name)
+      .arg(NameWithReading(*place->object))
       .arg(picked_.handle + 1)
       .arg(place->count)
       .arg(place->cell.x)

@@ -1,5 +1,7 @@
 #include "ui/tool_panel_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -17,12 +19,40 @@
 #include "ui/dib_image.h"
 #include "ui/file_dialogs.h"
 #include "ui/panel_style.h"
+#include "ui/reading_text.h"
 #include "widgets/qt_text.h"
+#include "widgets/widget_palette.h"
 
 namespace wavora {
 
+namespace {
+
+// A panel as screen readers see it: named by its reading, asked afresh each time, so a reading that
+// changes every frame sends no stream of events.
+class TToolPanelAccessible : public QAccessibleWidget {
+ public:
+  explicit TToolPanelAccessible(TToolPanelView* view) : QAccessibleWidget(view, QAccessible::Pane) {}
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    return static_cast<const TToolPanelView*>(widget())->ReadingText();
+  }
+};
+
+QAccessibleInterface* ToolPanelAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(TToolPanelView::staticMetaObject.className())) return nullptr;
+  return new TToolPanelAccessible(static_cast<TToolPanelView*>(object));
+}
+
+}  // namespace
+
 TToolPanelView::TToolPanelView(TBaseCPFrame& model, QWidget* parent) : QWidget(parent), model_(model) {
+  static const bool readable = [] {
+    QAccessible::installFactory(ToolPanelAccessible);
+    return true;
+  }();
+  Q_UNUSED(readable);
   setObjectName(QStringLiteral("TBaseCPFrame"));
+  setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   if (parent) resize(parent->size());
@@ -33,6 +63,24 @@ void TToolPanelView::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), kPanelBackground);
   const TFastDIB& picture = model_.BoxPicture();
   PaintDib(painter, QRect(boxLeft_, 0, picture.Width(), picture.Height()), picture);
+  if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    painter.setPen(QPen(QColor(palette::kFocusMark), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+}
+
+void TToolPanelView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TToolPanelView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+QString TToolPanelView::ReadingText() const {
+  return NameWithReading(model_.Tool());
 }
 
 void TToolPanelView::SetBoxLeft(int left) {

@@ -9,7 +9,8 @@ struct TPanelMenuEntry;
 
 // A measuring tool's panel: shows the picture its model draws, passes the pointer over it on, and
 // opens the model's popup menu on a double click or the context-menu gesture, carrying out the
-// snapshot and data commands with the file dialog and the clipboard.
+// snapshot and data commands with the file dialog and the clipboard. The keyboard reaches it with Tab
+// (the context-menu key opens the menu), and screen readers read it by its tool's name and reading.
 class TToolPanelView : public QWidget {
   Q_OBJECT
 
@@ -20,6 +21,9 @@ class TToolPanelView : public QWidget {
   void PopupMenu1Popup(const QPoint& globalPosition);
   // Carries out one entry as if chosen from the menu.
   void ChooseEntry(const TPanelMenuEntry& entry);
+  // The tool's name and, where it shows a number, its reading as the panel writes it
+  // ("Signal Level Meter -22.8db").
+  QString ReadingText() const;
 
  protected:
   // Widgets of a panel's own may sit left of the box; the box then starts at x = left.
@@ -33,6 +37,8 @@ class TToolPanelView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void ShowError(std::string_view what, const std::exception& error);

@@ -43,6 +43,7 @@ TToolsTab::TToolsTab(QWidget* parent, const QRect& geometry, TLinks links)
 
   ObjectList = new TScrollerList(this);
   ObjectList->setObjectName(QStringLiteral("ObjectList"));
+  ObjectList->setAccessibleName(QtText(rs::ObjectListName));
   ObjectList->setGeometry(4, 46, geometry.width() - 8, geometry.height() - 50);
   ObjectList->SetDrawItem([this](QPainter& painter, int index, const QRect& rect, bool selected) {
     if (index < 0 || index >= int(objectItems_.size())) return;

@@ -29,10 +29,10 @@ void TCustomBitBtn::PaintFace(QPainter& painter, const QRectF& rect, const TFace
     fill = QColor(qRgb(246, 248, 252));
     border = QColor(palette::kBorderHover);
   }
-  if (state.focused && state.enabled) border = QColor(palette::kAccent);
   painter.setPen(QPen(border, 1));
   painter.setBrush(fill);
   painter.drawRoundedRect(rect, palette::kRadius, palette::kRadius);
+  if (state.focused && state.enabled) PaintFocusRing(painter, rect);
 
   if (!menuArrow_) return;
   // A small downward chevron centred in the space kept at the right.

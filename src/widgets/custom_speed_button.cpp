@@ -8,7 +8,8 @@
 namespace wavora {
 
 TCustomSpeedButton::TCustomSpeedButton(QWidget* parent) : TPictureButton(parent) {
-  setFocusPolicy(Qt::NoFocus);
+  // The keyboard reaches it with Tab; a click leaves the focus where it was.
+  setFocusPolicy(Qt::TabFocus);
   connect(this, &QAbstractButton::toggled, this, [this](bool down) {
     if (down) RaiseGroupSiblings();
   });
@@ -55,6 +56,7 @@ void TCustomSpeedButton::PaintFace(QPainter& painter, const QRectF& rect, const 
   painter.setPen(border == Qt::transparent ? QPen(Qt::NoPen) : QPen(border, 1));
   painter.setBrush(fill);
   painter.drawRoundedRect(rect, palette::kRadius, palette::kRadius);
+  if (state.focused && state.enabled) PaintFocusRing(painter, rect);
 }
 
 }  // namespace wavora

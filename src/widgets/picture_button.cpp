@@ -1,5 +1,6 @@
 #include "widgets/picture_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -27,7 +28,18 @@ void TPictureButton::SetGlyph(const QIcon& glyph) {
 
 void TPictureButton::SetCaption(const QString& caption) {
   setText(caption);
+  NameForReaders();
   updateGeometry();
+}
+
+void TPictureButton::SetHint(const QString& hint) {
+  setToolTip(hint);
+  NameForReaders();
+}
+
+void TPictureButton::NameForReaders() {
+  const QString name = text().isEmpty() ? toolTip() : QString();
+  if (accessibleName() != name) setAccessibleName(name);
 }
 
 void TPictureButton::SetGlyphLayout(TGlyphLayout layout) {
@@ -94,6 +106,22 @@ void TPictureButton::PaintContent(QPainter& painter, const QRect& rect, bool ena
         layout_ == TGlyphLayout::Left ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
     painter.drawText(captionRect, align | Qt::TextSingleLine, shown);
   }
+}
+
+void TPictureButton::PaintFocusRing(QPainter& painter, const QRectF& rect) {
+  painter.save();
+  painter.setPen(QPen(QColor(palette::kAccent), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRoundedRect(rect.adjusted(1, 1, -1, -1), palette::kRadius, palette::kRadius);
+  painter.restore();
+}
+
+void TPictureButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    animateClick();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void TPictureButton::paintEvent(QPaintEvent*) {

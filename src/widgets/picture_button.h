@@ -17,7 +17,8 @@ class TPictureButton : public QAbstractButton {
   void SetGlyph(const QIcon& glyph);
   void SetCaption(const QString& caption);
   QString Caption() const { return text(); }
-  void SetHint(const QString& hint) { setToolTip(hint); }
+  // The hint is also the name screen readers say for a button without a caption.
+  void SetHint(const QString& hint);
   QString Hint() const { return toolTip(); }
   void SetGlyphLayout(TGlyphLayout layout);
   TGlyphLayout GlyphLayout() const { return layout_; }
@@ -41,10 +42,16 @@ class TPictureButton : public QAbstractButton {
   virtual int TrailingSpace() const { return 0; }
 
   TFaceState FaceState() const;
+  // The keyboard focus mark: a ring in the accent colour just inside the face's edge.
+  static void PaintFocusRing(QPainter& painter, const QRectF& rect);
   void paintEvent(QPaintEvent* event) override;
+  // Enter and Return click the button, as Space does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void PaintContent(QPainter& painter, const QRect& rect, bool enabled);
+  // Readers say the caption, or the hint where there is none.
+  void NameForReaders();
 
   TGlyphLayout layout_ = TGlyphLayout::Left;
 };

@@ -1,6 +1,10 @@
 #include "widgets/scroller_list.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -11,12 +15,42 @@
 
 namespace wavora {
 
+namespace {
+
+// The list as screen readers see it: a list whose value is the chosen item.
+class TScrollerListAccessible : public QAccessibleWidget {
+ public:
+  explicit TScrollerListAccessible(TScrollerList* list) : QAccessibleWidget(list, QAccessible::List) {}
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Value) return QAccessibleWidget::text(t);
+    const auto* list = static_cast<const TScrollerList*>(widget());
+    return list->SpokenText(list->SelectedIndex());
+  }
+};
+
+QAccessibleInterface* ScrollerListAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(TScrollerList::staticMetaObject.className())) return nullptr;
+  return new TScrollerListAccessible(static_cast<TScrollerList*>(object));
+}
+
+void InstallAccessibleFactory() {
+  static const bool installed = [] {
+    QAccessible::installFactory(ScrollerListAccessible);
+    return true;
+  }();
+  Q_UNUSED(installed);
+}
+
+}  // namespace
+
 TScrollerList::TScrollerList(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   // A precise timer never fires early, so the first repeat really waits its 400 ms.
   repeatTimer_.setTimerType(Qt::PreciseTimer);
   connect(&repeatTimer_, &QTimer::timeout, this, &TScrollerList::RepeatTick);
+  setFocusPolicy(Qt::TabFocus);
+  InstallAccessibleFactory();
 }
 
 int TScrollerList::AddItem(const QString& text, int id, int height) {
@@ -273,6 +307,92 @@ void TScrollerList::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
+void TScrollerList::ChooseFromKeyboard(int index) {
+  if (!ValidIndex(index)) return;
+  SetSelectedIndex(index);
+  emit Click(index);
+  // The owner may have rebuilt the list on the click; the reader hears what is chosen now.
+  QAccessibleValueChangeEvent spoken(this, SpokenText(SelectedIndex()));
+  QAccessible::updateAccessibility(&spoken);
+}
+
+int TScrollerList::PageFrom(int index, int step) const {
+  int filled = 0;
+  while (ValidIndex(index + step) && filled + items_[size_t(index + step)].height <= height()) {
+    index += step;
+    filled += items_[size_t(index)].height;
+  }
+  return index;
+}
+
+void TScrollerList::keyPressEvent(QKeyEvent* event) {
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  const int selected = SelectedIndex();
+  const int step = event->key() == Qt::Key_Up ? -1 : 1;
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      if (ctrl && dragReorder_ && ValidIndex(selected) && ValidIndex(selected + step)) {
+        MoveItem(selected, selected + step);
+        MakeVisible(selected + step);
+        emit MoveListItem(selected, selected + step);
+      } else if (!ctrl) {
+        ChooseFromKeyboard(selected < 0 ? 0 : std::clamp(selected + step, 0, Count() - 1));
+      }
+      break;
+    case Qt::Key_Home:
+      ChooseFromKeyboard(0);
+      break;
+    case Qt::Key_End:
+      ChooseFromKeyboard(Count() - 1);
+      break;
+    case Qt::Key_PageUp:
+      ChooseFromKeyboard(PageFrom(std::max(selected, 0), -1));
+      break;
+    case Qt::Key_PageDown:
+      ChooseFromKeyboard(PageFrom(std::max(selected, 0), 1));
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      ChooseFromKeyboard(selected);
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void TScrollerList::contextMenuEvent(QContextMenuEvent* event) {
+  // From the keyboard the menu is the chosen item's, opened over it.
+  if (event->reason() == QContextMenuEvent::Keyboard && ValidIndex(SelectedIndex()) &&
+      contextMenuPolicy() == Qt::CustomContextMenu) {
+    emit customContextMenuRequested(ItemRect(SelectedIndex()).center());
+    return;
+  }
+  QWidget::contextMenuEvent(event);
+}
+
+void TScrollerList::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TScrollerList::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+QString TScrollerList::SpokenText(int index) const {
+  QString text = ItemText(index);
+  // Owners join parts of an item with control characters; a reader pauses between them.
+  for (QChar& c : text) {
+    if (c.unicode() < 32) c = QLatin1Char(',');
+  }
+  return text;
+}
+
 void TScrollerList::DrawItem(QPainter& painter, int index, const QRect& rect, bool selected) {
   if (drawItem_) {
     drawItem_(painter, index, rect, selected);
@@ -326,6 +446,14 @@ void TScrollerList::paintEvent(QPaintEvent* event) {
     painter.drawRoundedRect(QRectF(ItemRect(dropIndex)).adjusted(2, 2, -2, -2), palette::kRadius,
                             palette::kRadius);
     painter.setRenderHint(QPainter::Antialiasing, false);
+  }
+
+  if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    // The keyboard's place: the chosen item, or the whole list when none is.
+    const QRect place = ValidIndex(selected_) ? ItemRect(selected_) : rect();
+    painter.setPen(QPen(QColor(palette::kFocusMark), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(place).adjusted(1, 1, -1, -1));
   }
 
   if (TopArrowVisible()) PaintArrow(painter, TArrow::Up);

@@ -13,6 +13,11 @@ namespace wavora {
 // covers the top or bottom 20 pixels only while items lie hidden beyond that edge. Holding an arrow, or
 // dragging an item onto it, scrolls 10 pixels at once, again after 400 ms and then every 100 ms. With
 // drag reordering on, dropping one item onto another moves it to that item's index.
+//
+// From the keyboard (it takes the focus with Tab): the arrow keys, Home, End, Page Up and Page Down
+// choose an item as a click does, Enter and Space click the chosen item again, Ctrl+Up and Ctrl+Down
+// move it as a drop would, and the context-menu key asks for the menu of the chosen item. Screen
+// readers read the chosen item as the list's value.
 class TScrollerList : public QWidget {
   Q_OBJECT
 
@@ -64,6 +69,9 @@ class TScrollerList : public QWidget {
   bool TopArrowVisible() const { return ScrollOffset() > 0; }
   bool BottomArrowVisible() const { return ScrollOffset() < MaxOffset(); }
 
+  // An item's text as a screen reader speaks it; empty for none.
+  QString SpokenText(int index) const;
+
   // Where an item lies in widget coordinates at the present scroll offset; -1 outside the items and
   // over a shown arrow bar.
   QRect ItemRect(int index) const;
@@ -84,6 +92,10 @@ class TScrollerList : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   enum class TArrow { None, Up, Down };
@@ -107,6 +119,10 @@ class TScrollerList : public QWidget {
   void TrackDrag(const QPoint& pos);
   void MoveItem(int fromIndex, int toIndex);
   void ResetPress();
+  // Chooses the item as a click on it does, and tells screen readers.
+  void ChooseFromKeyboard(int index);
+  // Items that fill the list's height, from the selected one downward (step 1) or upward (-1).
+  int PageFrom(int index, int step) const;
 
   std::vector<TItem> items_;
   int itemHeight_ = 24;

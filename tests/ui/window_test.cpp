@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -939,6 +940,30 @@ class TWindowTest : public QObject {
   // A copied slide pastes as the last one; Paste is offered only for the slide format, and an
   // unusable slide in that format gives its messages in order. Cut copies and deletes, never the last
   // slide.
+  // Every control a user can reach, on either tab and with the panels of a medium, the source and a
+  // tool up, has a name a screen reader can say.
+  void EveryVisibleControlHasAnAccessibleName_data() {
+    QTest::addColumn<QString>("tab");
+    QTest::newRow("tools") << QStringLiteral("ToolsTabButton");
+    QTest::newRow("slides") << QStringLiteral("MenuButton");
+  }
+  void EveryVisibleControlHasAnAccessibleName() {
+    QFETCH(QString, tab);
+    ChooseExperiment(rs::Lenses);
+    AddTool(TCrossSectionTool::StaticClassInfo());
+    if (!Control<TCustomSpeedButton>(qPrintable(tab))->Down()) Click(qPrintable(tab));
+    RunFrames(1);
+    QStringList unnamed;
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+      const bool reachable = control->focusPolicy() & Qt::TabFocus;
+      if (!control->isVisible() || !reachable) continue;
+      if (QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << control->objectName() + QLatin1Char('/') +
+                       QLatin1String(control->metaObject()->className());
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+  }
+
   void CopyPasteAndCutOfSlides() {
     auto* paste = Control<QAction>("Paste1");
     window_->GetCurrentWater()->SetName("Ripples");
