@@ -102,6 +102,20 @@ void TFastDIB::FillRect(int left, int top, int right, int bottom, TColour colour
 }
 
 void TFastDIB::Line(int x1, int y1, int x2, int y2, TColour colour) {
+  const bool steep = std::llabs(int64_t{y2} - y1) > std::llabs(int64_t{x2} - x1);
+  const auto shifted = [](int v, int offset) {
+    return static_cast<int>(std::clamp<int64_t>(int64_t{v} + offset, INT_MIN, INT_MAX));
+  };
+  for (int offset = -(penWidth_ - 1) / 2; offset <= penWidth_ / 2; ++offset) {
+    if (steep) {
+      ThinLine(shifted(x1, offset), y1, shifted(x2, offset), y2, colour);
+    } else {
+      ThinLine(x1, shifted(y1, offset), x2, shifted(y2, offset), colour);
+    }
+  }
+}
+
+void TFastDIB::ThinLine(int x1, int y1, int x2, int y2, TColour colour) {
   if (y1 == y2) {
     Span(std::min(x1, x2), std::max(x1, x2), y1, colour);
     return;
@@ -216,8 +230,8 @@ void TFastDIB::Arc(int x, int y, int radius, double startAngle, double endAngle,
   if (radius < 0) return;
   const TArcRange arc{double(x), double(y), ReduceAngle(startAngle), ReduceAngle(endAngle - startAngle)};
   if (std::isnan(arc.start) || std::isnan(arc.sweep)) return;
-  DrawEllipse(int64_t{x} - radius, int64_t{y} - radius, int64_t{x} + radius, int64_t{y} + radius, colour,
-              false, &arc);
+  for (int64_t r = radius; r < int64_t{radius} + penWidth_; ++r)
+    DrawEllipse(int64_t{x} - r, int64_t{y} - r, int64_t{x} + r, int64_t{y} + r, colour, false, &arc);
 }
 
 void TFastDIB::GradientFill(int left, int top, int right, int bottom, TColour topLeft, TColour topRight,

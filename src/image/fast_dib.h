@@ -56,6 +56,12 @@ class TFastDIB {
   // Fills columns left ... right − 1 of rows top ... bottom − 1.
   void FillRect(int left, int top, int right, int bottom, TColour colour);
 
+  // Width in pixels of lines and arcs, 1 ... kMaxPenWidth; 1 draws every line as described here, a
+  // wider pen lays that many side by side across the line's major axis (arcs: rings outward).
+  static constexpr int kMaxPenWidth = 4;
+  int PenWidth() const { return penWidth_; }
+  void SetPenWidth(int width) { penWidth_ = width < 1 ? 1 : width > kMaxPenWidth ? kMaxPenWidth : width; }
+
   // The line from (x1, y1) to (x2, y2), both ends included. Exactly horizontal and vertical lines
   // are solid; any other line is anti-aliased: at each step along its major axis the two pixels
   // that straddle the ideal line are blended with the colour by their coverage.
@@ -96,6 +102,8 @@ class TFastDIB {
   void TextOut(int x, int y, std::string_view text, TColour colour, TColour background);
 
  private:
+  // One pixel wide, whatever the pen.
+  void ThinLine(int x1, int y1, int x2, int y2, TColour colour);
   // The parameters of an arc: pixels of the outline whose direction from the centre lies in it.
   struct TArcRange {
     double centreX = 0;
@@ -119,6 +127,7 @@ class TFastDIB {
   int height_ = 0;
   int bytesPerRow_ = 0;
   std::vector<uint32_t> bits_;  // whole pixels, so the buffer is aligned for them
+  int penWidth_ = 1;
   TFont font_;
 };
 

@@ -61,6 +61,7 @@ TFrameOutcome TFrameLoop::RunFrame(TWater* tank, TFastDIB& image, bool debugVisi
   const int64_t start = TickCount();
   if (!lastStatisticsMs_) lastStatisticsMs_ = start;
   TFrameOutcome outcome;
+  image.SetPenWidth(highContrast ? kHighContrastPen : 1);
   if (!tank) {
     // After a few frames without a tank, a neutral backdrop replaces the last picture.
     if (++idleFrames_ > 10) {

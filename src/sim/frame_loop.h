@@ -57,6 +57,10 @@ class TFrameLoop {
   bool paused = false;
   bool fast = false;
   bool mouseIsDown = false;
+  // Objects and tools draw with a bolder pen (lines and arcs kHighContrastPen wide, handles larger
+  // and rimmed), for users who see the tank less well.
+  bool highContrast = false;
+  static constexpr int kHighContrastPen = 2;
   // Frames per second at the last statistics taken while running; the speed read-out uses it.
   float FrameRate() const { return frameRate_; }
 

@@ -60,6 +60,12 @@ TColour Darker(TColour c) {
 
 void DrawHandle(TFastDIB& image, int32_t x, int32_t y, TColour colour) {
   const int32_t Y = image.Height() - 1 - y;
+  if (image.PenWidth() > 1) {
+    // A bolder pen: a larger, lighter disc on a black rim, so that the handle stands out on any water.
+    const int32_t r = 4 + image.PenWidth();
+    image.FillEllipse(x - r - 1, Y - r - 1, x + r + 1, Y + r + 1, RGB(0, 0, 0));
+    image.FillEllipse(x - r, Y - r, x + r, Y + r, Lighter(colour));
+  }
   image.FillEllipse(x - 4, Y - 4, x + 4, Y + 4, colour);
   image.Line(x - 2, Y - 1, x - 1, Y - 2, Lighter(colour));
   const TColour dark = Darker(colour);

@@ -77,8 +77,8 @@ QIcon DrawShapePicture(int shape) {
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QColor ink(palette::kAccent);
-  const QColor crest(palette::kAccentSoftBorder);
+  const QColor ink(WidgetColours().accent);
+  const QColor crest(WidgetColours().accentSoftBorder);
   painter.setPen(QPen(crest, 1.6));
   const auto rings = [&](QPointF centre, double first, double spacing, int count) {
     for (int i = 0; i < count; ++i)

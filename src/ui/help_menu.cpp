@@ -41,6 +41,10 @@ THelpMenu::THelpMenu(TLinks links) : QMenu(&links.window), links_(std::move(link
   Presentation1->setObjectName(QStringLiteral("Presentation1"));
   Presentation1->setShortcut(QKeySequence(Qt::Key_F11));
   links_.window.addAction(Presentation1);
+  HighContrast1 = addAction(QString());
+  HighContrast1->setObjectName(QStringLiteral("HighContrast1"));
+  HighContrast1->setCheckable(true);
+  connect(HighContrast1, &QAction::toggled, this, [this](bool on) { links_.setHighContrast(on); });
   addSeparator();
   // Each language by its own name, so a reader finds theirs whatever the menu speaks now.
   languages_ = addMenu(QString());
@@ -75,6 +79,7 @@ void THelpMenu::ApplyCaptions() {
   for (QAction* entry : languages_->actions())
     entry->setChecked(entry->data().toString() == SpokenLanguage());
   Presentation1->setText(QtText(rs::Presentation));
+  HighContrast1->setText(QtText(rs::HighContrast));
   AboutWavora1->setText(QtText(rs::AboutWavora));
   exit1->setText(QtText(rs::Exit));
 }

@@ -14,7 +14,8 @@ class THelpViewer;
 class TWater;
 
 // The menu behind the "Help" button: the help pages (and F1 for the page of the panel under the
-// pointer), the display shapes, the presentation, the language, the about box and leaving the program.
+// pointer), the display shapes, the presentation, the language, high contrast, the about box and
+// leaving the program.
 class THelpMenu : public QMenu {
  public:
   struct TLinks {
@@ -24,12 +25,14 @@ class THelpMenu : public QMenu {
     std::function<void(int tag)> setDisplayShape;
     std::function<void()> present;
     std::function<void(const QString& code)> speak;  // switches the language (its ISO 639 code)
+    std::function<void(bool on)> setHighContrast;
   };
   explicit THelpMenu(TLinks links);
 
   void ApplyCaptions();
   // The display shape with this tag (0 ... 3) is checked.
   void CheckDisplayShape(int tag);
+  void CheckHighContrast(bool on) { HighContrast1->setChecked(on); }
   // Opens the help viewer at page ("name.html" or "name.html#section").
   void ShowHelp(const QString& page);
 
@@ -43,6 +46,7 @@ class THelpMenu : public QMenu {
   QAction* Presentation1;
   QMenu* languages_;
   QAction* WavoraHelp1;
+  QAction* HighContrast1;
   QAction* AboutWavora1;
   QAction* exit1;
   THelpViewer* helpViewer_ = nullptr;  // made on the first request for help; a child window

@@ -8,7 +8,6 @@
 
 #include "sim/resource_strings.h"
 #include "widgets/qt_text.h"
-#include "widgets/widget_palette.h"
 
 namespace wavora {
 
@@ -45,9 +44,6 @@ TInfoSheet::TInfoSheet(QWidget* parent, std::function<TRef<TWater>()> current,
   description_->setPlaceholderText(QtText(rs::SlideDescriptionPlaceholder));
   description_->setAccessibleName(QtText(rs::SlideDescriptionField));
   for (QWidget* edit : {static_cast<QWidget*>(name_), static_cast<QWidget*>(description_)}) {
-    QPalette colours = edit->palette();
-    colours.setColor(QPalette::Base, QColor(palette::kListBackground));
-    edit->setPalette(colours);
     edit->installEventFilter(this);
   }
 

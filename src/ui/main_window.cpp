@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -29,6 +30,7 @@
 #include "ui/tank_keys.h"
 #include "ui/tool_panels.h"
 #include "ui/tools_tab.h"
+#include "ui/user_settings.h"
 #include "ui/window_frames.h"
 #include "ui/worksheet_command.h"
 #include "widgets/custom_bit_btn.h"
@@ -72,10 +74,6 @@ TMainForm::TMainForm(const QStringList& arguments, std::unique_ptr<IMessageSink>
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, QColor(palette::kWindow));
-  colours.setColor(QPalette::WindowText, QColor(palette::kText));
-  setPalette(colours);
   setAutoFillBackground(true);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -262,7 +260,7 @@ void TMainForm::CreateMenus() {
 
   HelpMenu = new THelpMenu({*this, *messages_, [this] { return GetCurrentWater(); },
                             [this](int tag) { SetDisplayShape(tag); }, [this] { PresentationClick(); },
-                            [this](const QString& code) { Speak(code); }});
+                            [this](const QString& code) { Speak(code); }, [this](bool on) { SetHighContrast(on); }});
 }
 
 void TMainForm::SetupMainWindow(const QStringList& arguments) {
@@ -283,6 +281,8 @@ void TMainForm::SetupMainWindow(const QStringList& arguments) {
   RunFrame();
   frameTimer_.start();
   ApplyCaptions();
+  HelpMenu->CheckHighContrast(TUserSettings::HighContrast());
+  ShowColours();
   files_->UnsavedChanges().MatchesFile(*document_, QString());
 
   ShowDebugPanelBTN->setVisible(std::any_of(arguments.begin(), arguments.end(), IsDebugSwitch));
@@ -365,6 +365,46 @@ void TMainForm::SetDisplayShape(int tag) {
   HelpMenu->CheckDisplayShape(tag);
   slides_->RebuildThumbnails();
   Box->update();
+}
+
+void TMainForm::SetHighContrast(bool on) {
+  TUserSettings::SetHighContrast(on);
+  HelpMenu->CheckHighContrast(on);
+  ShowColours();
+}
+
+void TMainForm::ShowColours() {
+  const bool high = TUserSettings::HighContrast();
+  UseHighContrastColours(high);
+  frameLoop_.highContrast = high;
+  // The platform's palette, kept as it was before any change, so that switching back restores it.
+  static const QPalette platform = QApplication::palette();
+  const TWidgetColours& scheme = WidgetColours();
+  QPalette colours = platform;
+  if (high) {
+    // Menus, dialogs and the help window are windows of their own: the application's palette
+    // reaches them.
+    for (const QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button, QPalette::ToolTipBase})
+      colours.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                           QPalette::ToolTipText, QPalette::BrightText})
+      colours.setColor(role, Qt::white);
+    colours.setColor(QPalette::Highlight, QColor(scheme.accent));
+    colours.setColor(QPalette::HighlightedText, Qt::black);
+    colours.setColor(QPalette::PlaceholderText, QColor(scheme.textDisabled));
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(scheme.textDisabled));
+    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(scheme.textDisabled));
+  }
+  QApplication::setPalette(colours);
+  QPalette window = colours;
+  window.setColor(QPalette::Window, QColor(scheme.window));
+  window.setColor(QPalette::WindowText, QColor(scheme.text));
+  window.setColor(QPalette::Base, QColor(scheme.listBackground));
+  window.setColor(QPalette::Text, QColor(scheme.text));
+  setPalette(window);
+  for (QWidget* part : findChildren<QWidget*>())
+    part->update();
 }
 
 void TMainForm::PresentationClick() {

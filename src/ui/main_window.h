@@ -65,6 +65,9 @@ class TMainForm : public QWidget {
   void SlideListClick();
   // One of the four display shapes, by its tag 0 ... 3.
   void SetDisplayShape(int tag);
+  // The window's colours and the tank's objects in high contrast, or as usual; remembered for the
+  // next run.
+  void SetHighContrast(bool on);
   // One frame of the simulation and the views that follow it.
   void RunFrame();
   // Speaks the language with this ISO 639 code from now on, and in the next runs.
@@ -79,6 +82,8 @@ class TMainForm : public QWidget {
   void ApplyCaptions();
   // Takes an opened slideshow as the document; the panels of the old one go first.
   void Adopt(const TRef<TSlideshow>& slideshow);
+  // The colours of the user's setting: the controls' scheme, the palettes and the tank's pen.
+  void ShowColours();
   void UpdateExperimentButton();
   void UpdateSlideshowMenu();
   // A press anywhere in the window but on the info sheet's edits moves the keyboard focus from them to

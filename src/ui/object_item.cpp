@@ -20,7 +20,7 @@ constexpr int kTextLeft = 38;
 void DrawSelectionMark(QPainter& painter, const QPoint& topLeft, bool selected) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(selected ? QColor(Qt::white) : QColor(palette::kTick), 1.5));
+  painter.setPen(QPen(selected ? QColor(Qt::white) : QColor(WidgetColours().tick), 1.5));
   painter.setBrush(selected ? QColor(Qt::white) : QColor(Qt::transparent));
   painter.drawEllipse(QRectF(topLeft.x() + 5.5, topLeft.y() + 5.5, 10, 10));
   painter.restore();

@@ -53,7 +53,7 @@ void TTankBox::paintEvent(QPaintEvent*) {
   const auto mark = [&painter](const std::function<void()>& draw) {
     painter.setPen(QPen(Qt::black, kMarkWidth + 2));
     draw();
-    painter.setPen(QPen(QColor(palette::kFocusMark), kMarkWidth));
+    painter.setPen(QPen(QColor(WidgetColours().focusMark), kMarkWidth));
     draw();
   };
   if (pickedPixel_ && !image_.IsEmpty()) {

@@ -64,7 +64,7 @@ void TToolPanelView::paintEvent(QPaintEvent*) {
   const TFastDIB& picture = model_.BoxPicture();
   PaintDib(painter, QRect(boxLeft_, 0, picture.Width(), picture.Height()), picture);
   if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-    painter.setPen(QPen(QColor(palette::kFocusMark), 2));
+    painter.setPen(QPen(QColor(WidgetColours().focusMark), 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }
 }

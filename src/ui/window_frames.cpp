@@ -9,7 +9,8 @@
 
 namespace wavora {
 
-TPanelFrame::TPanelFrame(QWidget* parent, const char* name, const QRect& geometry, QColor fill, QColor border)
+TPanelFrame::TPanelFrame(QWidget* parent, const char* name, const QRect& geometry, std::optional<QColor> fill,
+                         std::optional<QColor> border)
     : QFrame(parent), fill_(fill), border_(border) {
   setObjectName(QLatin1String(name));
   setGeometry(geometry);
@@ -18,8 +19,8 @@ TPanelFrame::TPanelFrame(QWidget* parent, const char* name, const QRect& geometr
 void TPanelFrame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(border_, 1));
-  painter.setBrush(fill_);
+  painter.setPen(QPen(border_.value_or(QColor(WidgetColours().border)), 1));
+  painter.setBrush(fill_.value_or(QColor(WidgetColours().listBackground)));
   painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 }
 

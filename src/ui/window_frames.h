@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QIcon>
+#include <optional>
 #include <string_view>
 
 #include "widgets/widget_palette.h"
@@ -14,18 +15,20 @@ namespace wavora {
 class TCustomBitBtn;
 class TCustomSpeedButton;
 
-// A rounded area of the window: light panels for controls, a dark one behind the tank.
+// A rounded area of the window: panels for controls in the controls' colours, a dark one behind the
+// tank.
 class TPanelFrame : public QFrame {
  public:
   TPanelFrame(QWidget* parent, const char* name, const QRect& geometry,
-              QColor fill = QColor(palette::kListBackground), QColor border = QColor(palette::kBorder));
+              std::optional<QColor> fill = std::nullopt, std::optional<QColor> border = std::nullopt);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QColor fill_;
-  QColor border_;
+  // Without colours of its own, the frame paints in the controls' scheme of the moment.
+  std::optional<QColor> fill_;
+  std::optional<QColor> border_;
 };
 
 // A flat button; with a group index it latches, and AllowAllUp lets it come up again.

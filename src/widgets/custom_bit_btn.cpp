@@ -18,16 +18,16 @@ void TCustomBitBtn::SetMenuArrow(bool shown) {
 }
 
 void TCustomBitBtn::PaintFace(QPainter& painter, const QRectF& rect, const TFaceState& state) {
-  QColor fill(palette::kFace);
-  QColor border(palette::kBorder);
+  QColor fill(WidgetColours().face);
+  QColor border(WidgetColours().border);
   if (!state.enabled) {
-    fill = QColor(palette::kWindow);
+    fill = QColor(WidgetColours().window);
   } else if (state.pressed || state.down) {
-    fill = QColor(palette::kAccentSoft);
-    border = QColor(palette::kAccentSoftBorder);
+    fill = QColor(WidgetColours().accentSoft);
+    border = QColor(WidgetColours().accentSoftBorder);
   } else if (state.hovered) {
     fill = QColor(qRgb(246, 248, 252));
-    border = QColor(palette::kBorderHover);
+    border = QColor(WidgetColours().borderHover);
   }
   painter.setPen(QPen(border, 1));
   painter.setBrush(fill);
@@ -42,8 +42,8 @@ void TCustomBitBtn::PaintFace(QPainter& painter, const QRectF& rect, const TFace
   chevron.lineTo(centre + QPointF(0.0, 1.5));
   chevron.lineTo(centre + QPointF(3.5, -2.0));
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(state.enabled ? palette::kText : palette::kTextDisabled), 1.5, Qt::SolidLine,
-                      Qt::RoundCap, Qt::RoundJoin));
+  painter.setPen(QPen(QColor(state.enabled ? WidgetColours().text : WidgetColours().textDisabled), 1.5,
+                      Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.drawPath(chevron);
 }
 

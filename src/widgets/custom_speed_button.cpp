@@ -45,13 +45,13 @@ void TCustomSpeedButton::PaintFace(QPainter& painter, const QRectF& rect, const 
   QColor fill = Qt::transparent;
   QColor border = Qt::transparent;
   if (state.down) {
-    fill = QColor(palette::kAccentSoft);
-    border = QColor(palette::kAccentSoftBorder);
+    fill = QColor(WidgetColours().accentSoft);
+    border = QColor(WidgetColours().accentSoftBorder);
     if (state.pressed || state.hovered) fill = fill.darker(state.pressed ? 112 : 104);
   } else if (state.pressed) {
-    fill = QColor::fromRgba(palette::kPressed);
+    fill = QColor::fromRgba(WidgetColours().pressed);
   } else if (state.hovered) {
-    fill = QColor::fromRgba(palette::kHover);
+    fill = QColor::fromRgba(WidgetColours().hover);
   }
   painter.setPen(border == Qt::transparent ? QPen(Qt::NoPen) : QPen(border, 1));
   painter.setBrush(fill);

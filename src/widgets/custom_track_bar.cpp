@@ -114,15 +114,15 @@ void TCustomTrackBar::paintEvent(QPaintEvent*) {
   const double start = AxisStart();
   const double end = AxisStart() + AxisLength();
   const double thumbAlong = Horizontal() ? thumb.x() : thumb.y();
-  painter.setPen(QPen(QColor(palette::kGroove), kGrooveWidth, Qt::SolidLine, Qt::RoundCap));
+  painter.setPen(QPen(QColor(WidgetColours().groove), kGrooveWidth, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(point(start, across), point(end, across));
-  painter.setPen(
-      QPen(QColor(enabled ? palette::kAccent : palette::kTick), kGrooveWidth, Qt::SolidLine, Qt::RoundCap));
+  painter.setPen(QPen(QColor(enabled ? WidgetColours().accent : WidgetColours().tick), kGrooveWidth,
+                      Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(point(start, across), point(thumbAlong, across));
 
   if (frequency_ > 0 && maximum() > minimum()) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(QColor(palette::kTick), 1));
+    painter.setPen(QPen(QColor(WidgetColours().tick), 1));
     const int tickFrom = static_cast<int>(std::lround(across)) + kTickGap;
     auto tick = [&](int position) {
       const int along = static_cast<int>(std::lround(AxisPos(position)));
@@ -138,15 +138,15 @@ void TCustomTrackBar::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
   }
 
-  QColor fill(palette::kFace);
-  QColor border(palette::kBorder);
+  QColor fill(WidgetColours().face);
+  QColor border(WidgetColours().border);
   if (!enabled) {
-    fill = QColor(palette::kWindow);
+    fill = QColor(WidgetColours().window);
   } else if (isSliderDown()) {
-    fill = QColor(palette::kAccentSoft);
-    border = QColor(palette::kAccent);
+    fill = QColor(WidgetColours().accentSoft);
+    border = QColor(WidgetColours().accent);
   } else if (underMouse() || (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))) {
-    border = QColor(palette::kAccent);
+    border = QColor(WidgetColours().accent);
   }
   painter.setPen(QPen(border, 1.5));
   painter.setBrush(fill);

@@ -100,7 +100,7 @@ void TPictureButton::PaintContent(QPainter& painter, const QRect& rect, bool ena
     painter.restore();
   }
   if (hasCaption) {
-    painter.setPen(QColor(enabled ? palette::kText : palette::kTextDisabled));
+    painter.setPen(QColor(enabled ? WidgetColours().text : WidgetColours().textDisabled));
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, captionRect.width());
     const Qt::Alignment align =
         layout_ == TGlyphLayout::Left ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
@@ -110,7 +110,7 @@ void TPictureButton::PaintContent(QPainter& painter, const QRect& rect, bool ena
 
 void TPictureButton::PaintFocusRing(QPainter& painter, const QRectF& rect) {
   painter.save();
-  painter.setPen(QPen(QColor(palette::kAccent), 2));
+  painter.setPen(QPen(QColor(WidgetColours().accent), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRoundedRect(rect.adjusted(1, 1, -1, -1), palette::kRadius, palette::kRadius);
   painter.restore();

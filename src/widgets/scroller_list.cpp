@@ -398,8 +398,8 @@ void TScrollerList::DrawItem(QPainter& painter, int index, const QRect& rect, bo
     drawItem_(painter, index, rect, selected);
     return;
   }
-  painter.fillRect(rect, QColor(selected ? palette::kAccent : palette::kListBackground));
-  painter.setPen(QColor(selected ? qRgb(255, 255, 255) : palette::kText));
+  painter.fillRect(rect, QColor(selected ? WidgetColours().accent : WidgetColours().listBackground));
+  painter.setPen(QColor(selected ? qRgb(255, 255, 255) : WidgetColours().text));
   const QRect textRect = rect.adjusted(6, 0, -6, 0);
   painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
                    painter.fontMetrics().elidedText(items_[index].text, Qt::ElideRight, textRect.width()));
@@ -407,13 +407,13 @@ void TScrollerList::DrawItem(QPainter& painter, int index, const QRect& rect, bo
 
 void TScrollerList::PaintArrow(QPainter& painter, TArrow arrow) {
   const QRect bar = ArrowRect(arrow);
-  painter.fillRect(bar, QColor(palette::kArrowBar));
+  painter.fillRect(bar, QColor(WidgetColours().arrowBar));
   if (repeatArrow_ == arrow && pressedArrow_ == arrow) {
-    painter.fillRect(bar, QColor::fromRgba(palette::kPressed));
+    painter.fillRect(bar, QColor::fromRgba(WidgetColours().pressed));
   } else if (hoverArrow_ == arrow || repeatArrow_ == arrow) {
-    painter.fillRect(bar, QColor::fromRgba(palette::kHover));
+    painter.fillRect(bar, QColor::fromRgba(WidgetColours().hover));
   }
-  painter.setPen(QColor(palette::kBorder));
+  painter.setPen(QColor(WidgetColours().border));
   const int edge = arrow == TArrow::Up ? bar.bottom() : bar.top();
   painter.drawLine(bar.left(), edge, bar.right(), edge);
   const int side = 16;
@@ -423,7 +423,7 @@ void TScrollerList::PaintArrow(QPainter& painter, TArrow arrow) {
 
 void TScrollerList::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.fillRect(event->rect(), QColor(palette::kListBackground));
+  painter.fillRect(event->rect(), QColor(WidgetColours().listBackground));
   for (int i = 0; i < Count(); ++i) {
     const QRect itemRect = ItemRect(i);
     if (!itemRect.intersects(event->rect())) continue;
@@ -438,10 +438,10 @@ void TScrollerList::paintEvent(QPaintEvent* event) {
   const int dropIndex = dragging_ && dragReorder_ ? IndexAt(dragPos_) : -1;
   if (dropIndex >= 0 && dropIndex != pressIndex_) {
     // The dragged item will take the target's place: outline the target.
-    QColor wash(palette::kAccent);
+    QColor wash(WidgetColours().accent);
     wash.setAlpha(40);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(palette::kAccent), 2));
+    painter.setPen(QPen(QColor(WidgetColours().accent), 2));
     painter.setBrush(wash);
     painter.drawRoundedRect(QRectF(ItemRect(dropIndex)).adjusted(2, 2, -2, -2), palette::kRadius,
                             palette::kRadius);
@@ -451,7 +451,7 @@ void TScrollerList::paintEvent(QPaintEvent* event) {
   if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
     // The keyboard's place: the chosen item, or the whole list when none is.
     const QRect place = ValidIndex(selected_) ? ItemRect(selected_) : rect();
-    painter.setPen(QPen(QColor(palette::kFocusMark), 2));
+    painter.setPen(QPen(QColor(WidgetColours().focusMark), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(place).adjusted(1, 1, -1, -1));
   }

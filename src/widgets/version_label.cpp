@@ -11,7 +11,7 @@ TVersionLabel::TVersionLabel(QWidget* parent) : QLabel(VersionText(), parent) {
   small.setPointSizeF(small.pointSizeF() * 0.85);
   setFont(small);
   QPalette colours = palette();
-  colours.setColor(QPalette::WindowText, QColor(palette::kTextDisabled).darker(125));
+  colours.setColor(QPalette::WindowText, QColor(WidgetColours().textDisabled).darker(125));
   setPalette(colours);
   setAlignment(Qt::AlignRight | Qt::AlignBottom);
 }
