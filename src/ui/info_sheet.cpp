@@ -43,6 +43,8 @@ TInfoSheet::TInfoSheet(QWidget* parent, std::function<TRef<TWater>()> current,
   description_->setFrameShape(QFrame::NoFrame);
   description_->setPlaceholderText(QtText(rs::SlideDescriptionPlaceholder));
   description_->setAccessibleName(QtText(rs::SlideDescriptionField));
+  // Tab moves on to the next control, so the keyboard is never caught in the description.
+  description_->setTabChangesFocus(true);
   for (QWidget* edit : {static_cast<QWidget*>(name_), static_cast<QWidget*>(description_)}) {
     edit->installEventFilter(this);
   }

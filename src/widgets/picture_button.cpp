@@ -118,7 +118,7 @@ void TPictureButton::PaintFocusRing(QPainter& painter, const QRectF& rect) {
 
 void TPictureButton::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-    animateClick();
+    click();
     return;
   }
   QAbstractButton::keyPressEvent(event);

@@ -516,6 +516,10 @@ int Run(const TOptions& options) {
 
 int main(int argc, char** argv) {
   qInstallMessageHandler(wavora::soak::PrintEachMessageOnce);
+  // Random menu choices switch settings the window keeps between runs: they go to a folder of this
+  // run's own, neither the user's nor the one the window tests share.
+  const QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
   QApplication app(argc, argv);
   const std::optional<wavora::soak::TOptions> options = wavora::soak::ParseOptions(app.arguments());
   if (!options) {

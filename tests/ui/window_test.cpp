@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -11,7 +12,9 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +31,7 @@
 #include "app/cli_commands.h"
 #include "document/slide_clipboard.h"
 #include "document/water_collection.h"
+#include "media/plane_mirror.h"
 #include "model/file_text.h"
 #include "model/node_files.h"
 #include "model/property_text.h"
@@ -38,6 +42,8 @@
 #include "tools/cross_section_tool.h"
 #include "tools/point_logger_cp.h"
 #include "tools/point_logger_tool.h"
+#include "tools/ruler.h"
+#include "tools/tool_label.h"
 #include "ui/clipboard_commands.h"
 #include "ui/data_folder.h"
 #include "ui/dib_image.h"
@@ -53,6 +59,7 @@
 #include "ui/tank_box.h"
 #include "ui/tool_panel_view.h"
 #include "ui/tools_tab.h"
+#include "ui/user_settings.h"
 #include "widgets/custom_speed_button.h"
 #include "widgets/custom_track_bar.h"
 #include "widgets/qt_text.h"
@@ -267,6 +274,22 @@ class TWindowTest : public QObject {
     return shown;
   }
 
+  // A key as the user presses it: to the open menu, else to the widget with the focus.
+  static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick(popup ? popup : QApplication::focusWidget(), key, modifiers);
+  }
+  // Tabs on until the control has the focus; whether it got there within a round of the window.
+  bool TabTo(const char* name) const {
+    QWidget* control = Control<QWidget>(name);
+    for (int i = 0; i < 100 && QApplication::focusWidget() != control; ++i)
+      Key(Qt::Key_Tab);
+    return QApplication::focusWidget() == control;
+  }
+  QString TankSays() const {
+    return QAccessible::queryAccessibleInterface(Control<QWidget>("Box"))->text(QAccessible::Name);
+  }
+
   TScrollerList* Objects() const { return Control<TScrollerList>("ObjectList"); }
   void AddTool(const TClassInfo& toolClass) const {
     window_->Tools().AddToolFromMenu(test::ToolIndexOf(toolClass));
@@ -280,7 +303,12 @@ class TWindowTest : public QObject {
 
  private slots:
   // The program's classes and test classes of each kind, which the window offers as its own.
-  void initTestCase() { test::RegisterCatalogueTestClasses(); }
+  void initTestCase() {
+    test::RegisterCatalogueTestClasses();
+    // The settings the window keeps between runs go to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    TUserSettings::SetHighContrast(false);
+  }
   void init() {
     Start();
     list_ = Control<TScrollerList>("SlideList");
@@ -940,6 +968,91 @@ class TWindowTest : public QObject {
   // A copied slide pastes as the last one; Paste is offered only for the slide format, and an
   // unusable slide in that format gives its messages in order. Cut copies and deletes, never the last
   // slide.
+  // A lesson driven by keys alone: a medium's handle moved, another slide chosen, a ruler added from
+  // the tool menu, its end moved and its length read as a screen reader reads it.
+  void ALessonRunsFromTheKeyboardAlone() {
+    ChooseExperiment(TPlaneMirror::StaticClassInfo().TypeName());
+    Click("NewSlideBtn");
+    SelectSlide(0);
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    const TRef<TWater> first = window_->GetCurrentWater();
+    const auto mirror = RefCast<TBaseControl>(first->GetRIMap());
+
+    // The source's handle comes first, then the medium's: its end moves to the next snap line.
+    QVERIFY(TabTo("Box"));
+    Key(Qt::Key_N);
+    Key(Qt::Key_N);
+    QVERIFY2(TankSays().startsWith(QtText(TPlaneMirror::StaticClassInfo().TypeName()) +
+                                   QStringLiteral(", handle 1 of 1")),
+             qPrintable(TankSays()));
+    // The quick mirror turns about its one handle, point 3.
+    const TPoint pivot = mirror->Point3();
+    Key(Qt::Key_Right);
+    const int moved = mirror->GetSnapToGrid() ? 16 : 1;  // a cell, or to the next snap line
+    QCOMPARE(mirror->Point3().x, pivot.x + moved);
+    QCOMPARE(mirror->GetX3Percent(), TBaseControl::PercentFromCell(pivot.x + moved, first->W()));
+    RunFrames(1);
+    QVERIFY(window_->windowTitle().endsWith(QtText(rs::ChangedMark)));
+    Key(Qt::Key_Space);
+    QVERIFY(Control<TCustomSpeedButton>("PauseButton")->Down());
+
+    QVERIFY(TabTo("SlideList"));
+    Key(Qt::Key_Down);
+    QCOMPARE(window_->Document().ActiveID, window_->Document().GetWater(1)->GetUniqueID());
+
+    QVERIFY(TabTo("ToolsTabButton"));
+    Key(Qt::Key_Space);
+    QVERIFY(Objects()->isVisible());
+    QVERIFY(TabTo("CustomSpeedButton2"));
+    Key(Qt::Key_Enter);
+    QVERIFY(QApplication::activePopupWidget());
+    Key(Qt::Key_Down);  // "New Ruler", the first tool
+    Key(Qt::Key_Return);
+    const auto ruler = RefCast<TRuler>(ActiveTool());
+    QVERIFY(ruler);
+
+    QVERIFY(TabTo("Box"));
+    for (int i = 0; i < 4 && !TankSays().startsWith(QtText(rs::Ruler)); ++i)
+      Key(Qt::Key_N);
+    const float before = ruler->Length();
+    Key(Qt::Key_Up, Qt::ShiftModifier);
+    QVERIFY(ruler->Length() != before);
+    QVERIFY2(TankSays().startsWith(QtText(rs::Ruler) + QLatin1Char(' ') +
+                                   QtText(OneDecimal(ruler->Length(), "mm"))),
+             qPrintable(TankSays()));
+    Key(Qt::Key_Delete);
+    QVERIFY(!RefCast<TRuler>(ActiveTool()));
+  }
+
+  // The option shows at once, in the window and the tank, and the next window starts with it.
+  void HighContrastIsRememberedAndDrawsBolder() {
+    // The frozen tank, drawn again: only the objects' pen can change it.
+    Click("PauseButton");
+    const auto tankPicture = [this] {
+      RunFrames(3);
+      const TFastDIB& image = window_->TankImage();
+      return QByteArray(reinterpret_cast<const char*>(image.Bits()), image.Height() * image.BytesPerRow());
+    };
+    const QByteArray standard = tankPicture();
+    const QColor standardWindow = window_->palette().color(QPalette::Window);
+    auto* entry = Control<QMenu>("HelpMenu")->findChild<QAction*>(QStringLiteral("HighContrast1"));
+    QVERIFY(entry && entry->isCheckable());
+    entry->trigger();
+    QVERIFY(TUserSettings::HighContrast());
+    QCOMPARE(window_->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(tankPicture() != standard);
+    entry->trigger();
+    QVERIFY(tankPicture() == standard);
+    entry->trigger();
+    Start();
+    QVERIFY(Control<QMenu>("HelpMenu")->findChild<QAction*>(QStringLiteral("HighContrast1"))->isChecked());
+    QCOMPARE(window_->palette().color(QPalette::Window), QColor(Qt::black));
+    Control<QMenu>("HelpMenu")->findChild<QAction*>(QStringLiteral("HighContrast1"))->trigger();
+    QVERIFY(!TUserSettings::HighContrast());
+    QCOMPARE(window_->palette().color(QPalette::Window), standardWindow);
+  }
+
   // Every control a user can reach, on either tab and with the panels of a medium, the source and a
   // tool up, has a name a screen reader can say.
   void EveryVisibleControlHasAnAccessibleName_data() {
