@@ -317,19 +317,18 @@ inline constexpr std::string_view ClipExtension = "gif";
 inline constexpr std::string_view WorksheetExtension = "pdf";
 
 // Keyboard and screen readers
-inline constexpr std::string_view TankName = "Tank";
-inline constexpr std::string_view TankDescription =
-    "The water and its objects. N and Shift+N pick the next or previous handle, the arrow keys move it "
-    "(with Shift ten cells), Delete deletes the selected object, Space runs or freezes the water.";
+inline constexpr TText TankName = Text("Tank");
+inline constexpr TText TankDescription =
+    Text("N and Shift+N pick a handle, arrows move it (Shift: ten cells), Delete deletes, Space freezes.");
 //: %1 is the object's name (with its reading, for a tool), %2 the handle's number, %3 how many handles
 //: the object has, %4 and %5 the handle's place in millimetres from the left and from the bottom.
-inline constexpr std::string_view PickedHandle = "%1, handle %2 of %3, at %4 mm, %5 mm";
+inline constexpr TText PickedHandle = Text("%1, handle %2 of %3, at %4 mm, %5 mm");
 //: %1 is the tool's name, %2 its reading as the tool shows it (e.g. "156.0mm").
-inline constexpr std::string_view ToolReading = "%1 %2";
-inline constexpr std::string_view HighContrast = "High Contrast";
-inline constexpr std::string_view ObjectListName = "Objects in the tank";
-inline constexpr std::string_view SlideNameField = "Slide name";
-inline constexpr std::string_view SlideDescriptionField = "Slide description";
+inline constexpr TText ToolReading = Text("%1 %2");
+inline constexpr TText HighContrast = Text("High Contrast");
+inline constexpr TText ObjectListName = Text("Objects in the tank");
+inline constexpr TText SlideNameField = Text("Slide name");
+inline constexpr TText SlideDescriptionField = Text("Slide description");
 
 }  // namespace rs
 
