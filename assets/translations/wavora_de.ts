@@ -921,5 +921,39 @@
         <extracomment>After a wavelength in the spectrometer&apos;s read-out: &quot;(41.2mm in air)&quot;.</extracomment>
         <translation> in Luft</translation>
     </message>
+    <message>
+        <source>Tank</source>
+        <translation>Wanne</translation>
+    </message>
+    <message>
+        <source>%1, handle %2 of %3, at %4 mm, %5 mm</source>
+        <extracomment>%1 is the object&apos;s name (with its reading, for a tool), %2 the handle&apos;s number, %3 how many handles the object has, %4 and %5 the handle&apos;s place in millimetres from the left and from the bottom.</extracomment>
+        <translation>%1, Griff %2 von %3, bei %4 mm, %5 mm</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is the tool&apos;s name, %2 its reading as the tool shows it (e.g. &quot;156.0mm&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Objects in the tank</source>
+        <translation>Objekte in der Wanne</translation>
+    </message>
+    <message>
+        <source>Slide name</source>
+        <translation>Name der Folie</translation>
+    </message>
+    <message>
+        <source>Slide description</source>
+        <translation>Beschreibung der Folie</translation>
+    </message>
+    <message>
+        <source>The water and its objects. N and Shift+N pick the next or previous handle, the arrow keys move it (with Shift ten cells), Delete deletes the selected object, Space runs or freezes the water.</source>
+        <translation>Das Wasser und seine Objekte. N und Umschalt+N wählen den nächsten oder vorigen Griff, die Pfeiltasten verschieben ihn (mit Umschalt um zehn Zellen), Entf löscht das ausgewählte Objekt, die Leertaste lässt das Wasser laufen oder hält es an.</translation>
+    </message>
 </context>
 </TS>

@@ -921,5 +921,39 @@
         <extracomment>After a wavelength in the spectrometer&apos;s read-out: &quot;(41.2mm in air)&quot;.</extracomment>
         <translation> en el aire</translation>
     </message>
+    <message>
+        <source>Tank</source>
+        <translation>Cubeta</translation>
+    </message>
+    <message>
+        <source>%1, handle %2 of %3, at %4 mm, %5 mm</source>
+        <extracomment>%1 is the object&apos;s name (with its reading, for a tool), %2 the handle&apos;s number, %3 how many handles the object has, %4 and %5 the handle&apos;s place in millimetres from the left and from the bottom.</extracomment>
+        <translation>%1, tirador %2 de %3, en %4 mm, %5 mm</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is the tool&apos;s name, %2 its reading as the tool shows it (e.g. &quot;156.0mm&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message>
+        <source>Objects in the tank</source>
+        <translation>Objetos en la cubeta</translation>
+    </message>
+    <message>
+        <source>Slide name</source>
+        <translation>Nombre de la diapositiva</translation>
+    </message>
+    <message>
+        <source>Slide description</source>
+        <translation>Descripción de la diapositiva</translation>
+    </message>
+    <message>
+        <source>The water and its objects. N and Shift+N pick the next or previous handle, the arrow keys move it (with Shift ten cells), Delete deletes the selected object, Space runs or freezes the water.</source>
+        <translation>El agua y sus objetos. N y Mayús+N eligen el tirador siguiente o anterior, las flechas lo mueven (con Mayús, diez celdas), Supr borra el objeto seleccionado, Espacio pone en marcha o detiene el agua.</translation>
+    </message>
 </context>
 </TS>

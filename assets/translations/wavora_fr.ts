@@ -921,5 +921,39 @@
         <extracomment>After a wavelength in the spectrometer&apos;s read-out: &quot;(41.2mm in air)&quot;.</extracomment>
         <translation> dans l&apos;air</translation>
     </message>
+    <message>
+        <source>Tank</source>
+        <translation>Cuve</translation>
+    </message>
+    <message>
+        <source>%1, handle %2 of %3, at %4 mm, %5 mm</source>
+        <extracomment>%1 is the object&apos;s name (with its reading, for a tool), %2 the handle&apos;s number, %3 how many handles the object has, %4 and %5 the handle&apos;s place in millimetres from the left and from the bottom.</extracomment>
+        <translation>%1, poignée %2 sur %3, à %4 mm, %5 mm</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is the tool&apos;s name, %2 its reading as the tool shows it (e.g. &quot;156.0mm&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>Objects in the tank</source>
+        <translation>Objets dans la cuve</translation>
+    </message>
+    <message>
+        <source>Slide name</source>
+        <translation>Nom de la diapositive</translation>
+    </message>
+    <message>
+        <source>Slide description</source>
+        <translation>Description de la diapositive</translation>
+    </message>
+    <message>
+        <source>The water and its objects. N and Shift+N pick the next or previous handle, the arrow keys move it (with Shift ten cells), Delete deletes the selected object, Space runs or freezes the water.</source>
+        <translation>L&apos;eau et ses objets. N et Maj+N choisissent la poignée suivante ou précédente, les flèches la déplacent (avec Maj de dix cellules), Suppr supprime l&apos;objet sélectionné, Espace fait couler ou fige l&apos;eau.</translation>
+    </message>
 </context>
 </TS>

@@ -308,18 +308,11 @@ inline constexpr TText MakingWorksheet = Text("Making the worksheet\u2026");
 inline constexpr TText CouldNotSaveWorksheet = Text("The worksheet could not be saved.");
 inline constexpr TText Cancel = Text("Cancel");
 
-// File extensions are no words and stay as they are (kept last: the translation sources are read
-// from the entries above).
-inline constexpr std::string_view SlideshowExtension = "wvr";
-inline constexpr std::string_view SnapshotExtension = "jpg";
-inline constexpr std::string_view DataExtension = "csv";
-inline constexpr std::string_view ClipExtension = "gif";
-inline constexpr std::string_view WorksheetExtension = "pdf";
-
 // Keyboard and screen readers
 inline constexpr TText TankName = Text("Tank");
-inline constexpr TText TankDescription =
-    Text("N and Shift+N pick a handle, arrows move it (Shift: ten cells), Delete deletes, Space freezes.");
+inline constexpr TText TankDescription = Text(
+    "The water and its objects. N and Shift+N pick the next or previous handle, the arrow keys move it "
+    "(with Shift ten cells), Delete deletes the selected object, Space runs or freezes the water.");
 //: %1 is the object's name (with its reading, for a tool), %2 the handle's number, %3 how many handles
 //: the object has, %4 and %5 the handle's place in millimetres from the left and from the bottom.
 inline constexpr TText PickedHandle = Text("%1, handle %2 of %3, at %4 mm, %5 mm");
@@ -329,6 +322,14 @@ inline constexpr TText HighContrast = Text("High Contrast");
 inline constexpr TText ObjectListName = Text("Objects in the tank");
 inline constexpr TText SlideNameField = Text("Slide name");
 inline constexpr TText SlideDescriptionField = Text("Slide description");
+
+// File extensions are no words and stay as they are (kept last: the translation sources are read
+// from the entries above).
+inline constexpr std::string_view SlideshowExtension = "wvr";
+inline constexpr std::string_view SnapshotExtension = "jpg";
+inline constexpr std::string_view DataExtension = "csv";
+inline constexpr std::string_view ClipExtension = "gif";
+inline constexpr std::string_view WorksheetExtension = "pdf";
 
 }  // namespace rs
 
