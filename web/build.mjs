@@ -1,6 +1,6 @@
 // Builds the page into a folder a static host can serve: the markup, style and bundled script, the
-// core's module (wavora.js and .wasm), the icons, the example lessons with their list, and the help
-// pages.
+// core's module (wavora.js and .wasm), the icons, the example lessons with their list, the help
+// pages, and the translations (translations/<language>.json, from assets/translations).
 //   node web/build.mjs BUILD_WEB_DIR
 // where BUILD_WEB_DIR holds what the WebAssembly build made (wavora.js, wavora.wasm, help/,
 // examples/); the site goes to BUILD_WEB_DIR/site.
@@ -8,6 +8,7 @@ import { build } from 'esbuild';
 import { cpSync, mkdirSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { join, resolve } from 'node:path';
+import { readTranslations } from './translations.mjs';
 
 const web = fileURLToPath(new URL('.', import.meta.url));
 const root = resolve(web, '..');
@@ -16,6 +17,11 @@ const site = join(built, 'site');
 
 rmSync(site, { recursive: true, force: true });
 mkdirSync(join(site, 'icons'), { recursive: true });
+mkdirSync(join(site, 'translations'));
+const translations = readTranslations(join(root, 'assets/translations'));
+for (const [code, entries] of Object.entries(translations)) {
+  writeFileSync(join(site, `translations/${code}.json`), JSON.stringify(entries));
+}
 await build({
   entryPoints: [join(web, 'src/main.ts')],
   bundle: true,
@@ -25,6 +31,8 @@ await build({
   sourcemap: true,
   outfile: join(site, 'page.js'),
   logLevel: 'warning',
+  // The languages the page speaks besides English, known as it loads.
+  define: { WAVORA_LANGUAGES: JSON.stringify(Object.keys(translations)) },
 });
 for (const file of ['index.html', 'style.css']) cpSync(join(web, file), join(site, file));
 for (const file of ['wavora.js', 'wavora.wasm']) cpSync(join(built, file), join(site, file));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <unordered_map>
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -15,6 +16,7 @@
 #include "document/lesson_session.h"
 #include "document/slideshow_file.h"
 #include "sim/control_panel_model.h"
+#include "sim/text_language.h"
 #include "web/json_text.h"
 #include "web/page_texts.h"
 
@@ -298,6 +300,26 @@ class TPageSession {
   }
   static int ExperimentPictureSize() { return kExperimentPreviewSize; }
   static std::string Texts() { return PageTextsJson(); }
+  // The chosen language's entries, an object from the table's English text to the language's; an
+  // entry it lacks, or a value that is no text, stays English. Anything but an object speaks English.
+  static void SetLanguage(const emscripten::val& entries) {
+    std::unordered_map<std::string, std::string> translations;
+    if (entries.typeOf().as<std::string>() == "object" && !entries.isNull()) {
+      const emscripten::val keys = emscripten::val::global("Object").call<emscripten::val>("keys", entries);
+      for (const std::string& english : emscripten::vecFromJSArray<std::string>(keys)) {
+        const emscripten::val translated = entries[english];
+        if (translated.isString()) translations.emplace(english, translated.as<std::string>());
+      }
+    }
+    if (translations.empty()) {
+      SetTextLookup(nullptr);
+      return;
+    }
+    SetTextLookup([translations = std::move(translations)](std::string_view english) {
+      const auto found = translations.find(std::string(english));
+      return found != translations.end() ? found->second : std::string();
+    });
+  }
   // The example lessons' file names (one a line) in the order a course teaches them, as JSON.
   static std::string TeachingOrder(const std::string& fileNames) {
     std::vector<std::string> names;
@@ -403,6 +425,7 @@ EMSCRIPTEN_BINDINGS(wavora) {
       .function("experimentPicture", &TPageSession::ExperimentPicture)
       .class_function("experimentPictureSize", &TPageSession::ExperimentPictureSize)
       .class_function("texts", &TPageSession::Texts)
+      .class_function("setLanguage", &TPageSession::SetLanguage)
       .class_function("teachingOrder", &TPageSession::TeachingOrder)
       .function("helpPage", &TPageSession::HelpPage)
       .function("pointerDown", &TPageSession::PointerDown)

@@ -9,15 +9,24 @@ namespace wavora {
 
 namespace {
 
+// The entry, not its words: they are read in the language chosen when the page asks.
 struct TNamedText {
   std::string_view name;
-  std::string_view text;
+  TText text;
 };
 
+constexpr TText Entry(TText text) {
+  return text;
+}
+// File extensions are no words: they pass the lookup too and find no translation.
+constexpr TText Entry(std::string_view word) {
+  return TText{word};
+}
+
 // The name is written once: the macro makes the page's key from the table's own name.
-#define WAVORA_TEXT(name) \
-  TNamedText {            \
-#name, rs::name       \
+#define WAVORA_TEXT(name)  \
+  TNamedText {             \
+#name, Entry(rs::name) \
   }
 
 constexpr TNamedText kPageTexts[] = {
@@ -66,6 +75,7 @@ constexpr TNamedText kPageTexts[] = {
     WAVORA_TEXT(ShapeLongAndThin),
     WAVORA_TEXT(ShapeTallAndNarrow),
     WAVORA_TEXT(AboutWavora),
+    WAVORA_TEXT(Language),
     WAVORA_TEXT(SlideshowExtension),
     WAVORA_TEXT(CouldNotSaveSnapshot),
     WAVORA_TEXT(CouldNotSave),

@@ -14,6 +14,7 @@ import { setUpDialogs } from './dialogs';
 import { closeMenu, setUpMenus, showMenu } from './menus';
 import { drawReduced } from './pictures';
 import { recordedEvents, startRecording } from './event_log';
+import { languageName, languages, rememberChoice, speakLanguage, startingLanguage, translations } from './language';
 
 const kTankSide = 401;
 // Frames between refreshes of what changes without the user: panel read-outs (the window's panels
@@ -36,7 +37,6 @@ function toggled(button: HTMLButtonElement): boolean {
 
 class Page {
   private readonly session: Session;
-  private readonly experiments: CatalogueEntry[];
   private readonly tank: TankView;
   private readonly loop: FrameLoop;
   private readonly slides: SlideList;
@@ -49,9 +49,8 @@ class Page {
   private experimentPictures: HTMLCanvasElement[] | null = null;
   private displayShape = 0;
 
-  constructor(private readonly wavora: WavoraModule, readonly testMode: boolean) {
+  constructor(private readonly wavora: WavoraModule, readonly testMode: boolean, private language: string) {
     this.session = new wavora.Session(kTankSide, kTankSide);
-    this.experiments = JSON.parse(wavora.Session.experiments()) as CatalogueEntry[];
     const changed = (): void => this.followChange();
     this.tank = new TankView(element('tank'), this.session, {
       dripDown: () => element('drips').getAttribute('aria-pressed') === 'true',
@@ -62,7 +61,7 @@ class Page {
     this.sourcePanel = new PanelView(this.session, Slot.Source, element('source-panel'), changed);
     this.mediumPanel = new PanelView(this.session, Slot.Medium, element('medium-panel'), changed);
     this.files = new LessonFiles(this.session, (name) => wavora.Session.fileTitle(name), () => this.followDocument());
-    this.toolsTab = new ToolsTab(this.session, JSON.parse(wavora.Session.tools()) as CatalogueEntry[], changed);
+    this.toolsTab = new ToolsTab(this.session, () => JSON.parse(wavora.Session.tools()) as CatalogueEntry[], changed);
     this.toolPanel = new ToolPanel(this.session, () => this.files.fileName, () => this.toolsTab.selectedName(), changed);
     this.clipboard = new SlideClipboard(this.session, () => this.slides.rebuild());
     this.connectControls();
@@ -168,10 +167,15 @@ class Page {
     return this.files.openAddress(`examples/${encodeURIComponent(name)}`);
   }
 
+  // The experiment menu's entries, in the language spoken now.
+  private experiments(): CatalogueEntry[] {
+    return JSON.parse(this.wavora.Session.experiments()) as CatalogueEntry[];
+  }
+
   private experimentMenu(anchor: HTMLElement): void {
     if (this.session.shownSlide() < 0) return;
     const pictures = this.pictures();
-    showMenu(anchor, this.experiments.map((experiment, index) => ({
+    showMenu(anchor, this.experiments().map((experiment, index) => ({
       caption: experiment.typeName,
       hint: experiment.description,
       picture: pictures[index]?.cloneNode(false) as HTMLElement,
@@ -191,7 +195,7 @@ class Page {
   private pictures(): HTMLCanvasElement[] {
     if (this.experimentPictures === null) {
       const size = this.wavora.Session.experimentPictureSize();
-      this.experimentPictures = this.experiments.map((_, index) => {
+      this.experimentPictures = this.experiments().map((_, index) => {
         const canvas = document.createElement('canvas');
         canvas.className = 'icon';
         canvas.width = kExperimentPicture;
@@ -213,8 +217,27 @@ class Page {
         separated: tag === 0,
         action: () => this.setDisplayShape(tag),
       })),
+      // Each language by its own name, so a reader finds theirs whatever the page speaks now.
+      ...languages().map((code, index) => ({
+        caption: `${text('Language')}: ${languageName(code)}`,
+        checked: code === this.language,
+        separated: index === 0,
+        action: () => void this.speak(code),
+      })),
       { caption: text('AboutWavora'), separated: true, action: () => this.about() },
     ]);
+  }
+
+  // Speaks another language from now on: every text on the page is read from the core again.
+  private async speak(code: string): Promise<void> {
+    rememberChoice(code);
+    this.language = code;
+    speakLanguage(this.wavora, code, await translations(code));
+    loadTexts(this.wavora.Session.texts());
+    applyTexts(document);
+    setUpDialogs();
+    this.files.showTitle();
+    this.followDocument();
   }
 
   private setDisplayShape(tag: number): void {
@@ -254,10 +277,9 @@ class Page {
 
   private showExperimentButton(): void {
     const slide = (JSON.parse(this.session.slides()) as SlideSummary[])[this.session.shownSlide()];
-    const index = this.experiments.findIndex((experiment) => experiment.typeName === slide?.medium);
-    const button = element('experiment');
-    const caption = button.querySelector('.caption') as HTMLElement;
-    caption.textContent = index >= 0 ? this.experiments[index]?.typeName ?? '' : text('Experiment');
+    const experiment = this.experiments().find((entry) => entry.typeName === slide?.medium);
+    const caption = element('experiment').querySelector('.caption') as HTMLElement;
+    caption.textContent = experiment?.typeName ?? text('Experiment');
   }
 
   private afterFrame(count: number): void {
@@ -322,12 +344,14 @@ async function main(): Promise<void> {
   const lesson = parameters.get('lesson');
   // The examples, the first of which opens without a lesson, are listed while the core compiles.
   if (lesson === null) void exampleList();
-  const wavora = await createWavora();
+  const language = startingLanguage();
+  const [wavora, entries] = await Promise.all([createWavora(), translations(language)]);
+  speakLanguage(wavora, language, entries);
   loadTexts(wavora.Session.texts());
   applyTexts(document);
   setUpDialogs();
   setUpMenus();
-  const page = new Page(wavora, parameters.get('test') === '1');
+  const page = new Page(wavora, parameters.get('test') === '1', language);
   page.files.showTitle();
   (globalThis as unknown as { wavoraPage: object }).wavoraPage = page.api();
   const opened = lesson !== null ? await page.files.openAddress(lesson)

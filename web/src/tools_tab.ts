@@ -11,14 +11,15 @@ export class ToolsTab {
   private shownList = '';
   private objects: ObjectList = { selected: -1, items: [] };
 
-  constructor(private readonly session: Session, private readonly tools: CatalogueEntry[],
+  // `tools` gives the tool menu's entries in the language spoken now.
+  constructor(private readonly session: Session, private readonly tools: () => CatalogueEntry[],
               private readonly changed: () => void) {
     this.list = document.getElementById('object-list') as HTMLUListElement;
     this.deleteButton = document.getElementById('delete-object') as HTMLButtonElement;
     this.snapButton = document.getElementById('snap') as HTMLButtonElement;
     const addButton = document.getElementById('add-tool') as HTMLButtonElement;
     addButton.addEventListener('click', () =>
-      showMenu(addButton, this.tools.map((tool, index) => ({
+      showMenu(addButton, this.tools().map((tool, index) => ({
         caption: `${text('NewToolPrefix')}${tool.typeName}`,
         hint: tool.description,
         ...(tool.picture ? { picture: iconImage(tool.picture) } : {}),

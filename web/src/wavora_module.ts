@@ -67,6 +67,8 @@ export interface SessionClass {
   experiments(): string;
   tools(): string;
   texts(): string;
+  // The chosen language's translations, from the table's English text to the language's ({}: English).
+  setLanguage(entries: Record<string, string>): void;
   experimentPictureSize(): number;
   teachingOrder(fileNames: string): string;
   fileTitle(fileName: string): string;
