@@ -13,6 +13,7 @@
 #include "sim/field_file.h"
 #include "sim/ri_map.h"
 #include "sim/text_language.h"
+#include "sim/tool.h"
 #include "sim/tool_data.h"
 #include "sim/tool_panel.h"
 
@@ -236,6 +237,41 @@ void TLessonSession::SelectObject(int32_t uniqueID) {
 
 void TLessonSession::SetSnap(bool snap) {
   if (const TRef<TWater> tank = ShownTank()) SnapActiveObjects(*tank, snap);
+}
+
+TPickedHandle TLessonSession::StepHandle(const TPickedHandle& picked, int step) {
+  const TRef<TWater> tank = ShownTank();
+  if (!tank) return {};
+  const TPickedHandle next = StepPickedHandle(*tank, picked, step);
+  if (next.handle >= 0) wavora::SelectObject(*tank, next.objectID);
+  return next;
+}
+
+bool TLessonSession::NudgeHandle(const TPickedHandle& picked, int dx, int dy) {
+  const TRef<TWater> tank = ShownTank();
+  return tank && NudgePickedHandle(*tank, picked, dx, dy);
+}
+
+std::optional<THandlePlace> TLessonSession::HandlePlace(const TPickedHandle& picked) const {
+  const TRef<TWater> tank = ShownTank();
+  return tank ? PickedHandlePlace(*tank, picked) : std::nullopt;
+}
+
+std::string TLessonSession::ReadOut(int32_t uniqueID) const {
+  const TRef<TWater> tank = ShownTank();
+  for (int i = 0; tank && i < tank->GetChildCount(); ++i) {
+    const auto* tool = dynamic_cast<const TBaseTool*>(tank->GetChildren(i).Get());
+    if (tool && tool->GetUniqueID() == uniqueID) return tool->ReadOut();
+  }
+  return {};
+}
+
+void TLessonSession::RemakePanels() {
+  source_ = {};
+  medium_ = {};
+  tools_.clear();
+  toolsTankID_ = -1;
+  FollowTank();
 }
 
 void TLessonSession::FollowTank() {

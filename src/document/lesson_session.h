@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/lesson_changes.h"
 #include "document/object_commands.h"
 #include "document/object_list.h"
+#include "document/picked_handle.h"
 #include "document/slideshow_file.h"
 #include "document/water_collection.h"
 #include "image/fast_dib.h"
@@ -123,6 +125,15 @@ class TLessonSession {
   void SelectObject(int32_t uniqueID);
   // Every selected object takes the snap button's state.
   void SetSnap(bool snap);
+  // The keyboard's pick among the handles of the slide on show (document/picked_handle.h): the handle
+  // after (step > 0) or before the picked one, its object selected as a press on the handle selects
+  // it; a move of the picked handle by cells, as a drag moves it; and where it is now.
+  TPickedHandle StepHandle(const TPickedHandle& picked, int step);
+  bool NudgeHandle(const TPickedHandle& picked, int dx, int dy);
+  std::optional<THandlePlace> HandlePlace(const TPickedHandle& picked) const;
+  // The tool's reading as its label or panel writes it ("156.0mm"); empty for an object of the slide
+  // on show that writes none, or for no object.
+  std::string ReadOut(int32_t uniqueID) const;
 
   // The panel in the slot, or none (no slide, no such object, or no active panel tool).
   TControlPanelModel* Panel(TPanelSlot slot) const;
@@ -131,6 +142,8 @@ class TLessonSession {
   std::string HelpPage(TPanelSlot slot) const;
   // A change of one control of the panel; UnknownControl when the slot holds no panel.
   TChangeResult ChangePanel(TPanelSlot slot, const std::string& id, int32_t value);
+  // Panels keep the texts they were made with: after a language switch they are made again.
+  void RemakePanels();
   // The active tool's panel picture at the box size the shell shows it in; none without that panel.
   const TFastDIB* ToolPanelPicture(int32_t width, int32_t height);
   // The pointer over the active tool's panel picture, in its pixels.

@@ -293,6 +293,23 @@ class TPageSession {
   }
   void SelectObject(int id) { session_.SelectObject(id); }
   void SetSnap(bool snap) { session_.SetSnap(snap); }
+
+  // The tank from the keyboard: the next (step > 0) or previous handle picked, and the picked handle
+  // moved by cells (y upward) as a drag moves it; whether it moved.
+  void PickHandle(int step) { picked_ = session_.StepHandle(picked_, step); }
+  bool NudgeHandle(int dx, int dy) { return session_.NudgeHandle(picked_, dx, dy); }
+  // The picked handle: its object's id, list name and reading, its number among the object's
+  // handles, and its cell (grid coordinates); null when none is picked or its object has gone.
+  std::string PickedHandle() const {
+    const std::optional<THandlePlace> place = session_.HandlePlace(picked_);
+    if (!place) return "null";
+    TJsonText json;
+    json.BeginObject().Key("id").Value(picked_.objectID).Key("name").Value(place->object->ListName());
+    json.Key("reading").Value(session_.ReadOut(picked_.objectID)).Key("handle").Value(picked_.handle + 1);
+    json.Key("count").Value(place->count).Key("x").Value(place->cell.x).Key("y").Value(place->cell.y);
+    return json.EndObject().Text();
+  }
+  std::string ReadOut(int id) const { return session_.ReadOut(id); }
   // The experiment menu's picture of the medium class, kExperimentPreviewSize square, RGBA.
   emscripten::val ExperimentPicture(int classIndex) {
     ToRgba(ExperimentPreview(classIndex), experimentPicture_);
@@ -345,6 +362,7 @@ class TPageSession {
     return json.EndArray().Text();
   }
   std::string HelpPage(int slot) const { return session_.HelpPage(SlotOf(slot)); }
+  void RemakePanels() { session_.RemakePanels(); }
   std::string ChangePanel(int slot, const std::string& id, int value) {
     return ResultName(session_.ChangePanel(SlotOf(slot), id, value));
   }
@@ -388,6 +406,7 @@ class TPageSession {
   std::vector<uint8_t> experimentPicture_;
   std::string file_;
   std::string field_;
+  TPickedHandle picked_;
 };
 
 }  // namespace
@@ -422,12 +441,17 @@ EMSCRIPTEN_BINDINGS(wavora) {
       .function("objects", &TPageSession::Objects)
       .function("selectObject", &TPageSession::SelectObject)
       .function("setSnap", &TPageSession::SetSnap)
+      .function("pickHandle", &TPageSession::PickHandle)
+      .function("nudgeHandle", &TPageSession::NudgeHandle)
+      .function("pickedHandle", &TPageSession::PickedHandle)
+      .function("readOut", &TPageSession::ReadOut)
       .function("experimentPicture", &TPageSession::ExperimentPicture)
       .class_function("experimentPictureSize", &TPageSession::ExperimentPictureSize)
       .class_function("texts", &TPageSession::Texts)
       .class_function("setLanguage", &TPageSession::SetLanguage)
       .class_function("teachingOrder", &TPageSession::TeachingOrder)
       .function("helpPage", &TPageSession::HelpPage)
+      .function("remakePanels", &TPageSession::RemakePanels)
       .function("pointerDown", &TPageSession::PointerDown)
       .function("pointerMove", &TPageSession::PointerMove)
       .function("pointerUp", &TPageSession::PointerUp)

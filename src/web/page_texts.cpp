@@ -96,6 +96,10 @@ constexpr TNamedText kPageTexts[] = {
     WAVORA_TEXT(SnapHint),
     WAVORA_TEXT(DataExtension),
     WAVORA_TEXT(CouldNotSaveData),
+    WAVORA_TEXT(TankName),
+    WAVORA_TEXT(TankDescription),
+    WAVORA_TEXT(PickedHandle),
+    WAVORA_TEXT(ToolReading),
 };
 
 #undef WAVORA_TEXT

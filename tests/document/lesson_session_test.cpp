@@ -180,6 +180,43 @@ TEST_F(LessonSession, ThePointerDripsAndDragsAndTheToolPanelTakesItsOwn) {
   EXPECT_FALSE(std::equal(plain.Bits(), plain.Bits() + 300 * 120 * 4, picture->Bits()));
 }
 
+// The keyboard picks handles in the object list's order, selecting the picked tool, and moves the
+// picked handle as a drag would; a ruler then says its new length in the words its label writes.
+TEST_F(LessonSession, TheKeyboardPicksAndMovesHandlesAndToolsSayTheirReading) {
+  ASSERT_TRUE(session_.AddTool(IndexOf(TLessonSession::Tools(), "TRuler")));
+  const TObjectListItem ruler = session_.Objects().items.back();
+  TPickedHandle picked;
+  do {
+    picked = session_.StepHandle(picked, 1);
+  } while (picked.objectID != ruler.uniqueID);
+  EXPECT_EQ(session_.Objects().items[size_t(session_.Objects().selected)].uniqueID, ruler.uniqueID);
+  EXPECT_EQ(session_.StepHandle(session_.StepHandle(picked, 1), -1), picked);
+
+  const std::string length = session_.ReadOut(ruler.uniqueID);
+  const TPoint before = session_.HandlePlace(picked)->cell;
+  ASSERT_TRUE(session_.NudgeHandle(picked, 0, 10));
+  EXPECT_EQ(session_.HandlePlace(picked)->cell.y, before.y + 10);
+  EXPECT_NE(session_.ReadOut(ruler.uniqueID), length);
+  EXPECT_TRUE(session_.ReadOut(ruler.uniqueID).ends_with("mm"));
+  EXPECT_EQ(session_.ReadOut(session_.Objects().items.front().uniqueID), "");
+  EXPECT_FALSE(session_.NudgeHandle({ruler.uniqueID, 9}, 1, 0));
+}
+
+// Panels keep the words they were made with; made again, they write the language chosen since.
+TEST_F(LessonSession, PanelsMadeAgainSpeakTheLanguageChosenSince) {
+  const auto commaReadOuts = [this] {
+    const std::vector<TPanelControl> controls = session_.PanelControls(TPanelSlot::Source);
+    return std::count_if(controls.begin(), controls.end(), [](const TPanelControl& control) {
+      return control.kind == TControlKind::ReadOut && control.text.find(',') != std::string::npos;
+    });
+  };
+  ASSERT_EQ(commaReadOuts(), 0);
+  SetTextLookup([](std::string_view english) { return english == "." ? std::string(",") : std::string(); });
+  session_.RemakePanels();
+  EXPECT_GT(commaReadOuts(), 0);
+  SetTextLookup(nullptr);
+}
+
 // The slideshow, a slide and a refused file travel as bytes and text, as the window's files and
 // clipboard carry them.
 TEST_F(LessonSession, SavesCopiesPastesAndRefusesAsTheWindowDoes) {

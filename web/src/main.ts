@@ -1,7 +1,7 @@
 // Wavora in the browser: the window's areas over the core's binding. The page holds no simulation
 // rule: it shows what the core draws and describes, and passes the user's gestures on.
 import { Slot, type CatalogueEntry, type Session, type SlideSummary, type WavoraModule } from './wavora_module';
-import { applyTexts, loadTexts, text } from './texts';
+import { applyTexts, loadTexts, setHint, text } from './texts';
 import { TankView } from './tank_view';
 import { FrameLoop } from './frame_loop';
 import { SlideList } from './slide_list';
@@ -55,6 +55,9 @@ class Page {
     this.tank = new TankView(element('tank'), this.session, {
       dripDown: () => element('drips').getAttribute('aria-pressed') === 'true',
       pointerDone: changed,
+      // The buttons' own rules decide: a disabled button does nothing.
+      deleteSelected: () => element('delete-object').click(),
+      runOrFreeze: () => element('freeze').click(),
     });
     this.loop = new FrameLoop(this.session, this.tank, (count) => this.afterFrame(count));
     this.slides = new SlideList(this.session, { shown: () => this.followSlide(), tankCanvas: this.tank.canvas });
@@ -62,7 +65,7 @@ class Page {
     this.mediumPanel = new PanelView(this.session, Slot.Medium, element('medium-panel'), changed);
     this.files = new LessonFiles(this.session, (name) => wavora.Session.fileTitle(name), () => this.followDocument());
     this.toolsTab = new ToolsTab(this.session, () => JSON.parse(wavora.Session.tools()) as CatalogueEntry[], changed);
-    this.toolPanel = new ToolPanel(this.session, () => this.files.fileName, () => this.toolsTab.selectedName(), changed);
+    this.toolPanel = new ToolPanel(this.session, () => this.files.fileName, () => this.toolsTab.selected(), changed);
     this.clipboard = new SlideClipboard(this.session, () => this.slides.rebuild());
     this.connectControls();
     this.followDocument();
@@ -236,6 +239,7 @@ class Page {
     loadTexts(this.wavora.Session.texts());
     applyTexts(document);
     setUpDialogs();
+    this.session.remakePanels();
     this.files.showTitle();
     this.followDocument();
   }
@@ -262,6 +266,7 @@ class Page {
   private followSlide(): void {
     this.tank.fitToTank();
     this.tank.draw();
+    this.tank.dropPick();
     element<HTMLInputElement>('contrast').value = String(this.session.contrast());
     this.followChange();
   }
@@ -278,12 +283,14 @@ class Page {
   private showExperimentButton(): void {
     const slide = (JSON.parse(this.session.slides()) as SlideSummary[])[this.session.shownSlide()];
     const experiment = this.experiments().find((entry) => entry.typeName === slide?.medium);
-    const caption = element('experiment').querySelector('.caption') as HTMLElement;
-    caption.textContent = experiment?.typeName ?? text('Experiment');
+    const button = element('experiment');
+    (button.querySelector('.caption') as HTMLElement).textContent = experiment?.typeName ?? text('Experiment');
+    setHint(button, text('ExperimentHint'));
   }
 
   private afterFrame(count: number): void {
     this.slides.frameDrawn();
+    this.tank.followFrame();
     const panelsDue = count % kPanelFrames === 0;
     this.toolPanel.refresh(panelsDue);
     if (panelsDue) {

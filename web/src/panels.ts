@@ -58,11 +58,16 @@ export class PanelView {
       previousCaption = control.caption;
       switch (control.kind) {
         case 'readout': {
-          const label = document.createElement('span');
+          // The caption names the read-out; a read-out that changes with every frame is read when
+          // asked for, not announced.
+          const label = document.createElement('label');
           label.className = 'caption';
-          label.textContent = control.caption;
+          const words = document.createElement('span');
+          words.textContent = control.caption;
           const output = document.createElement('output');
-          row.append(label, output);
+          output.setAttribute('aria-live', 'off');
+          label.append(words, output);
+          row.append(label);
           break;
         }
         case 'slider': {

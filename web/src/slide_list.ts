@@ -66,6 +66,7 @@ export class SlideList {
     this.thumbnails = slides.map((slide, index) => {
       const item = document.createElement('li');
       item.className = 'slide-item';
+      item.setAttribute('role', 'option');
       item.tabIndex = 0;
       const title = document.createElement('span');
       title.className = 'slide-title';
@@ -103,7 +104,11 @@ export class SlideList {
   }
 
   private fillItem(item: HTMLElement, index: number, slide: SlideSummary): void {
-    (item.querySelector('.slide-title') as HTMLElement).textContent = `${index + 1}. ${slide.name}`;
+    const title = `${index + 1}. ${slide.name}`;
+    (item.querySelector('.slide-title') as HTMLElement).textContent = title;
+    // Named by its title alone; its description is read after it.
+    item.setAttribute('aria-label', title);
+    item.setAttribute('aria-description', slide.description);
     (item.querySelector('.slide-description') as HTMLElement).textContent = slide.description;
   }
 

@@ -1,12 +1,12 @@
 // The area below the tank: the active tool's panel (its picture, drawn by the core, with the pointer
 // passed on, its buttons and read-outs, and its menu) or, without one, the info sheet.
-import { PanelPointer, Slot, type PanelControl, type Session } from './wavora_module';
+import { PanelPointer, Slot, type ObjectItem, type PanelControl, type Session } from './wavora_module';
 import { PanelView } from './panels';
 import { showMenu, type MenuEntry } from './menus';
 import { canvasPng, download, sibling } from './files';
 import { copyPicture, copyText } from './clipboard';
 import { putPicture } from './pictures';
-import { text } from './texts';
+import { nameWithReading, text } from './texts';
 
 // The panel's picture at the size of the window's tool panel area.
 const kBoxWidth = 417;
@@ -21,7 +21,7 @@ export class ToolPanel {
   private pointerDown = false;
 
   constructor(private readonly session: Session, private readonly fileName: () => string,
-              private readonly toolName: () => string, changed: () => void) {
+              private readonly tool: () => ObjectItem | undefined, changed: () => void) {
     this.area = document.getElementById('tool-panel') as HTMLElement;
     this.infoSheet = document.getElementById('info-sheet') as HTMLElement;
     this.canvas = document.getElementById('tool-picture') as HTMLCanvasElement;
@@ -63,8 +63,11 @@ export class ToolPanel {
     if (picture === null) return;
     putPicture(this.canvas, picture, kBoxWidth, kBoxHeight);
     if (!controls) return;
+    // Screen readers read the picture as the tool's name and the reading it shows, if it has one.
+    const tool = this.tool();
+    this.canvas.setAttribute('aria-label', nameWithReading(tool?.name ?? '', tool ? this.session.readOut(tool.id) : ''));
     this.view.refresh();
-    this.menuButton.textContent = this.toolName();
+    this.menuButton.textContent = tool?.name ?? '';
     this.menuButton.hidden = this.menuEntries().length === 0;
   }
 

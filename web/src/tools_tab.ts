@@ -1,6 +1,6 @@
 // The "Tools" tab: the tool menu with the tools' pictures, the delete and snap buttons for the
 // selected object, and the list of the tank's objects, a click on one selecting it.
-import type { CatalogueEntry, ObjectList, SelectionButtons, Session } from './wavora_module';
+import type { CatalogueEntry, ObjectItem, ObjectList, SelectionButtons, Session } from './wavora_module';
 import { iconImage, showMenu } from './menus';
 import { text } from './texts';
 
@@ -36,9 +36,9 @@ export class ToolsTab {
     });
   }
 
-  // The name of the selected object, as the tool panel's menu button shows it.
-  selectedName(): string {
-    return this.objects.items[this.objects.selected]?.name ?? '';
+  // The selected object, whose name the tool panel's menu button shows.
+  selected(): ObjectItem | undefined {
+    return this.objects.items[this.objects.selected];
   }
 
   refresh(): void {
@@ -49,6 +49,7 @@ export class ToolsTab {
       this.list.replaceChildren(...this.objects.items.map((item, index) => {
         const entry = document.createElement('li');
         entry.className = `object-item object-${item.kind}`;
+        entry.setAttribute('role', 'option');
         entry.tabIndex = 0;
         entry.classList.toggle('selected', index === this.objects.selected);
         entry.setAttribute('aria-selected', String(index === this.objects.selected));

@@ -49,9 +49,14 @@ export interface Session {
   objects(): string;
   selectObject(id: number): void;
   setSnap(snap: boolean): void;
+  pickHandle(step: number): void;
+  nudgeHandle(dx: number, dy: number): boolean;
+  pickedHandle(): string;
+  readOut(id: number): string;
   experimentPicture(index: number): Uint8Array;
   panel(slot: Slot): string;
   helpPage(slot: Slot): string;
+  remakePanels(): void;
   changePanel(slot: Slot, id: string, value: number): string;
   toolPanelPicture(width: number, height: number): Uint8Array | null;
   toolPanelPointer(what: PanelPointer, x: number, y: number): void;
@@ -104,6 +109,15 @@ export interface ObjectItem {
 export interface ObjectList {
   selected: number;
   items: ObjectItem[];
+}
+export interface PickedHandle {
+  id: number;
+  name: string;
+  reading: string;
+  handle: number;
+  count: number;
+  x: number;
+  y: number;
 }
 export interface SelectionButtons {
   snapEnabled: boolean;

@@ -1,8 +1,9 @@
 // The page in a real browser (Debian's headless Chromium, driven by playwright-core): every example
 // lesson runs with moving waves; handles are dragged, a panel control changed, slides switched, the
 // slideshow saved and reopened, and bad input refused with the window's messages; lesson texts stay
-// text under the page's Content-Security-Policy; and the test mode's scripted sequence leaves the
-// same field as the native runner's replay of its events.
+// text under the page's Content-Security-Policy; every control has a name for screen readers, the page
+// speaks a German browser's language, and the tank works from the keyboard alone; and the test mode's
+// scripted sequence leaves the same field as the native runner's replay of its events.
 //   node --test web/tests/page_test.mjs   (after scripts/web; NATIVE_CLI names the native
 //   wavora-cli, default build/release/src/app/wavora-cli)
 import { after, before, test } from 'node:test';
@@ -37,9 +38,10 @@ after(async () => {
   server?.close();
 });
 
-// A page whose script errors, CSP refusals and alerts fail the test that opened it.
-async function openPage(query, viewport = { width: 1366, height: 768 }) {
-  const page = await browser.newPage({ viewport, acceptDownloads: true });
+// A page whose script errors, CSP refusals and alerts fail the test that opened it; English unless
+// the browser's locale says otherwise.
+async function openPage(query, viewport = { width: 1366, height: 768 }, locale = 'en-GB') {
+  const page = await browser.newPage({ viewport, locale, acceptDownloads: true });
   const faults = [];
   page.on('pageerror', (error) => faults.push(`script error: ${error.message}`));
   page.on('console', (message) => {
@@ -212,6 +214,77 @@ test('a dropped lesson\'s texts are only text, and the page runs no inline scrip
   assert.match(await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content'),
     /script-src 'self' 'wasm-unsafe-eval';/);
   assert.deepEqual(faults.filter((fault) => !fault.includes('Content Security Policy')), []);
+  await page.close();
+});
+
+// Roles a user works that need a name to be found by a screen reader or voice control.
+const kNamedRoles = new Set(['button', 'slider', 'checkbox', 'combobox', 'link', 'textbox', 'menuitem',
+  'menuitemcheckbox', 'option', 'application', 'img', 'listbox']);
+
+async function namelessControls(page) {
+  const client = await page.context().newCDPSession(page);
+  const { nodes } = await client.send('Accessibility.getFullAXTree');
+  await client.detach();
+  return nodes.filter((node) => !node.ignored && kNamedRoles.has(node.role?.value) && !node.name?.value?.trim())
+    .map((node) => `${node.role.value} #${node.backendDOMNodeId}`);
+}
+
+test('every control of the page has a name for screen readers, the open menus\' too', async () => {
+  const { page, faults } = await openPage('?lesson=examples/lenses_and_mirrors.wvr&slide=1');
+  assert.deepEqual(await namelessControls(page), [], 'slides tab');
+  await page.locator('#tools-tab').click();
+  await page.locator('#add-tool').click();
+  assert.deepEqual(await namelessControls(page), [], 'tool menu');
+  await page.locator('.menu-entry', { hasText: 'Level Meter' }).click();
+  await page.locator('#tool-panel').waitFor();
+  assert.deepEqual(await namelessControls(page), [], 'a tool panel');
+  assert.equal(await page.locator('#tank').getAttribute('role'), 'application');
+  // The panel's picture is read as the tool's name with the reading it shows.
+  await page.waitForFunction(() => /\d/.test(document.getElementById('tool-picture').getAttribute('aria-label')));
+  await page.locator('#help').click();
+  assert.deepEqual(await namelessControls(page), [], 'help menu');
+  assert.deepEqual(faults, []);
+  await page.close();
+});
+
+test('a German browser gets the page in German, numbers with a decimal comma', async () => {
+  const german = JSON.parse(readFileSync(join(site, 'translations/de.json'), 'utf8'));
+  const { page, faults } = await openPage('?lesson=examples/lenses_and_mirrors.wvr&slide=1', undefined, 'de-DE');
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
+  assert.equal(await page.locator('#controls h2').textContent(), german.Controls);
+  assert.notEqual(german.Controls, 'Controls');
+  assert.match(await page.locator('#source-panel output').first().textContent(), /^\d+,\d+\s*mm$/);
+  // Chosen on the page, English stays for the next visit.
+  await page.locator('#help').click();
+  await page.locator('.menu-entry', { hasText: 'English' }).click();
+  await page.waitForFunction(() => document.documentElement.lang === 'en');
+  assert.equal(await page.locator('#controls h2').textContent(), 'Controls');
+  // Read-outs follow with the panel's next poll.
+  await page.waitForFunction(() => /^\d+\.\d+\s*mm$/.test(document.querySelector('#source-panel output').textContent));
+  assert.deepEqual(faults, []);
+  await page.close();
+});
+
+test('the tank works from the keyboard alone: a handle picked, told and moved', async () => {
+  const { page, faults } = await openPage('?lesson=examples/lenses_and_mirrors.wvr&slide=1');
+  const before = await savedText(page);
+  for (let i = 0; i < 40 && !(await page.evaluate(() => document.activeElement?.id === 'tank')); ++i) {
+    await page.keyboard.press('Tab');
+  }
+  assert.equal(await page.evaluate(() => document.activeElement.matches('#tank:focus-visible')), true);
+  await page.keyboard.press('n');
+  const picked = await page.locator('#tank-pick').textContent();
+  assert.match(picked, /, handle 1 of \d, at \d+ mm, \d+ mm$/);
+  assert.equal(await page.locator('#picked-ring').isVisible(), true);
+  // The lens's focus handle moves along the lens's axis, as a drag moves it.
+  await page.keyboard.press('Shift+ArrowLeft');
+  assert.notEqual(await page.locator('#tank-pick').textContent(), picked);
+  assert.notEqual(lessonOf(await savedText(page)), lessonOf(before), 'the picked handle moved');
+  // Space freezes the water, as the freeze button does.
+  await page.locator('#tank').focus();
+  await page.keyboard.press(' ');
+  assert.equal(await page.locator('#freeze').getAttribute('aria-pressed'), 'true');
+  assert.deepEqual(faults, []);
   await page.close();
 });
 
