@@ -10,6 +10,7 @@
 #include "sim/list_menu_entry.h"
 #include "sim/pointer.h"
 #include "sim/text_language.h"
+#include "sim/theory_figure.h"
 #include "sim/water_grid.h"
 
 namespace wavora {
@@ -67,6 +68,12 @@ class TBaseWaterObject : public TXMLNode {
   // A new panel bound to this object, or none; the caller owns it.
   virtual std::unique_ptr<TControlPanelModel> CreateControlPanel();
   virtual void Draw(TFastDIB& image);
+  // Adds what physics predicts for this object in its tank (the tank's source, its settings and the
+  // time run so far) to the figure the theory overlay draws; nothing by default.
+  virtual void AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+    (void)tank;
+    (void)figure;
+  }
   // The tank's field was cleared.
   virtual void Reset() {}
   // The user moved the object: where it now lies becomes what it saves and where it returns to when it
