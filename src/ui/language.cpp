@@ -3,19 +3,18 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 #include <memory>
 #include <string>
 
 #include "sim/text_language.h"
+#include "ui/user_settings.h"
 
 namespace wavora {
 
 namespace {
 
 const QString kEnglish = QStringLiteral("en");
-const QString kLanguageKey = QStringLiteral("Language");
 
 // The translators now installed: Wavora's own and Qt's (its dialogs' buttons).
 struct TInstalled {
@@ -55,7 +54,7 @@ const std::vector<TLanguage>& Languages() {
 }
 
 QString StartingLanguage() {
-  const QString chosen = QSettings().value(kLanguageKey).toString();
+  const QString chosen = TUserSettings::Language();
   if (Speaks(chosen)) return chosen;
   for (const QString& tag : QLocale::system().uiLanguages()) {
     const QString code = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
@@ -92,7 +91,7 @@ QString SpokenLanguage() {
 }
 
 void RememberLanguage(const QString& code) {
-  QSettings().setValue(kLanguageKey, code);
+  TUserSettings::SetLanguage(code);
 }
 
 }  // namespace wavora

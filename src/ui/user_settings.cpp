@@ -7,6 +7,7 @@ namespace wavora {
 namespace {
 
 constexpr char kHighContrast[] = "HighContrast";
+constexpr char kLanguage[] = "Language";
 
 QSettings Settings() {
   return QSettings(QStringLiteral("Wavora"), QStringLiteral("Wavora"));
@@ -16,6 +17,14 @@ QSettings Settings() {
 
 bool TUserSettings::HighContrast() {
   return Settings().value(QLatin1String(kHighContrast), false).toBool();
+}
+
+QString TUserSettings::Language() {
+  return Settings().value(QLatin1String(kLanguage)).toString();
+}
+
+void TUserSettings::SetLanguage(const QString& code) {
+  Settings().setValue(QLatin1String(kLanguage), code);
 }
 
 void TUserSettings::SetHighContrast(bool on) {
