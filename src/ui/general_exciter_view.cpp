@@ -21,10 +21,6 @@ namespace {
 constexpr int kPollMs = 50;
 constexpr int kShapePollMs = 200;
 
-QColor QtColour(TColour colour) {
-  return QColor(colour.red, colour.green, colour.blue);
-}
-
 QLabel* PanelLabel(QWidget* parent, const char* name, const QRect& geometry,
                    Qt::Alignment alignment = Qt::AlignLeft) {
   auto* label = new QLabel(parent);
@@ -64,9 +60,13 @@ void SetPosition(TCustomTrackBar& bar, int position) {
   bar.update();
 }
 
+// The model's black for the caption in use and grey for the other, in the window's colour scheme (white
+// and grey on black in high contrast).
 void SetTextColour(QLabel& label, TColour colour) {
   QPalette colours = label.palette();
-  colours.setColor(QPalette::WindowText, QtColour(colour));
+  colours.setColor(QPalette::WindowText, colour == TGeneralExciterCP::kActiveText
+                                             ? QColor(WidgetColours().text)
+                                             : QColor(WidgetColours().textDisabled));
   label.setPalette(colours);
 }
 

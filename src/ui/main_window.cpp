@@ -258,9 +258,10 @@ void TMainForm::CreateMenus() {
   SlideshowMenu->addSeparator();
   clipboard_->AddMenuEntries(*SlideshowMenu);
 
-  HelpMenu = new THelpMenu({*this, *messages_, [this] { return GetCurrentWater(); },
-                            [this](int tag) { SetDisplayShape(tag); }, [this] { PresentationClick(); },
-                            [this](const QString& code) { Speak(code); }, [this](bool on) { SetHighContrast(on); }});
+  HelpMenu =
+      new THelpMenu({*this, *messages_, [this] { return GetCurrentWater(); },
+                     [this](int tag) { SetDisplayShape(tag); }, [this] { PresentationClick(); },
+                     [this](const QString& code) { Speak(code); }, [this](bool on) { SetHighContrast(on); }});
 }
 
 void TMainForm::SetupMainWindow(const QStringList& arguments) {
@@ -317,11 +318,7 @@ void TMainForm::Speak(const QString& code) {
   SpeakLanguage(code);
   ApplyCaptions();
   ExperimentMenu->ApplyCaptions();
-  // Panels keep the captions they were made with: they are made again in the new language.
-  toolPanels_->Clear();
-  mediumPanel_.Release();
-  exciterPanel_.Release();
-  SlideListClick();
+  RemakePanels();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -371,6 +368,14 @@ void TMainForm::SetHighContrast(bool on) {
   TUserSettings::SetHighContrast(on);
   HelpMenu->CheckHighContrast(on);
   ShowColours();
+  RemakePanels();
+}
+
+void TMainForm::RemakePanels() {
+  toolPanels_->Clear();
+  mediumPanel_.Release();
+  exciterPanel_.Release();
+  SlideListClick();
 }
 
 void TMainForm::ShowColours() {

@@ -80,6 +80,8 @@ class TMainForm : public QWidget {
   void ConnectTankBox(TTankBox* box);
   void SetupMainWindow(const QStringList& arguments);
   void ApplyCaptions();
+  // Makes the shown panels again: they keep the captions and colours they were made with.
+  void RemakePanels();
   // Takes an opened slideshow as the document; the panels of the old one go first.
   void Adopt(const TRef<TSlideshow>& slideshow);
   // The colours of the user's setting: the controls' scheme, the palettes and the tank's pen.

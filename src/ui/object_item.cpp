@@ -40,8 +40,9 @@ QIcon ToolImage(int imageIndex) {
 void DrawObjectItem(QPainter& painter, const TObjectListItem& item, const QRect& rect, bool selected,
                     const QIcon& picture, const TFastDIB* panelImage) {
   painter.save();
-  painter.fillRect(rect, selected ? QColor(135, 135, 135) : QColor(247, 247, 247));
-  painter.setPen(selected ? Qt::white : Qt::black);
+  const TItemColours colours = ItemColours(selected, QColor(135, 135, 135));
+  painter.fillRect(rect, colours.face);
+  painter.setPen(colours.ink);
   QFont font = painter.font();
   font.setPointSize(9);
   painter.setFont(font);

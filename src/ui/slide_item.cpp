@@ -4,6 +4,7 @@
 #include <QTextLayout>
 
 #include "ui/dib_image.h"
+#include "widgets/widget_palette.h"
 
 namespace wavora {
 
@@ -60,8 +61,9 @@ QImage SlideThumbnail(const TFastDIB& image) {
 void DrawSlideItem(QPainter& painter, int index, const QString& text, const QImage& thumbnail,
                    const QRect& rect, bool selected) {
   painter.save();
-  painter.fillRect(rect, selected ? QColor(116, 155, 220) : QColor(247, 247, 247));
-  painter.setPen(selected ? Qt::white : Qt::black);
+  const TItemColours colours = ItemColours(selected, QColor(116, 155, 220));
+  painter.fillRect(rect, colours.face);
+  painter.setPen(colours.ink);
   const int separator = text.indexOf(kSlideTextSeparator);
   const QString name = separator < 0 ? text : text.left(separator);
   const QString description = separator < 0 ? QString() : text.mid(separator + 1);

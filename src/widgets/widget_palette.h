@@ -26,13 +26,28 @@ struct TWidgetColours {
   QRgb arrowBar;
   // The keyboard's marks over the tank and lists (focus frame, picked handle), bright on a dark edge.
   QRgb focusMark;
+  // Whether this is the high-contrast scheme: list items then drop their own light faces for the
+  // scheme's black, white and yellow.
+  bool highContrast;
 };
 
-inline constexpr TWidgetColours kStandardColours{
-    qRgb(240, 240, 240), qRgb(247, 247, 247), qRgb(36, 41, 48),    qRgb(150, 154, 160),
-    qRgb(63, 116, 196),  qRgb(214, 227, 246), qRgb(160, 186, 228), qRgba(0, 0, 0, 18),
-    qRgba(0, 0, 0, 36),  qRgb(252, 252, 252), qRgb(196, 199, 204), qRgb(150, 170, 205),
-    qRgb(208, 211, 216), qRgb(160, 164, 170), qRgb(232, 234, 238), qRgb(255, 196, 0)};
+inline constexpr TWidgetColours kStandardColours{qRgb(240, 240, 240),
+                                                 qRgb(247, 247, 247),
+                                                 qRgb(36, 41, 48),
+                                                 qRgb(150, 154, 160),
+                                                 qRgb(63, 116, 196),
+                                                 qRgb(214, 227, 246),
+                                                 qRgb(160, 186, 228),
+                                                 qRgba(0, 0, 0, 18),
+                                                 qRgba(0, 0, 0, 36),
+                                                 qRgb(252, 252, 252),
+                                                 qRgb(196, 199, 204),
+                                                 qRgb(150, 170, 205),
+                                                 qRgb(208, 211, 216),
+                                                 qRgb(160, 164, 170),
+                                                 qRgb(232, 234, 238),
+                                                 qRgb(255, 196, 0),
+                                                 false};
 
 inline constexpr TWidgetColours kHighContrastColours{qRgb(0, 0, 0),
                                                      qRgb(0, 0, 0),
@@ -49,11 +64,26 @@ inline constexpr TWidgetColours kHighContrastColours{qRgb(0, 0, 0),
                                                      qRgb(140, 140, 140),
                                                      qRgb(255, 255, 255),
                                                      qRgb(40, 40, 40),
-                                                     qRgb(0, 255, 255)};
+                                                     qRgb(0, 255, 255),
+                                                     true};
 
 // The scheme the controls paint with now; the window switches it and repaints.
 const TWidgetColours& WidgetColours();
 void UseHighContrastColours(bool on);
+
+// A list item's face and ink: the item's own colours, or in high contrast yellow under black when
+// selected and white on black otherwise.
+struct TItemColours {
+  QColor face;
+  QColor ink;
+};
+inline TItemColours ItemColours(bool selected, QColor selectedFace) {
+  const TWidgetColours& scheme = WidgetColours();
+  if (scheme.highContrast)
+    return selected ? TItemColours{QColor(scheme.accent), Qt::black}
+                    : TItemColours{QColor(scheme.listBackground), QColor(scheme.text)};
+  return selected ? TItemColours{selectedFace, Qt::white} : TItemColours{QColor(247, 247, 247), Qt::black};
+}
 
 namespace palette {
 
