@@ -1,7 +1,13 @@
 #include "widgets/icons.h"
 
+#include "widgets/widget_palette.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <array>
 
@@ -94,10 +100,62 @@ QIcon KeptIcon(const QString& key, const std::function<QIcon()>& make) {
   return found != kept.constEnd() ? *found : *kept.insert(key, make());
 }
 
+namespace {
+
+// The icons draw in a slate ink with a blue accent; high contrast draws them white and yellow for the
+// black window. The pictures are rendered from the recoloured drawing at the sizes the window uses.
+QIcon HighContrastIcon(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QByteArray drawing = file.readAll();
+  drawing.replace("#3a4757", "#ffffff").replace("#3f74c4", "#ffff00");
+  QSvgRenderer renderer(drawing);
+  QIcon icon;
+  for (const int size : {16, 20, 24, 32, 48}) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    painter.end();
+    icon.addPixmap(picture);
+  }
+  return icon;
+}
+
+// An icon that paints in the colour scheme in use when it paints, so every button follows a switch to
+// or from high contrast without being given its glyph again.
+class TSchemeIconEngine : public QIconEngine {
+ public:
+  TSchemeIconEngine(QIcon standard, QIcon highContrast)
+      : standard_(std::move(standard)), highContrast_(std::move(highContrast)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Current().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Current().pixmap(size, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Current().actualSize(size, mode, state);
+  }
+  QIconEngine* clone() const override { return new TSchemeIconEngine(standard_, highContrast_); }
+
+ private:
+  const QIcon& Current() const { return WidgetColours().highContrast ? highContrast_ : standard_; }
+
+  QIcon standard_;
+  QIcon highContrast_;
+};
+
+}  // namespace
+
 // By index: asked for on every paint of a list item or an arrow.
 QIcon WavoraIcon(TIcon icon) {
   QIcon& kept = KeptUntilExit<std::array<QIcon, kIconCount>>()[static_cast<size_t>(icon)];
-  if (kept.isNull()) kept = QIcon(IconPath(icon));
+  if (kept.isNull()) {
+    const QString path = IconPath(icon);
+    kept = QIcon(new TSchemeIconEngine(QIcon(path), HighContrastIcon(path)));
+  }
   return kept;
 }
 
