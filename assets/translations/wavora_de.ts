@@ -955,5 +955,24 @@
         <source>The water and its objects. N and Shift+N pick the next or previous handle, the arrow keys move it (with Shift ten cells), Delete deletes the selected object, Space runs or freezes the water.</source>
         <translation>Das Wasser und seine Objekte. N und Umschalt+N wählen den nächsten oder vorigen Griff, die Pfeiltasten verschieben ihn (mit Umschalt um zehn Zellen), Entf löscht das ausgewählte Objekt, die Leertaste lässt das Wasser laufen oder hält es an.</translation>
     </message>
+    <message>
+        <source>Theory</source>
+        <translation>Theorie</translation>
+    </message>
+    <message>
+        <source>measured</source>
+        <extracomment>Put before a measuring tool&apos;s reading beside the prediction it checks: &quot;m=1 14.5° (measured 14.2°)&quot;.</extracomment>
+        <translation>gemessen</translation>
+    </message>
+    <message>
+        <source>1st min</source>
+        <extracomment>Labels a single slit&apos;s first diffraction minimum, followed by its angle.</extracomment>
+        <translation>1. Min.</translation>
+    </message>
+    <message>
+        <source>spacing</source>
+        <extracomment>Labels the distance between the bright fringes m=0 and m=1 where the lines meet the tank&apos;s edge.</extracomment>
+        <translation>Abstand</translation>
+    </message>
 </context>
 </TS>

@@ -955,5 +955,24 @@
         <source>The water and its objects. N and Shift+N pick the next or previous handle, the arrow keys move it (with Shift ten cells), Delete deletes the selected object, Space runs or freezes the water.</source>
         <translation>El agua y sus objetos. N y Mayús+N eligen el tirador siguiente o anterior, las flechas lo mueven (con Mayús, diez celdas), Supr borra el objeto seleccionado, Espacio pone en marcha o detiene el agua.</translation>
     </message>
+    <message>
+        <source>Theory</source>
+        <translation>Teoría</translation>
+    </message>
+    <message>
+        <source>measured</source>
+        <extracomment>Put before a measuring tool&apos;s reading beside the prediction it checks: &quot;m=1 14.5° (measured 14.2°)&quot;.</extracomment>
+        <translation>medido</translation>
+    </message>
+    <message>
+        <source>1st min</source>
+        <extracomment>Labels a single slit&apos;s first diffraction minimum, followed by its angle.</extracomment>
+        <translation>1.er mín.</translation>
+    </message>
+    <message>
+        <source>spacing</source>
+        <extracomment>Labels the distance between the bright fringes m=0 and m=1 where the lines meet the tank&apos;s edge.</extracomment>
+        <translation>separación</translation>
+    </message>
 </context>
 </TS>

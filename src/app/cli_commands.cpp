@@ -39,7 +39,7 @@ const char kUsage[] =
     "  wavora-cli run [FILE.wvr] [--slide K] [--size WxH] [--frames N] [--fast]\n"
     "                 [--image OUT.jpg|OUT.bmp] [--field OUT.bin] [--save OUT.wvr]\n"
     "                 [--panel-image OUT.jpg|OUT.bmp] [--panel-size WxH] [--tool-data OUT.csv]\n"
-    "                 [--events EVENTS.txt]\n"
+    "                 [--events EVENTS.txt] [--theory]\n"
     "                 [--movie OUT.gif|OUT.webm] [--every N] [--fps F]\n"
     "      Runs a slideshow's slide (without FILE: a new slide with an empty tank and the\n"
     "      default source) for N frames (default 300; --fast: five steps a frame) on tanks of\n"
@@ -53,6 +53,8 @@ const char kUsage[] =
     "      --movie records the run as an animated GIF or a WebM video: every Nth frame\n"
     "      (default 1, the first frame always), played at F frames a second (default 25;\n"
     "      a GIF rounds its delay to hundredths of a second, 2 at the least).\n"
+    "      --theory draws what physics predicts for the experiment over the tank picture\n"
+    "      and the clip.\n"
     "  wavora-cli worksheet FILE.wvr OUT.pdf [--frames N]\n"
     "      Writes a printable worksheet: a page for each slide with its number, name and\n"
     "      description, the tank after N frames (default 300), the active tool's panel and\n"
@@ -73,6 +75,7 @@ struct TRunOptions {
   int height = 401;
   long frames = 300;
   bool fast = false;
+  bool theory = false;
   std::string image;
   std::string field;
   std::string save;
@@ -126,6 +129,8 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
           value(), 0, kMaxFrames, "--frames must be a whole number from 0 to " + std::to_string(kMaxFrames));
     } else if (arg == "--fast") {
       options.fast = true;
+    } else if (arg == "--theory") {
+      options.theory = true;
     } else if (arg == "--image") {
       options.image = value();
     } else if (arg == "--field") {
@@ -149,11 +154,11 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
     }
   }
   if (!options.events.empty() &&
-      (options.slide || options.fast || options.frames != 300 || !options.panelImage.empty() ||
-       !options.movie.empty() || options.file.empty())) {
+      (options.slide || options.fast || options.theory || options.frames != 300 ||
+       !options.panelImage.empty() || !options.movie.empty() || options.file.empty())) {
     throw TUsageError{
-        "--events needs a slideshow file and takes none of --slide, --frames, --fast, --panel-image, "
-        "--movie"};
+        "--events needs a slideshow file and takes none of --slide, --frames, --fast, --theory, "
+        "--panel-image, --movie"};
   }
   // Refused before the run, so that nothing is written.
   for (const std::string* picture : {&options.image, &options.panelImage}) {
@@ -239,6 +244,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   slideshow->ActiveID = water->GetUniqueID();
 
   TSlideRun run(clock, water, options.panelWidth, options.panelHeight, options.fast);
+  run.ShowTheory(options.theory);
   // Refused before the run, which may be long, rather than after it with nothing written.
   TBaseCPFrame* activePanel = run.ActivePanel();
   if (!options.panelImage.empty() && !activePanel) {

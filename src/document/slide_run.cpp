@@ -1,6 +1,7 @@
 #include "document/slide_run.h"
 
 #include "sim/control_panel_tool.h"
+#include "sim/theory_drawing.h"
 #include "sim/tool_panel.h"
 
 namespace wavora {
@@ -60,6 +61,7 @@ void TSlideRun::RunFrame() {
 void TSlideRun::Finish() {
   if (frames_ == 0) {
     water_->DrawOnly(image_);
+    if (loop_.theory) DrawTheory(*water_, image_);
     UpdatePanel(FirstActivePanelTool(*water_));
   }
   for (const TToolPanel& each : panels_)

@@ -47,6 +47,8 @@ class TSlideRun {
   // The panel of the first tool marked as the active panel tool, or none.
   TBaseCPFrame* ActivePanel() const;
   void RunFrame();
+  // The theory overlay over the tank picture from now on.
+  void ShowTheory(bool on) { loop_.theory = on; }
   // After the last frame: draws the tank when no frame ran, and brings every panel up to date.
   void Finish();
   // The tank picture after the last frame (or Finish).

@@ -7,6 +7,7 @@
 #include "image/fast_dib.h"
 #include "sim/control_panel_tool.h"
 #include "sim/resource_strings.h"
+#include "sim/theory_drawing.h"
 #include "sim/water.h"
 
 namespace wavora {
@@ -77,12 +78,14 @@ TFrameOutcome TFrameLoop::RunFrame(TWater* tank, TFastDIB& image, bool debugVisi
         tank->Step();
     }
     tank->StepAndDraw(image);
+    if (theory) DrawTheory(*tank, image);
     ++drawCount_;
     outcome.imageChanged = true;
     shownFrozenImage_.clear();
   } else if (++idleFrames_ > 2) {
     // Frozen: redrawn every third frame so dragged objects still move on screen.
     tank->DrawOnly(image);
+    if (theory) DrawTheory(*tank, image);
     ++drawCount_;
     idleFrames_ = 0;
     outcome.imageChanged = FrozenImageChanged(image);

@@ -61,6 +61,9 @@ class TFrameLoop {
   // and rimmed), for users who see the tank less well.
   bool highContrast = false;
   static constexpr int kHighContrastPen = 2;
+  // What physics predicts for the experiment is drawn over the tank picture (a view setting: it
+  // changes no file, and with it off the picture is as without it).
+  bool theory = false;
   // Frames per second at the last statistics taken while running; the speed read-out uses it.
   float FrameRate() const { return frameRate_; }
 

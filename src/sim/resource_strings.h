@@ -323,6 +323,15 @@ inline constexpr TText ObjectListName = Text("Objects in the tank");
 inline constexpr TText SlideNameField = Text("Slide name");
 inline constexpr TText SlideDescriptionField = Text("Slide description");
 
+// Theory overlay
+inline constexpr TText Theory = Text("Theory");
+//: Put before a measuring tool's reading beside the prediction it checks: "m=1 14.5° (measured 14.2°)".
+inline constexpr TText TheoryMeasured = Text("measured");
+//: Labels a single slit's first diffraction minimum, followed by its angle.
+inline constexpr TText TheoryFirstMinimum = Text("1st min");
+//: Labels the distance between the bright fringes m=0 and m=1 where the lines meet the tank's edge.
+inline constexpr TText TheoryFringeSpacing = Text("spacing");
+
 // File extensions are no words and stay as they are (kept last: the translation sources are read
 // from the entries above).
 inline constexpr std::string_view SlideshowExtension = "wvr";

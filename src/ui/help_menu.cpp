@@ -41,6 +41,11 @@ THelpMenu::THelpMenu(TLinks links) : QMenu(&links.window), links_(std::move(link
   Presentation1->setObjectName(QStringLiteral("Presentation1"));
   Presentation1->setShortcut(QKeySequence(Qt::Key_F11));
   links_.window.addAction(Presentation1);
+  // A view setting for the session, like the display shape: lesson files do not keep it.
+  Theory1 = addAction(QString());
+  Theory1->setObjectName(QStringLiteral("Theory1"));
+  Theory1->setCheckable(true);
+  connect(Theory1, &QAction::toggled, this, [this](bool on) { links_.showTheory(on); });
   HighContrast1 = addAction(QString());
   HighContrast1->setObjectName(QStringLiteral("HighContrast1"));
   HighContrast1->setCheckable(true);
@@ -79,6 +84,7 @@ void THelpMenu::ApplyCaptions() {
   for (QAction* entry : languages_->actions())
     entry->setChecked(entry->data().toString() == SpokenLanguage());
   Presentation1->setText(QtText(rs::Presentation));
+  Theory1->setText(QtText(rs::Theory));
   HighContrast1->setText(QtText(rs::HighContrast));
   AboutWavora1->setText(QtText(rs::AboutWavora));
   exit1->setText(QtText(rs::Exit));

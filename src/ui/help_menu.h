@@ -14,8 +14,8 @@ class THelpViewer;
 class TWater;
 
 // The menu behind the "Help" button: the help pages (and F1 for the page of the panel under the
-// pointer), the display shapes, the presentation, the language, high contrast, the about box and
-// leaving the program.
+// pointer), the display shapes, the presentation, the theory overlay, the language, high contrast,
+// the about box and leaving the program.
 class THelpMenu : public QMenu {
  public:
   struct TLinks {
@@ -26,6 +26,7 @@ class THelpMenu : public QMenu {
     std::function<void()> present;
     std::function<void(const QString& code)> speak;  // switches the language (its ISO 639 code)
     std::function<void(bool on)> setHighContrast;
+    std::function<void(bool on)> showTheory;  // draws what physics predicts over the tank
   };
   explicit THelpMenu(TLinks links);
 
@@ -44,6 +45,7 @@ class THelpMenu : public QMenu {
   QMenu* shapes_;
   QActionGroup* DisplayShapes;
   QAction* Presentation1;
+  QAction* Theory1;
   QMenu* languages_;
   QAction* WavoraHelp1;
   QAction* HighContrast1;

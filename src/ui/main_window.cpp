@@ -258,10 +258,10 @@ void TMainForm::CreateMenus() {
   SlideshowMenu->addSeparator();
   clipboard_->AddMenuEntries(*SlideshowMenu);
 
-  HelpMenu =
-      new THelpMenu({*this, *messages_, [this] { return GetCurrentWater(); },
-                     [this](int tag) { SetDisplayShape(tag); }, [this] { PresentationClick(); },
-                     [this](const QString& code) { Speak(code); }, [this](bool on) { SetHighContrast(on); }});
+  HelpMenu = new THelpMenu(
+      {*this, *messages_, [this] { return GetCurrentWater(); }, [this](int tag) { SetDisplayShape(tag); },
+       [this] { PresentationClick(); }, [this](const QString& code) { Speak(code); },
+       [this](bool on) { SetHighContrast(on); }, [this](bool on) { frameLoop_.theory = on; }});
 }
 
 void TMainForm::SetupMainWindow(const QStringList& arguments) {
