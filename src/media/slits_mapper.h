@@ -20,6 +20,10 @@ class TSlitsRIMapper : public TBaseRIMap {
   void Init() override;
   void MapToWater() override;
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
+  // The directions of the grating's maxima, d sin(theta) = m lambda, from the slits' centre with m
+  // labelled and the fringe spacing where the first order meets the tank's far side; for one slit
+  // the first minima, w sin(theta) = lambda.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
 
   // Values beyond what the panel offers (1 to 30 slits, 0 to 99 rows) are held to its range, so no
   // file can make the grating overflow; writing the value already held does nothing.
@@ -31,6 +35,12 @@ class TSlitsRIMapper : public TBaseRIMap {
   void SetWidth(int32_t value);
 
  private:
+  // The openings as mapped: N slits of w rows between bars of s rows, extent rows from row top, shrunk
+  // to leave 20 rows of screen at each end of a low tank.
+  struct TGrating {
+    int32_t w, s, extent, top;
+  };
+  TGrating Grating() const;
   void Store(int32_t& field, int32_t value, int32_t low, int32_t high);
 
   int32_t space_ = 0;

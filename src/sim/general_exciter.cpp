@@ -8,6 +8,7 @@
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "sim/scene_drawing.h"
+#include "sim/theory_physics.h"
 #include "sim/water.h"
 
 namespace wavora {
@@ -383,6 +384,47 @@ void TGeneralExciter::ApplySourceSuggestion() {
     default:
       break;
   }
+}
+
+void TGeneralExciter::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  if (beamType_ != kDoppler) return;
+  const double dx = X1 - dopplerX_, dy = Y1 - dopplerY_;
+  const double distance = std::hypot(dx, dy);
+  // On its target the source stands still and its waves are the open ones.
+  if (distance <= 0.3) return;
+  const TTheoryPoint at{dopplerX_, dopplerY_};
+  const TTheoryPoint ahead{dx / distance, dy / distance};
+  const TTheoryPoint across{-ahead.y, ahead.x};
+  const double v = kWaveSpeed * dopplerSpeed_;
+  const double c = WaveSpeedAt(tank, at.x, at.y);
+  if (c <= 0) return;
+  if (v < c) {
+    // A crest emitted k periods ago lies k (c -+ v) T ahead of and behind the source; the source's
+    // wavelength where it is, lambda = c T.
+    const double wavelength = c * period_;
+    const double front = wavelength * (1 - v / c), back = wavelength * (1 + v / c);
+    for (int k = 1; k <= 3; ++k) {
+      figure.marks.push_back({at.x + k * front * ahead.x, at.y + k * front * ahead.y});
+      figure.marks.push_back({at.x - k * back * ahead.x, at.y - k * back * ahead.y});
+    }
+    const auto label = [&](double along, double length) {
+      figure.labels.push_back({at.x + along * ahead.x + 12 * across.x, at.y + along * ahead.y + 12 * across.y,
+                               "\u03bb=" + ReadoutNumber(length, 1) + "mm"});
+    };
+    label(2 * front, front);
+    label(-2 * back, back);
+    return;
+  }
+  // Faster than its waves: their envelope is the cone with sin(alpha) = c / v about the path behind.
+  const double alpha = std::asin(c / v);
+  const double reach = 2.0 * (W() + H());
+  for (const double side : {alpha, -alpha}) {
+    const double ux = -(ahead.x * std::cos(side) - ahead.y * std::sin(side));
+    const double uy = -(ahead.x * std::sin(side) + ahead.y * std::cos(side));
+    figure.lines.push_back({at.x, at.y, at.x + reach * ux, at.y + reach * uy});
+  }
+  figure.labels.push_back(
+      {at.x - 40 * ahead.x, at.y - 40 * ahead.y, "\u03b1=" + ReadoutNumber(Degrees(alpha), 1) + "\u00b0"});
 }
 
 void TGeneralExciter::Draw(TFastDIB& image) {

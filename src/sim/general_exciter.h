@@ -38,6 +38,9 @@ class TGeneralExciter : public TBaseExciter {
   void Apply() override;
   void Excite() override;
   void Draw(TFastDIB& image) override;
+  // For the moving source: the wavelengths ahead and behind, lambda (1 -+ v / c), as marks a
+  // wavelength apart; faster than the waves, the Mach cone of half-angle asin(c / v) instead.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
 
   void MouseDown(TMouseButton button, TShiftState shift, bool& handled, int32_t X, int32_t Y) override;

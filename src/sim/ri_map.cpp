@@ -3,6 +3,7 @@
 #include "sim/refractive_index_cp.h"
 #include "sim/resource_strings.h"
 #include "sim/simple_message_cp.h"
+#include "sim/theory_physics.h"
 
 namespace wavora {
 
@@ -75,6 +76,21 @@ const TClassInfo& TNoneRIMap::StaticClassInfo() {
 
 std::unique_ptr<TControlPanelModel> TNoneRIMap::CreateControlPanel() {
   return std::make_unique<TSimpleMessageCP>(std::string());
+}
+
+void TNoneRIMap::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source) return;
+  const double wavelength = OpenWavelength(*source);
+  const TTheoryPoint at = SourcePlace(*source);
+  // Below the source, or above it near the tank's foot; from just right of it.
+  const double y = at.y - 14 > 6 ? at.y - 14 : at.y + 14;
+  const double left = at.x + 6, right = left + wavelength;
+  figure.lines.push_back({left, y, right, y});
+  for (const double x : {left, right})
+    figure.lines.push_back({x, y - 4, x, y + 4});
+  figure.labels.push_back(
+      {(left + right) / 2, y + (y < at.y ? -10 : 10), "\u03bb=" + ReadoutNumber(wavelength, 1) + "mm"});
 }
 
 }  // namespace wavora

@@ -55,6 +55,8 @@ class TNoneRIMap : public TBaseRIMap {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
+  // The source's wavelength as a scale bar beside it, labelled in mm as the source's panel shows it.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
   bool CanBeDeleted() const override { return false; }
   bool ActivatedWhenAdded() const override { return false; }
 };

@@ -82,14 +82,16 @@ int32_t Pixel(double v) {
 
 void DrawLabel(TFastDIB& image, const TTheoryLabel& label) {
   if (label.text.empty() || !std::isfinite(label.x + label.y)) return;
-  const TTextExtent extent = image.TextExtent(label.text);
+  // A space either side keeps the text off the tag's edges.
+  const std::string text = " " + label.text + " ";
+  const TTextExtent extent = image.TextExtent(text);
   const TImagePoint at = ImagePoint(image, label.x, label.y);
   // Centred on its point, kept inside the image's inner area.
   const int32_t left =
       std::clamp(Pixel(at.x) - extent.width / 2, 1, std::max(1, image.Width() - 2 - extent.width));
   const int32_t top =
       std::clamp(Pixel(at.y) - extent.height / 2, 1, std::max(1, image.Height() - 2 - extent.height));
-  image.TextOut(left, top, label.text, RGB(0, 0, 0), kTheoryColour);
+  image.TextOut(left, top, text, RGB(0, 0, 0), kTheoryColour);
 }
 
 // The middle of the tool's handles, grid cells.
