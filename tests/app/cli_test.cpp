@@ -55,6 +55,7 @@ TEST(Cli, BadArgumentsGiveOneLineAndStatusTwo) {
                                                     {"run", "--movie", "clip.gif", "--frames", "0"},
                                                     {"run", "--fps", "0"},
                                                     {"run", "--every", "0"},
+                                                    {"run", "a.wvr", "--events", "e.txt", "--theory"},
                                                     {"worksheet", "a.wvr"},
                                                     {"info"},
                                                     {"classes", "media"}}) {
@@ -145,6 +146,15 @@ TEST(Cli, RunWritesTheFieldOfTheChosenSlideAndItsPicture) {
   EXPECT_EQ(cell[2], 0.5f);
   EXPECT_EQ(cell[3], 0.999f);
   EXPECT_EQ(ReadFileText(image).substr(0, 2), "BM");
+  // The theory overlay changes the picture; without it the picture is the same as before, byte for byte.
+  const std::string picture = ReadFileText(image);
+  for (const bool theory : {true, false}) {
+    std::vector<std::string> again = {"run",   path,       "--slide", "1",       "--size",
+                                      "40x30", "--frames", "3",       "--image", image};
+    if (theory) again.push_back("--theory");
+    ASSERT_EQ(Cli(again).status, 0);
+    EXPECT_EQ(ReadFileText(image) == picture, !theory);
+  }
 
   for (const char* option : {"--image", "--save"}) {
     const TCliResult unwritable =
