@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "image/fast_dib.h"
+#include "media/boundary_theory.h"
 #include "media/speed_span.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
+#include "sim/water.h"
 
 namespace wavora {
 
@@ -232,6 +234,74 @@ std::optional<TPoint> TBlockRIMapper::HandleCell(int index) const {
   // Only values no drag produces put a handle off the tank: it can then be neither seen nor taken.
   if (!Grid() || !Grid()->Contains(cell.x, cell.y)) return std::nullopt;
   return cell;
+}
+
+namespace {
+
+// A side of the block: its middle, half its length along its unit tangent, and its outward normal.
+struct TFace {
+  TTheoryPoint middle, tangent, normal;
+  double halfLength;
+};
+
+// Where the ray first meets one of the faces (ignoring meetings closer than a tenth of a cell, so a
+// ray leaving a face does not meet it again): the distance and the face.
+std::optional<std::pair<double, TFace>> FirstFace(const TTheoryRay& ray, const std::array<TFace, 4>& faces) {
+  std::optional<std::pair<double, TFace>> first;
+  for (const TFace& face : faces) {
+    const std::optional<double> t = MeetLine(ray, face.middle, face.tangent);
+    if (!t || *t < 0.1 || (first && *t >= first->first)) continue;
+    const TTheoryPoint p = Along(ray, *t);
+    const double along = Dot({p.x - face.middle.x, p.y - face.middle.y}, face.tangent);
+    if (std::abs(along) <= face.halfLength) first = std::pair{*t, face};
+  }
+  return first;
+}
+
+}  // namespace
+
+void TBlockRIMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source || W() <= 0 || H() <= 0) return;
+  const TTheoryPoint centre{double(W() / 2), double(H() / 2)};
+  const std::array<TVec, 4> p = Corners(cs_, sn_, width_.cells / 2, height_.cells / 2);
+  std::array<TFace, 4> faces{};
+  for (size_t i = 0; i < 4; ++i) {
+    const TVec& from = p[i];
+    const TVec& to = p[(i + 1) % 4];
+    const TTheoryPoint tangent = Unit({to.x - from.x, to.y - from.y});
+    const TTheoryPoint middle{centre.x + (from.x + to.x) / 2, centre.y + (from.y + to.y) / 2};
+    TTheoryPoint normal{-tangent.y, tangent.x};
+    if (Dot(normal, {middle.x - centre.x, middle.y - centre.y}) < 0) normal = {-normal.x, -normal.y};
+    faces[i] = {middle, tangent, normal, std::hypot(to.x - from.x, to.y - from.y) / 2};
+  }
+  // The face the source sees most squarely.
+  const TTheoryPoint place = SourcePlace(*source);
+  const auto facing = std::max_element(faces.begin(), faces.end(), [&](const TFace& a, const TFace& b) {
+    return Dot(a.normal, Unit({place.x - a.middle.x, place.y - a.middle.y})) <
+           Dot(b.normal, Unit({place.x - b.middle.x, place.y - b.middle.y}));
+  });
+  const TTheoryRay ray = SourceRayTowards(*source, facing->middle);
+  const auto entry = FirstFace(ray, faces);
+  if (!entry) return;
+  const auto& [toEntry, entryFace] = *entry;
+  const std::optional<TTheoryRay> inside =
+      AddRefraction({ray.start, Along(ray, toEntry), entryFace.normal, SpeedBefore(tank, ray, toEntry),
+                     SpeedBeyond(tank, ray, toEntry)},
+                    figure);
+  if (!inside) return;
+  const auto exit = FirstFace(*inside, faces);
+  if (!exit) return;
+  const auto& [toExit, exitFace] = *exit;
+  const std::optional<TTheoryRay> leaving =
+      AddRefraction({inside->start, Along(*inside, toExit), exitFace.normal,
+                     SpeedBefore(tank, *inside, toExit), SpeedBeyond(tank, *inside, toExit)},
+                    figure);
+  if (!leaving) return;
+  // Out of the block it runs to the tank's edge; reflected inside, to the next face.
+  const auto next = FirstFace(*leaving, faces);
+  const bool outward = Dot(leaving->direction, exitFace.normal) > 0;
+  AddRay(figure, *leaving, outward || !next ? ReachInTank(tank, *leaving) : next->first);
 }
 
 }  // namespace wavora

@@ -39,6 +39,10 @@ class TBlockRIMapper : public TOwnHandlesRIMapper {
   int32_t HeightCells() const { return height_.cells; }
   // 0 left, 1 bottom, 2 right, 3 top side, as laid out by the last mapping pass.
   THandlePoint Handle(int index) const { return handles_[static_cast<size_t>(index)]; }
+  // The ray from the source through the middle of the face facing it (a beam's or line's along their
+  // axis), refracted into the block by Snell's law and out again where it leaves; the critical angle
+  // at the face it leaves by.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
 
  protected:
   std::vector<TExtent*> Extents() override { return {&width_, &height_}; }

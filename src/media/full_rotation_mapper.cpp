@@ -98,6 +98,17 @@ void TBasicFullRotationRIMapper::MapToWater() {
   }
 }
 
+TTheoryPoint TBasicFullRotationRIMapper::LineMiddle() const {
+  if (IsQuick()) return {double(X3), double(Y3)};
+  return {(X1 + X2) / 2.0, (Y1 + Y2) / 2.0};
+}
+
+TTheoryPoint TBasicFullRotationRIMapper::LineDirection() const {
+  // Quick: at right angles to the direction from the pivot to handle 3.
+  if (IsQuick()) return Unit({double(pivot_.y - Y3), double(X3 - pivot_.x)});
+  return Unit({double(X2 - X1), double(Y2 - Y1)});
+}
+
 void TBasicFullRotationRIMapper::CentreHandle3() {
   X3 = X1 + (X2 - X1) / 2;
   Y3 = Y1 + (Y2 - Y1) / 2;

@@ -2,6 +2,7 @@
 
 #include "media/line_mapper.h"
 #include "sim/pointer.h"
+#include "sim/theory_physics.h"
 
 namespace wavora {
 
@@ -30,6 +31,10 @@ class TBasicFullRotationRIMapper : public TBasicLineRIMapper {
   // Stores the mode and re-maps. Modes other than 0 and 2 behave as mode 1.
   void SetMode(int32_t value);
   TPoint Pivot() const { return pivot_; }
+  // The line as the last pass laid it: its middle (where the ray from the source is aimed) and its
+  // direction along the line.
+  TTheoryPoint LineMiddle() const;
+  TTheoryPoint LineDirection() const;
 
   // Paints the line's cell x of this row; previousX is its cell in previousRow, the row below.
   virtual void PaintRow(int32_t x, int32_t row, bool side, int32_t previousRow, int32_t previousX);

@@ -17,6 +17,9 @@ class TPlaneMirror : public TBasicFullRotationRIMapper {
   // Walls in every column between this row's cell and the previous row's (and the column right of
   // each), in both rows, so the mirror has no gaps however steep it is.
   void PaintRow(int32_t x, int32_t row, bool side, int32_t previousRow, int32_t previousX) override;
+  // The ray from the source to the mirror's middle (a beam's or line's along their axis) and the ray it
+  // reflects; for a point source, its image behind the mirror.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
 };
 
 }  // namespace wavora

@@ -1,5 +1,6 @@
 #include "media/refraction_mapper.h"
 
+#include "media/boundary_theory.h"
 #include "media/refraction_cp.h"
 #include "sim/resource_strings.h"
 
@@ -25,6 +26,23 @@ void TRefractionMapper::PaintRow(int32_t x, int32_t row, bool side, int32_t, int
   const int32_t last = side ? x : W() - 1;
   for (int32_t column = first; column <= last; ++column)
     grid.Cell(column, row).SpeedFactor = medium;
+}
+
+void TRefractionMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source) return;
+  const TTheoryRay ray = SourceRayTowards(*source, LineMiddle());
+  const TTheoryPoint along = LineDirection();
+  const std::optional<double> distance = MeetLine(ray, LineMiddle(), along);
+  if (!distance) return;
+  const TTheoryPoint hit = Along(ray, *distance);
+  const TBoundaryMeeting meeting{ray.start,
+                                 hit,
+                                 {-along.y, along.x},
+                                 SpeedBefore(tank, ray, *distance),
+                                 SpeedBeyond(tank, ray, *distance)};
+  if (const std::optional<TTheoryRay> leaving = AddRefraction(meeting, figure))
+    AddRay(figure, *leaving, ReachInTank(tank, *leaving));
 }
 
 }  // namespace wavora

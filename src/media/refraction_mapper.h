@@ -14,6 +14,10 @@ class TRefractionMapper : public TBasicFullRotationRIMapper {
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
   // The medium from the line to the right edge of the row, or with side set from column 1 to the line.
   void PaintRow(int32_t x, int32_t row, bool side, int32_t previousRow, int32_t previousX) override;
+  // The ray from the source through the boundary's middle (a beam's or line's along their axis),
+  // refracted by Snell's law with the speeds on either side; the critical angle where the far side
+  // is faster.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
 };
 
 }  // namespace wavora

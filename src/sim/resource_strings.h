@@ -332,6 +332,24 @@ inline constexpr TText TheoryFirstMinimum = Text("1st min");
 //: Labels the distance between the bright fringes m=0 and m=1 where the lines meet the tank's edge.
 inline constexpr TText TheoryFringeSpacing = Text("spacing");
 
+// Theory overlay: media
+//: The angle of incidence, from the normal; labels read e.g. "θ1 = 30.0°".
+inline constexpr TText IncidenceAngleMark = Text("θ1");
+//: The refracted ray's angle from the normal.
+inline constexpr TText RefractionAngleMark = Text("θ2");
+//: The reflected ray's angle from the normal.
+inline constexpr TText ReflectionAngleMark = Text("θr");
+//: The critical angle of total internal reflection.
+inline constexpr TText CriticalAngleMark = Text("θc");
+//: The focus the law predicts (the lens's or mirror's focal point).
+inline constexpr TText FocusMark = Text("F");
+//: Where a lens or mirror puts the picture of a point source.
+inline constexpr TText ImageMark = Text("image");
+//: The line beyond a barrier's end that bounds the geometric shadow.
+inline constexpr TText ShadowEdgeMark = Text("shadow edge");
+//: The circle a wave front from the source has reached by now.
+inline constexpr TText FrontMark = Text("front");
+
 // File extensions are no words and stay as they are (kept last: the translation sources are read
 // from the entries above).
 inline constexpr std::string_view SlideshowExtension = "wvr";

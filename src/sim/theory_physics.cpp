@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "sim/general_exciter.h"
@@ -63,6 +64,91 @@ std::optional<double> CriticalAngle(double speed1, double speed2) {
 
 double Degrees(double radians) {
   return radians * 180 / std::numbers::pi;
+}
+
+bool SendsPlaneWaves(const TGeneralExciter& source) {
+  return source.GetBeamType() == TGeneralExciter::kBeam || source.GetBeamType() == TGeneralExciter::kLine;
+}
+
+TTheoryRay SourceRayTowards(const TGeneralExciter& source, TTheoryPoint target) {
+  const TTheoryPoint place = SourcePlace(source);
+  if (SendsPlaneWaves(source)) return {place, {1, 0}};
+  return {place, Unit({target.x - place.x, target.y - place.y})};
+}
+
+double FrontDistance(const TWater& tank, const TGeneralExciter& source) {
+  const TTheoryPoint place = SourcePlace(source);
+  return WaveSpeedAt(tank, place.x, place.y) * static_cast<double>(tank.StepsRun());
+}
+
+TTheoryPoint Unit(TTheoryPoint v) {
+  const double length = std::hypot(v.x, v.y);
+  if (length == 0) return {0, 0};
+  return {v.x / length, v.y / length};
+}
+
+double Dot(TTheoryPoint a, TTheoryPoint b) {
+  return a.x * b.x + a.y * b.y;
+}
+
+TTheoryPoint Along(const TTheoryRay& ray, double t) {
+  return {ray.start.x + t * ray.direction.x, ray.start.y + t * ray.direction.y};
+}
+
+std::optional<double> MeetLine(const TTheoryRay& ray, TTheoryPoint p, TTheoryPoint d) {
+  // start + t r = p + s d, solved by Cramer's rule: t = ((p - start) x d) / (r x d).
+  const double cross = ray.direction.x * d.y - ray.direction.y * d.x;
+  if (std::abs(cross) < 1e-9) return std::nullopt;
+  const double t = ((p.x - ray.start.x) * d.y - (p.y - ray.start.y) * d.x) / cross;
+  if (t < 0) return std::nullopt;
+  return t;
+}
+
+std::optional<TTheoryPoint> RefractedDirection(TTheoryPoint direction, TTheoryPoint n, double speed1,
+                                               double speed2) {
+  // n along the travel: cos(theta1) = d . n > 0. The part along the boundary scales by c2 / c1
+  // (sin(theta2) = sin(theta1) c2 / c1), the part along n makes the direction a unit again.
+  if (Dot(direction, n) < 0) n = {-n.x, -n.y};
+  if (speed1 <= 0 || speed2 <= 0) return std::nullopt;
+  const double along = Dot(direction, n);
+  const double ratio = speed2 / speed1;
+  const TTheoryPoint tangential{(direction.x - along * n.x) * ratio, (direction.y - along * n.y) * ratio};
+  const double sine2 = Dot(tangential, tangential);
+  if (sine2 > 1) return std::nullopt;
+  const double cosine = std::sqrt(1 - sine2);
+  return TTheoryPoint{tangential.x + cosine * n.x, tangential.y + cosine * n.y};
+}
+
+TTheoryPoint ReflectedDirection(TTheoryPoint direction, TTheoryPoint n) {
+  const double along = Dot(direction, n);
+  return {direction.x - 2 * along * n.x, direction.y - 2 * along * n.y};
+}
+
+namespace {
+// Far enough from a boundary to clear its staircase of cells, near enough to stay in a thin layer.
+constexpr double kBoundaryClearance = 3;
+}  // namespace
+
+double SpeedBefore(const TWater& tank, const TTheoryRay& ray, double distance) {
+  const TTheoryPoint p = Along(ray, std::max(distance - kBoundaryClearance, 0.0));
+  return WaveSpeedAt(tank, p.x, p.y);
+}
+
+double SpeedBeyond(const TWater& tank, const TTheoryRay& ray, double distance) {
+  const TTheoryPoint p = Along(ray, distance + kBoundaryClearance);
+  return WaveSpeedAt(tank, p.x, p.y);
+}
+
+double ReachInTank(const TWater& tank, const TTheoryRay& ray) {
+  // The interior is 1 ... N - 2 on each axis; the ray leaves through the first side it crosses.
+  double reach = std::numeric_limits<double>::infinity();
+  const auto limit = [&reach](double start, double direction, double low, double high) {
+    if (direction > 0) reach = std::min(reach, (high - start) / direction);
+    if (direction < 0) reach = std::min(reach, (low - start) / direction);
+  };
+  limit(ray.start.x, ray.direction.x, 1, tank.W() - 2);
+  limit(ray.start.y, ray.direction.y, 1, tank.H() - 2);
+  return std::isfinite(reach) ? std::max(reach, 0.0) : 0.0;
 }
 
 }  // namespace wavora

@@ -112,6 +112,7 @@ void TWater::SetSize(int32_t width, int32_t height) {
   W_ = std::max(width, 0);
   H_ = std::max(height, 0);
   grid_ = std::make_shared<TWaterGrid>(W_, H_);
+  stepsRun_ = 0;
   wavora::ResetMedium(*grid_);
   for (const iXMLNode& child : ChildList(*this)) {
     if (auto* object = As<TBaseWaterObject>(child)) {
@@ -124,6 +125,7 @@ void TWater::SetSize(int32_t width, int32_t height) {
 void TWater::ClearField() {
   std::fill_n(grid_->Displacements(0), grid_->CellCount(), 0.0f);
   std::fill_n(grid_->Velocities(0), grid_->CellCount(), 0.0f);
+  stepsRun_ = 0;
   for (const iXMLNode& child : ChildList(*this)) {
     if (auto* object = As<TBaseWaterObject>(child)) object->Reset();
   }
@@ -175,6 +177,7 @@ void TWater::DrawObjects(TFastDIB& image, bool sample) {
 }
 
 void TWater::ApplySource() {
+  ++stepsRun_;
   if (const TRef<TBaseExciter> source = GetExciter()) source->Apply();
 }
 

@@ -56,6 +56,9 @@ class TWater : public TXMLNode {
   // Draws the scene objects over the image, selected tools last so they lie on top; with sample
   // set each tool gets its AfterStep right before it is drawn.
   void DrawObjects(TFastDIB& image, bool sample);
+  // Time steps run since the field was last cleared (or the grid made): how long the waves in it have
+  // travelled.
+  int64_t StepsRun() const { return stepsRun_; }
 
   // The last child that is a medium object, or none.
   TRef<TBaseRIMap> GetRIMap() const;
@@ -140,6 +143,7 @@ class TWater : public TXMLNode {
   int32_t H_ = 0;
   TWaterGridRef grid_;
   TWaterStepper stepper_;
+  int64_t stepsRun_ = 0;
   bool sourceDrag_ = false;
   bool captured_ = false;
   TRef<TBaseWaterObject> capturedObject_;
