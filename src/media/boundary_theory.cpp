@@ -14,6 +14,8 @@ constexpr double kNormalHalfLength = 40;
 constexpr double kLabelDistance = 30;
 // The critical-angle ray is drawn this long, ending at the meeting point.
 constexpr double kCriticalRayLength = 60;
+// Labels of marks sit this far off the mark, so the mark stays visible.
+constexpr double kMarkLabelOffset = 12;
 
 // The angle between a direction and the normal's line, 0 ... pi/2.
 double AngleFromNormal(TTheoryPoint direction, TTheoryPoint normal) {
@@ -51,6 +53,11 @@ void AddLabel(TTheoryFigure& figure, TTheoryPoint at, std::string text) {
   figure.labels.push_back({at.x, at.y, std::move(text)});
 }
 
+void AddMark(TTheoryFigure& figure, TTheoryPoint at, std::string text) {
+  figure.marks.push_back({at.x, at.y});
+  AddLabel(figure, {at.x, at.y - kMarkLabelOffset}, std::move(text));
+}
+
 void AddRay(TTheoryFigure& figure, const TTheoryRay& ray, double length) {
   AddLine(figure, ray.start, Along(ray, length));
 }
@@ -82,6 +89,22 @@ std::optional<TTheoryRay> AddRefraction(const TBoundaryMeeting& m, TTheoryFigure
   AddLabel(figure, Along({m.hit, reflected}, kLabelDistance),
            AngleLabel(rs::ReflectionAngleMark, AngleFromNormal(reflected, m.normal)));
   return TTheoryRay{m.hit, reflected};
+}
+
+void AddFocusAndImage(TTheoryFigure& figure, TTheoryPoint vertex, TTheoryPoint axis, double f,
+                      const std::optional<TTheoryPoint>& place) {
+  const TTheoryPoint focus = Along({vertex, axis}, f);
+  AddMark(figure, focus, LengthLabel(rs::FocusMark, std::abs(f)));
+  if (!place) return;
+  const TTheoryPoint offset{place->x - vertex.x, place->y - vertex.y};
+  const double u = Dot(offset, axis);
+  const std::optional<double> v = u > 0 ? ImageDistance(u, f) : std::nullopt;
+  if (!v) return;
+  // Across the axis the image is magnified by -v / u.
+  const TTheoryPoint across{offset.x - u * axis.x, offset.y - u * axis.y};
+  const double m = -*v / u;
+  const TTheoryPoint image{vertex.x + *v * axis.x + m * across.x, vertex.y + *v * axis.y + m * across.y};
+  AddMark(figure, image, rs::ImageMark.Str());
 }
 
 TTheoryRay AddReflection(const TBoundaryMeeting& m, TTheoryFigure& figure) {

@@ -19,6 +19,8 @@ std::string LengthLabel(TText mark, double cells);
 
 void AddLine(TTheoryFigure& figure, TTheoryPoint a, TTheoryPoint b, bool dashed = false);
 void AddLabel(TTheoryFigure& figure, TTheoryPoint at, std::string text);
+// A mark with its label a little below it, so the label does not hide it.
+void AddMark(TTheoryFigure& figure, TTheoryPoint at, std::string text);
 
 // The ray that arrives at a boundary: its start, where it meets the boundary and the boundary's unit
 // normal there (either way round), and the wave speeds before and after.
@@ -35,6 +37,11 @@ std::optional<TTheoryRay> AddRefraction(const TBoundaryMeeting& meeting, TTheory
 // Draws the incident ray, the dashed normal and both angles of a reflection at a mirror, and returns
 // the reflected ray.
 TTheoryRay AddReflection(const TBoundaryMeeting& meeting, TTheoryFigure& figure);
+// A focusing surface (a lens seen as thin, a curved mirror): the focus the paraxial law puts f cells from
+// the vertex along the unit axis (f < 0: behind it, a virtual focus), marked and labelled with its
+// distance; for a point source at place (in front of the vertex) also its image by 1/u + 1/v = 1/f.
+void AddFocusAndImage(TTheoryFigure& figure, TTheoryPoint vertex, TTheoryPoint axis, double f,
+                      const std::optional<TTheoryPoint>& place);
 // Draws a leaving ray for length cells.
 void AddRay(TTheoryFigure& figure, const TTheoryRay& ray, double length);
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "media/boundary_theory.h"
 #include "media/curved_mirror_cp.h"
 #include "media/mirror_points.h"
 #include "sim/rounding.h"
@@ -89,6 +90,8 @@ void TCurvedMirror::MapQuickArc() {
     theta += 1 / r;
   }
   // The focus of a circular mirror lies half way from the centre to the vertex.
+  quickVertexX_ = f.concaveLeft ? ox + r : ox - r;
+  quickFocalLength_ = f.concaveLeft ? r / 2 : -r / 2;
   const int32_t halfRadius = RoundHalfEven(r / 2);
   const int32_t toVertex = f.concaveLeft ? halfRadius : -halfRadius;
   focus_ = {ox + toVertex, Y3};
@@ -113,6 +116,8 @@ void TCurvedMirror::MapQuickParabola() {
   mirror.MoveTo(point(-m));
   for (int32_t t = 1 - m; t <= m; ++t)
     mirror.LineTo(point(t));
+  quickVertexX_ = f.concaveLeft ? focus_.x + focal : focus_.x - focal;
+  quickFocalLength_ = f.concaveLeft ? focal : -focal;
   const int32_t toVertex = RoundHalfEven(focal);
   SetPoint1(focus_);
   SetPoint2({f.concaveLeft ? focus_.x + toVertex : focus_.x - toVertex, Y3});
@@ -124,6 +129,15 @@ void TCurvedMirror::PlaceHandle3() {
   X3 = mid - RoundHalfEven(k * k * mid);
   Y3 = (Y1 + Y2) / 2;
   SetPoint3(Clamp(Point3(), kHandleMargin));
+}
+
+void TCurvedMirror::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  if (!IsQuick()) {
+    TCurvedMirrorLine::AddTheory(tank, figure);
+    return;
+  }
+  // Quick mirrors face the left side.
+  AddFocusAndImage(figure, {quickVertexX_, double(Y3)}, {-1, 0}, quickFocalLength_, PointSourcePlace(tank));
 }
 
 void TCurvedMirror::Draw(TFastDIB& image) {

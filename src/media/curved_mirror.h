@@ -23,6 +23,10 @@ class TCurvedMirror : public TCurvedMirrorLine {
   int32_t HandleKind() const override { return GetMirrorType() >= 2 ? 5 : 4; }
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override;
 
+  // The quick types: the focus the law puts on the mirror's real curve (R / 2 from the arc's vertex,
+  // the parabola's own focus), virtual behind a convex mirror; the accurate types as the base.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
+
   // The focus of the last quick shape.
   TPoint Focus() const { return focus_; }
 
@@ -33,6 +37,9 @@ class TCurvedMirror : public TCurvedMirrorLine {
   void PlaceHandle3();
 
   TPoint focus_;
+  // The last quick shape's vertex column and its focal length, negative when convex.
+  double quickVertexX_ = 0;
+  double quickFocalLength_ = 0;
 };
 
 }  // namespace wavora

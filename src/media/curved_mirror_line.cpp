@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "image/fast_dib.h"
+#include "media/boundary_theory.h"
 #include "media/mirror_points.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
@@ -87,6 +88,14 @@ void TCurvedMirrorLine::MapToWater() {
     for (int32_t t = 1 - m; t <= m; ++t)
       mirror.LineTo(point(t));
   }
+}
+
+void TCurvedMirrorLine::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  const double d = FocalLength();
+  if (!IsAccurate() || d == 0) return;
+  // Both shapes put the focus d from the vertex towards handle 1: f = R / 2 with R = 2d for the arc.
+  const TTheoryPoint vertex{double(X2), double(Y2)};
+  AddFocusAndImage(figure, vertex, Unit({X1 - vertex.x, Y1 - vertex.y}), d, PointSourcePlace(tank));
 }
 
 void TCurvedMirrorLine::Draw(TFastDIB& image) {

@@ -23,6 +23,10 @@ class TCurvedMirrorLine : public TBasicLineRIMapper {
   // The mirror has no medium value and no panel of its own.
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override { return nullptr; }
 
+  // The accurate types: the focus the law puts half way to the circle's centre, or the parabola's
+  // focus, and for a point source its image.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
+
   int32_t GetMirrorType() const { return mirrorType_; }
   // A different type is stored and mapped at once.
   void SetMirrorType(int32_t value);

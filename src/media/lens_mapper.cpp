@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "image/fast_dib.h"
+#include "media/boundary_theory.h"
 #include "media/lens_cp.h"
 #include "media/speed_span.h"
 #include "media/wall_cell.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
 #include "sim/scene_drawing.h"
+#include "sim/water.h"
 
 namespace wavora {
 
@@ -46,7 +48,7 @@ int32_t TBasicLensRIMapper::LensHalfWidth(int32_t, double, double) const {
 void TBasicLensRIMapper::MapToWater() {
   if (!Grid()) return;
   const int32_t cx = W() / 3;
-  const double s = (1.0 / GetN() - 1.0) * 2.0 * F_.cells;
+  const double s = ProfileScale();
   const int32_t cy = H() / 2;
   // The half aperture shrinks until the half-thickness t keeps its margin. s is 0 at n = 1 or F = 0,
   // where the profile is undefined: no lens then, only the screen. The loop also ends at h = 0,
@@ -63,6 +65,8 @@ void TBasicLensRIMapper::MapToWater() {
     }
   }
   TOwnHandlesRIMapper::MapToWater();
+  halfAperture_ = h;
+  halfThickness_ = t;
   focus_ = {cx + F_.cells, cy};
   secondFocus_ = {cx - F_.cells, cy};
 
@@ -127,6 +131,48 @@ int32_t TLensMapper::LensHalfWidth(int32_t j, double s, double t) const {
 
 std::unique_ptr<TControlPanelModel> TLensMapper::CreateControlPanel() {
   return std::make_unique<TLensControlpanel>(this);
+}
+
+void TLensMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  const double s = ProfileScale();
+  // Only the convex and the concave lens have curved surfaces; without lens rows only the screen is left.
+  if ((lensType_ != 0 && lensType_ != 1) || HalfAperture() <= 0 || s <= 0) return;
+  const double cx = W() / 3;
+  const double cy = H() / 2;
+  // Each surface x = +-(w0 -+ j^2 / s) has radius s / 2 at the axis; the lens's cells run from
+  // cx - w0 to cx + w0, so its thickness on the axis is 2 w0 + 1.
+  const double w0 = LensHalfWidth(0, s, HalfThickness());
+  const double thickness = 2 * w0 + 1;
+  const double radius = lensType_ == 0 ? s / 2 : -s / 2;
+  const double r1 = radius, r2 = -radius;
+  const double inLens = WaveSpeedAt(tank, cx, cy);
+  const double outside = WaveSpeedAt(tank, cx + w0 + 3, cy);
+  if (inLens <= 0 || outside <= 0) return;
+  // The index relative to the water around: mu = c_water / c_lens. Thick-lens equation:
+  // 1/f = (mu - 1) (1/R1 - 1/R2 + (mu - 1) d / (mu R1 R2)); the back focus lies f (1 - (mu - 1) d / (mu R1))
+  // beyond the back surface, the front focus f (1 + (mu - 1) d / (mu R2)) before the front surface.
+  const double mu = outside / inLens;
+  const double power = (mu - 1) * (1 / r1 - 1 / r2 + (mu - 1) * thickness / (mu * r1 * r2));
+  if (power == 0) return;
+  const double f = 1 / power;
+  const double back = cx + w0 + 0.5;
+  const double front = cx - w0 - 0.5;
+  const double backFocus = back + f * (1 - (mu - 1) * thickness / (mu * r1));
+  const double frontFocus = front - f * (1 + (mu - 1) * thickness / (mu * r2));
+  AddMark(figure, {backFocus, cy}, LengthLabel(rs::FocusMark, backFocus - cx));
+  const std::optional<TTheoryPoint> point = PointSourcePlace(tank);
+  if (!point) return;
+  // A point source left of the lens: object and image distances from the principal planes, which lie
+  // f from the focal points.
+  const TTheoryPoint place = *point;
+  const double frontPrincipal = frontFocus + f;
+  const double backPrincipal = backFocus - f;
+  const double u = frontPrincipal - place.x;
+  if (place.x >= front) return;
+  const std::optional<double> v = ImageDistance(u, f);
+  if (!v) return;
+  const TTheoryPoint image{backPrincipal + *v, cy - (place.y - cy) * *v / u};
+  AddMark(figure, image, rs::ImageMark.Str());
 }
 
 }  // namespace wavora

@@ -25,8 +25,13 @@ class TBasicLensRIMapper : public TOwnHandlesRIMapper {
   float GetFPercent() const { return ExtentPercent(F_); }
   void SetFPercent(float value) { SetExtentPercent(F_, value); }
   int32_t FocalLength() const { return F_.cells; }
+  // s of the profile: twice the surfaces' radius of curvature at the axis.
+  double ProfileScale() const { return (1.0 / GetN() - 1.0) * 2.0 * F_.cells; }
   TPoint FocusHandle() const { return focus_; }
   TPoint SecondFocus() const { return secondFocus_; }
+  // The lens as the last pass laid it: rows either side of the axis, and t of the profile.
+  int32_t HalfAperture() const { return halfAperture_; }
+  double HalfThickness() const { return halfThickness_; }
 
  protected:
   std::vector<TExtent*> Extents() override { return {&F_}; }
@@ -39,6 +44,8 @@ class TBasicLensRIMapper : public TOwnHandlesRIMapper {
   TExtent F_{TExtent::Width};
   TPoint focus_;
   TPoint secondFocus_;
+  int32_t halfAperture_ = 0;
+  double halfThickness_ = 0;
 };
 
 // The lens of the "Lenses" experiment: convex (type 0) or concave (type 1), with its own panel.
@@ -51,6 +58,10 @@ class TLensMapper : public TBasicLensRIMapper {
   // Convex: round(t - j^2/s), widest on the axis. Concave: round(j^2/s), one cell on the axis. Any
   // other type: j.
   int32_t LensHalfWidth(int32_t j, double s, double t) const override;
+  // Where the paraxial law puts the focus for the lens as mapped (the thick-lens equation with its two
+  // surfaces' curvature at the axis, its thickness and its index relative to the water around it),
+  // and for a point source its image.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
 
   int32_t GetLensType() const { return lensType_; }
   // A different type re-maps.

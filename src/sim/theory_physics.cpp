@@ -70,6 +70,12 @@ bool SendsPlaneWaves(const TGeneralExciter& source) {
   return source.GetBeamType() == TGeneralExciter::kBeam || source.GetBeamType() == TGeneralExciter::kLine;
 }
 
+std::optional<TTheoryPoint> PointSourcePlace(const TWater& tank) {
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source || SendsPlaneWaves(*source)) return std::nullopt;
+  return SourcePlace(*source);
+}
+
 TTheoryRay SourceRayTowards(const TGeneralExciter& source, TTheoryPoint target) {
   const TTheoryPoint place = SourcePlace(source);
   if (SendsPlaneWaves(source)) return {place, {1, 0}};
@@ -122,6 +128,11 @@ std::optional<TTheoryPoint> RefractedDirection(TTheoryPoint direction, TTheoryPo
 TTheoryPoint ReflectedDirection(TTheoryPoint direction, TTheoryPoint n) {
   const double along = Dot(direction, n);
   return {direction.x - 2 * along * n.x, direction.y - 2 * along * n.y};
+}
+
+std::optional<double> ImageDistance(double objectDistance, double focalLength) {
+  if (objectDistance == focalLength) return std::nullopt;
+  return objectDistance * focalLength / (objectDistance - focalLength);
 }
 
 namespace {

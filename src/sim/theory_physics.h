@@ -47,6 +47,8 @@ struct TTheoryRay {
 // Whether the source sends straight fronts travelling to the right (the beam, the line) rather than
 // circles from a point.
 bool SendsPlaneWaves(const TGeneralExciter& source);
+// Where the tank's source sends circular fronts from; none without a source or for a beam or a line.
+std::optional<TTheoryPoint> PointSourcePlace(const TWater& tank);
 // The ray the source sends towards target: from a point source straight at it; from a beam or a
 // line along their axis, to the right, whatever target is.
 TTheoryRay SourceRayTowards(const TGeneralExciter& source, TTheoryPoint target);
@@ -71,6 +73,9 @@ TTheoryPoint ReflectedDirection(TTheoryPoint direction, TTheoryPoint n);
 // the tank's cells: the media on either side of a boundary there.
 double SpeedBefore(const TWater& tank, const TTheoryRay& ray, double distance);
 double SpeedBeyond(const TWater& tank, const TTheoryRay& ray, double distance);
+// The lens and mirror equation 1/u + 1/v = 1/f: the image distance v of an object at distance u in
+// front (both measured along the axis, positive where real); none when the object is at the focus.
+std::optional<double> ImageDistance(double objectDistance, double focalLength);
 // How far the ray runs from its start until it leaves the tank's interior (at least 0).
 double ReachInTank(const TWater& tank, const TTheoryRay& ray);
 
