@@ -1,7 +1,9 @@
 #include "media/barrier_mapper.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "media/boundary_theory.h"
 #include "media/wall_cell.h"
 #include "sim/resource_strings.h"
 
@@ -52,6 +54,40 @@ void TBarrierMapper::MouseUp(TMouseButton button, TShiftState shift, int32_t X, 
 
 bool TBarrierMapper::HitBody(int32_t x, int32_t y) const {
   return x >= std::min(X1, X2) && x < std::max(X1, X2) && y >= Y1 && y < Y2;
+}
+
+void TBarrierMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source || W() <= 0 || H() <= 0) return;
+  // The wall's cells span these columns and rows; its outline lies half a cell outside them.
+  const double left = std::min(X1, X2) - 0.5;
+  const double right = std::max(X1, X2) + 0.5;
+  const double top = Y2 + 0.5;
+  const TTheoryPoint corners[] = {{left, top}, {right, top}};
+  const TTheoryPoint foot{(left + right) / 2, double(Y1)};
+  const TTheoryPoint place = SourcePlace(*source);
+  const auto addEdge = [&](const TTheoryRay& edge) {
+    AddRay(figure, edge, ReachInTank(tank, edge));
+    const double belowLevel = std::atan2(std::abs(edge.direction.y), std::abs(edge.direction.x));
+    AddLabel(figure, Along(edge, 40), AngleLabel(rs::ShadowEdgeMark, belowLevel));
+  };
+  if (SendsPlaneWaves(*source)) {
+    if (place.x < left) addEdge({corners[1], {1, 0}});
+    return;
+  }
+  // Which side of the line from the source through c the point p lies on.
+  const auto side = [&](TTheoryPoint c, TTheoryPoint p) {
+    return (c.x - place.x) * (p.y - place.y) - (c.y - place.y) * (p.x - place.x);
+  };
+  const bool above = place.x > left && place.x < right;
+  for (int i = 0; i < 2; ++i) {
+    const TTheoryPoint c = corners[i];
+    const TTheoryPoint other = corners[1 - i];
+    // The edge passes the corner with the rest of the wall, and its foot, on the shadow side.
+    if (!above && side(c, other) * side(c, foot) < 0) continue;
+    AddLine(figure, place, c, true);
+    addEdge({c, Unit({c.x - place.x, c.y - place.y})});
+  }
 }
 
 }  // namespace wavora

@@ -18,6 +18,10 @@ class TBarrierMapper : public TBasicLineRIMapper {
   void MouseUp(TMouseButton button, TShiftState shift, int32_t X, int32_t Y) override;
   // Inside the wall, right and top edges excluded.
   bool HitBody(int32_t x, int32_t y) const override;
+  // The geometric shadow's edge: the line from the source past the wall's top corner that keeps the
+  // rest of the wall in its shadow, on either side when the source stands above the wall; level for
+  // a beam or a line.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
   // The barrier has no settings.
   std::unique_ptr<TControlPanelModel> CreateControlPanel() override { return nullptr; }
 };

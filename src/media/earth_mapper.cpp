@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
+#include "media/boundary_theory.h"
 #include "sim/resource_strings.h"
 #include "sim/rounding.h"
+#include "sim/water.h"
 
 namespace wavora {
 
@@ -105,7 +108,74 @@ void MapInterior(TWaterGrid& grid, const TInterior& earth, bool sWaves) {
   }
 }
 
+// A ray is followed in steps of one cell for at most this many steps, and drawn a segment per few steps.
+constexpr int32_t kRaySteps = 2000;
+constexpr int32_t kStepsPerSegment = 4;
+// Cells damped below this absorb the waves (ground, the S-waves' outer core, space round the interior).
+constexpr float kAbsorbing = 0.9f;
+
+// Follows a ray through layers round centre. In layers that depend only on the distance r from the
+// centre, Snell's law at every change of speed keeps p = r sin(i) / c (i the angle from the radius):
+// each step turns the direction to the angle that keeps p; where sin(i) would exceed 1 the ray turns
+// back (total reflection, or the bottom of a curved path).
+void TraceLayeredRay(const TWater& tank, TTheoryPoint centre, TTheoryRay ray, TTheoryFigure& figure) {
+  const TWaterGrid& grid = *tank.Grid();
+  const auto radial = [&](TTheoryPoint at) { return TTheoryPoint{at.x - centre.x, at.y - centre.y}; };
+  const auto cross = [](TTheoryPoint a, TTheoryPoint b) { return a.x * b.y - a.y * b.x; };
+  // The speed one step in: a source on the Earth's surface stands on its last cell or just outside.
+  const TTheoryPoint first = Along(ray, 1);
+  const double speed = WaveSpeedAt(tank, first.x, first.y);
+  if (speed <= 0) return;
+  const double p = cross(radial(ray.start), ray.direction) / speed;
+  TTheoryPoint at = ray.start, drawnTo = ray.start, direction = ray.direction;
+  for (int32_t step = 1; step <= kRaySteps; ++step) {
+    at = {at.x + direction.x, at.y + direction.y};
+    const int32_t x = RoundHalfEven(at.x), y = RoundHalfEven(at.y);
+    const bool ends =
+        !grid.Contains(x, y) || grid.Cell(x, y).Damping < kAbsorbing || WaveSpeedAt(tank, at.x, at.y) <= 0;
+    if (ends || step % kStepsPerSegment == 0) {
+      AddLine(figure, drawnTo, at);
+      drawnTo = at;
+    }
+    if (ends) return;
+    const TTheoryPoint r = radial(at);
+    const double length = std::hypot(r.x, r.y);
+    if (length < 1) continue;
+    const TTheoryPoint e{r.x / length, r.y / length};
+    const double sine = p * WaveSpeedAt(tank, at.x, at.y) / length;
+    if (std::abs(sine) > 1) {
+      direction = ReflectedDirection(direction, e);
+      continue;
+    }
+    const double outward = Dot(direction, e) < 0 ? -1 : 1;
+    const double cosine = std::sqrt(1 - sine * sine);
+    direction = {sine * -e.y + outward * cosine * e.x, sine * e.x + outward * cosine * e.y};
+  }
+}
+
 }  // namespace
+
+void TEarthRIMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  TModeRIMapper::AddTheory(tank, figure);
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source || !tank.Grid() || W() <= 0 || H() <= 0) return;
+  const TTheoryPoint place = SourcePlace(*source);
+  const int32_t mode = GetMode();
+  if (mode == Reflection || mode == Refraction) {
+    // Rays along the beam, across the middle of the atmosphere and either side of it.
+    const TTheoryPoint centre{double(TAtmosphere(W(), H()).centreX), 0};
+    for (const double offset : {-30.0, 0.0, 30.0})
+      TraceLayeredRay(tank, centre, {{place.x, place.y + offset}, {1, 0}}, figure);
+  } else if (mode == PWaves || mode == SWaves) {
+    // Rays from the source into the Earth, fanned about the way down.
+    const TInterior earth(W(), H());
+    for (const double degrees : {-60.0, -40.0, -20.0, 20.0, 40.0, 60.0}) {
+      const double a = degrees * std::numbers::pi / 180;
+      TraceLayeredRay(tank, {earth.centreX, double(earth.centreY)}, {place, {std::sin(a), -std::cos(a)}},
+                      figure);
+    }
+  }
+}
 
 const TClassInfo& TEarthRIMapper::StaticClassInfo() {
   using T = TEarthRIMapper;

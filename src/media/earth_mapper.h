@@ -24,6 +24,10 @@ class TEarthRIMapper : public TModeRIMapper {
     return std::make_unique<TEarthCP>(*this);
   }
 
+  // The front (as every scene has it) and a few rays from the source, bent where the speed changes
+  // by Snell's law for layers round the Earth's centre, until they run into ground or absorbing cells.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
+
  protected:
   TSourceSuggestion MapScene(TWaterGrid& grid) override;
 };

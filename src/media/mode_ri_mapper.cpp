@@ -1,5 +1,7 @@
 #include "media/mode_ri_mapper.h"
 
+#include "media/boundary_theory.h"
+#include "sim/resource_strings.h"
 #include "sim/water.h"
 
 namespace wavora {
@@ -28,6 +30,21 @@ void TModeRIMapper::MapToWater() {
   tank->SuggestedBeamRow = suggestion.beamRow;
   tank->SuggestedSourceX = suggestion.x;
   tank->SuggestedSourceY = suggestion.y;
+}
+
+void TModeRIMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source || tank.StepsRun() == 0) return;
+  const TTheoryPoint place = SourcePlace(*source);
+  const double distance = FrontDistance(tank, *source);
+  if (SendsPlaneWaves(*source)) {
+    const double x = place.x + distance;
+    AddLine(figure, {x, 1}, {x, H() - 2.0});
+    AddLabel(figure, {x, place.y}, LengthLabel(rs::FrontMark, distance));
+    return;
+  }
+  figure.circles.push_back({place.x, place.y, distance});
+  AddLabel(figure, {place.x, place.y + distance}, LengthLabel(rs::FrontMark, distance));
 }
 
 }  // namespace wavora

@@ -19,6 +19,10 @@ class TModeRIMapper : public TBaseRIMap {
   // is unchanged.
   int32_t GetMode() const { return mode_; }
   void SetMode(int32_t value);
+  // Where a front from the source has got to in the steps run since the field was cleared, at the
+  // speed of the water where the source stands: a circle round a point source, a straight front for a
+  // beam or a line.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
 
  protected:
   // The tank's source-suggestion fields; a beam type of -1 withdraws any suggestion.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "media/boundary_theory.h"
 #include "media/fiber_control_panel.h"
 #include "media/wall_cell.h"
 #include "sim/resource_strings.h"
@@ -24,6 +25,19 @@ void SetSpeedAcross(const TColumn column, int32_t height, int64_t centre, int64_
   for (int64_t y = low; y <= high; ++y)
     column[y].SpeedFactor = speed;
 }
+
+// The straight entry's length and the column where the curve starts, in a tank w cells wide.
+int32_t StraightLength(int32_t w) {
+  return RoundHalfEven(0.22 * w);
+}
+int32_t CurveStart(int32_t w) {
+  return RoundHalfEven(1.05 * StraightLength(w));
+}
+
+// Where the theory overlay shows the critical angle: a few columns into the curve, where the fibre
+// still runs level with open water above it.
+constexpr int32_t kWallPointIntoCurve = 3;
+constexpr double kCriticalRayLength = 50;
 
 }  // namespace
 
@@ -64,8 +78,8 @@ void TSimpleWaveGuideRIMapper::MapToWater() {
   if (Y3 > h / 2) Y3 = h / 2;
   const double a = (X3 - w / 2.0) / (w / 2.0);  // 0 at the centre, toward 1 at the right edge
   const double b = Y3 / (h / 2.0);              // 1 at the middle row, 0 at the bottom
-  const int32_t straight = RoundHalfEven(0.22 * w);
-  const int32_t curveStart = RoundHalfEven(1.05 * straight);
+  const int32_t straight = StraightLength(w);
+  const int32_t curveStart = CurveStart(w);
   const double omega = 2.3 / straight * (2 - a) * 0.5;  // radians per column of the curve
 
   // Bands across the fibre: the cladding value sc out to hw = fw div 2 from the axis, three quarters
@@ -132,6 +146,30 @@ void TSimpleWaveGuideRIMapper::DragHandle(int32_t X, int32_t Y) {
   const int32_t y = std::min(std::max(H() - 1 - Y, kDragMargin), H() - kDragMargin);
   SetPoint3({x, y});
   MapToWater();
+}
+
+void TSimpleWaveGuideRIMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
+  if (W() <= 0 || H() <= 0) return;
+  const int32_t x = CurveStart(W()) + kWallPointIntoCurve;
+  if (x >= W() - 1) return;
+  // Up from the middle row through the fibre's slower bands to the first cell of open water: the wall.
+  const double inside = WaveSpeedAt(tank, x, H() / 2);
+  int32_t row = H() / 2;
+  while (row < H() - 2 && WaveSpeedAt(tank, x, row + 1) < kOpenWaveSpeed)
+    ++row;
+  const double rim = WaveSpeedAt(tank, x, row);
+  const double outside = WaveSpeedAt(tank, x, row + 1);
+  const std::optional<double> critical = CriticalAngle(rim, outside);
+  if (inside <= 0 || !critical) return;
+  // A ray inside the fibre that meets the level wall at the critical angle from its normal, and the
+  // ray it is reflected into.
+  const TTheoryPoint wall{double(x), row + 0.5};
+  const double along = std::sin(*critical) * kCriticalRayLength;
+  const double across = std::cos(*critical) * kCriticalRayLength;
+  AddLine(figure, {wall.x - along, wall.y - across}, wall);
+  AddLine(figure, wall, {wall.x + along, wall.y - across});
+  AddLine(figure, {wall.x, wall.y - kCriticalRayLength}, {wall.x, wall.y + kCriticalRayLength / 2}, true);
+  AddLabel(figure, {wall.x - along, wall.y - across}, AngleLabel(rs::CriticalAngleMark, *critical));
 }
 
 TColour TSimpleWaveGuideRIMapper::HandleColour() const {

@@ -25,6 +25,9 @@ class TSimpleWaveGuideRIMapper : public TOwnHandlesRIMapper {
   int32_t GetFibreWidth() const { return fibreWidth_; }
   void SetFibreWidth(int32_t value);
   TPoint CurveHandle() const { return Point3(); }
+  // The critical angle of total internal reflection at the fibre's wall where the curve starts, from
+  // the speeds of the fibre's rim and of the water outside it.
+  void AddTheory(const TWater& tank, TTheoryFigure& figure) const override;
 
  protected:
   std::vector<TPoint> Handles() const override { return {Point3()}; }
