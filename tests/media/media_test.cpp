@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -13,6 +15,7 @@
 #include "media/fiber_control_panel.h"
 #include "media/land_masks.h"
 #include "media/lens_cp.h"
+#include "media/lens_mapper.h"
 #include "media/mode_buttons_cp.h"
 #include "media/plane_mirror.h"
 #include "media/slits_control_panel.h"
@@ -20,6 +23,8 @@
 #include "model/property_text.h"
 #include "sim/exciter.h"
 #include "sim/ri_map.h"
+#include "sim/rounding.h"
+#include "sim/theory_physics.h"
 
 namespace wavora::test {
 namespace {
@@ -501,6 +506,129 @@ TEST(Media, KeepWhatTheUserLeftThroughFilesShapesAndParking) {
     const TRef<TWater> reopened = Reloaded(*tank);
     reopened->SetRIMapClass(medium->ClassInfo());
     EXPECT_TRUE(SameMedium(*reopened->Grid(), left));
+  }
+}
+
+// What a medium predicts, drawn over its tank after steps of the source set by sourceSettings.
+TTheoryFigure Theory(TWater& tank, const std::string& sourceSettings, int steps) {
+  std::istringstream words(sourceSettings);
+  for (std::string word; words >> word;) {
+    const size_t equals = word.find('=');
+    SetPropertyFromText(*tank.GetExciter(), word.substr(0, equals), word.substr(equals + 1), false);
+  }
+  // A block's turn is kept by its setters without mapping, as a file sets it before the tank maps.
+  tank.GetRIMap()->MapToWater();
+  for (int i = 0; i < steps; ++i)
+    tank.Step();
+  TTheoryFigure figure;
+  tank.GetRIMap()->AddTheory(tank, figure);
+  return figure;
+}
+
+bool HasLabelStarting(const TTheoryFigure& figure, std::string_view start) {
+  return std::any_of(figure.labels.begin(), figure.labels.end(),
+                     [&](const TTheoryLabel& label) { return label.text.rfind(start, 0) == 0; });
+}
+
+// Every medium draws its prediction in its example setting, with the label that names it.
+TEST(MediaTheory, EachMediumAddsItsPrediction) {
+  const struct {
+    const char* medium;
+    const char* settings;
+    const char* source;
+    int steps;
+    const char* label;
+  } cases[] = {
+      {"TBlockRIMapper", "Cs=0.866 Sn=0.5", "", 0, "\u03B82 = "},
+      {"TRefractionMapper", "Mode=2", "BeamType=0 X1Percent=10 Y1Percent=30", 0, "\u03B8c = "},
+      {"TPlaneMirror", "", "BeamType=0", 0, "image"},
+      {"TLensMapper", "", "", 0, "F "},
+      {"TLensMapper", "FPercent=20", "BeamType=0", 0, "image"},
+      {"TCurvedMirror", "", "", 0, "F "},
+      {"TCurvedMirror", "MirrorType=2", "BeamType=0", 0, "image"},
+      {"TSimpleWaveGuideRIMapper", "", "", 0, "\u03B8c = "},
+      {"TBarrierMapper", "", "BeamType=0 X1Percent=5 Y1Percent=20", 0, "shadow edge = "},
+      {"TEarthRIMapper", "Mode=3", "", 10, "front "},
+      {"TTsunamiRIMapper", "", "", 10, "front "},
+  };
+  for (const auto& c : cases) {
+    const TRef<TWater> tank = Tank(c.medium, 401, 401, c.settings);
+    const TTheoryFigure figure = Theory(*tank, c.source, c.steps);
+    EXPECT_TRUE(HasLabelStarting(figure, c.label)) << c.medium << " " << c.settings << ": " << c.label;
+  }
+}
+
+// The direction the fronts travel in a patch of the field, in degrees modulo 180: for a plane wave the
+// gradient of the height always points along the wave vector, so the patch's gradients share one axis
+// (the main axis of the sum of their outer products).
+double FrontsTravel(const TWater& tank, TTheoryPoint centre, int radius) {
+  const TWaterGrid& grid = *tank.Grid();
+  double xx = 0, yy = 0, xy = 0;
+  const auto h = [&](int x, int y) { return double(grid.Cell(x, y).Displacement); };
+  for (int x = int(centre.x) - radius; x <= int(centre.x) + radius; ++x) {
+    for (int y = int(centre.y) - radius; y <= int(centre.y) + radius; ++y) {
+      const double gx = h(x + 1, y) - h(x - 1, y), gy = h(x, y + 1) - h(x, y - 1);
+      xx += gx * gx, yy += gy * gy, xy += gx * gy;
+    }
+  }
+  return std::fmod(Degrees(0.5 * std::atan2(2 * xy, xx - yy)) + 180, 180);
+}
+
+// A beam meets a block turned by 30 degrees: the fronts inside travel along the drawn refracted ray
+// (8.3 degrees above the beam, where unrefracted they would go level) within a degree or two.
+TEST(MediaTheory, RefractedRayRunsAlongTheFrontsInTheBlock) {
+  const TRef<TWater> tank = Tank("TBlockRIMapper", 401, 401, "Cs=0.8660254 Sn=0.5 HeightPercentage=60");
+  const TTheoryFigure figure = Theory(*tank, "", 330);
+  ASSERT_FALSE(figure.lines.empty());
+  const TTheoryLine& incident = figure.lines.front();
+  const auto inside = std::find_if(figure.lines.begin(), figure.lines.end(), [&](const TTheoryLine& line) {
+    return !line.dashed && line.x1 == incident.x2 && line.y1 == incident.y2;
+  });
+  ASSERT_NE(inside, figure.lines.end());
+  const TTheoryRay ray{{inside->x1, inside->y1}, Unit({inside->x2 - inside->x1, inside->y2 - inside->y1})};
+  const double drawn = std::fmod(Degrees(std::atan2(ray.direction.y, ray.direction.x)) + 180, 180);
+  EXPECT_NEAR(drawn, 8.3, 0.2);
+  EXPECT_NEAR(FrontsTravel(*tank, Along(ray, 30), 8), drawn, 2.0);
+}
+
+// A lens with its focus handle 100 cells out: the law (thick lens, index 1/sqrt(0.35) relative to the
+// water) puts the focus 167 cells from the lens, well past the handle; the waves' intensity on the axis
+// peaks there within the few cells the grid and the lens's aberration allow.
+// A plane front through a lens (n = 0.35: an index of 1/sqrt(0.35) = 1.69 against the water): just
+// behind the lens the fronts curve towards the point they converge on. Their curvature near the axis
+// (each row's phase lag against the axis row, fitted to y^2 / (2 z)) puts that point 10 to 30 % beyond
+// the drawn paraxial focus of the thick lens (31 cells for F = 100, n = 0.35; 10 cells for F = 83,
+// n = 0.3): the grid's lens is a staircase and rings inside; the handle, set F, lies 60 to 100 cells off.
+TEST(MediaTheory, LensFocusLiesWhereTheFrontsConverge) {
+  for (const char* settings : {"FPercent=24.35897", "FPercent=20 n=0.3"}) {
+    const TRef<TWater> tank = Tank("TLensMapper", 401, 401, settings);
+    const TTheoryFigure figure = Theory(*tank, "BeamType=2", 800);
+    ASSERT_EQ(figure.marks.size(), 1u);
+    const auto& lens = static_cast<const TBasicLensRIMapper&>(*tank->GetRIMap());
+    const int column = 401 / 3 + RoundHalfEven(lens.HalfThickness()) + 15;
+    const int axis = 401 / 2;
+    const double period = 25 / 0.7071;
+    std::vector<double> sine(61, 0.0), cosine(61, 0.0);
+    for (int step = 0; step < 2 * period; ++step) {
+      tank->Step();
+      for (int y = -30; y <= 30; ++y) {
+        const double h = tank->Grid()->Cell(column, axis + y).Displacement;
+        sine[y + 30] += h * std::sin(2 * std::numbers::pi * step / period);
+        cosine[y + 30] += h * std::cos(2 * std::numbers::pi * step / period);
+      }
+    }
+    // Lag in cells of path: the rows off the axis are that much nearer the focus' circle.
+    double lagY2 = 0, y4 = 0;
+    const double onAxis = std::atan2(sine[30], cosine[30]);
+    for (int y = -30; y <= 30; ++y) {
+      const double lag =
+          std::remainder(std::atan2(sine[y + 30], cosine[y + 30]) - onAxis, 2 * std::numbers::pi);
+      lagY2 += std::abs(lag) / (2 * std::numbers::pi) * 25 * y * y;
+      y4 += double(y) * y * y * y;
+    }
+    const double converge = column + y4 / (2 * lagY2);
+    EXPECT_NEAR(converge, figure.marks[0].x, 0.35 * (figure.marks[0].x - column)) << settings;
+    EXPECT_GT(std::abs(converge - lens.FocusHandle().x), 50) << settings;
   }
 }
 
