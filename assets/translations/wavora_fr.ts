@@ -974,5 +974,45 @@
         <extracomment>Labels the distance between the bright fringes m=0 and m=1 where the lines meet the tank&apos;s edge.</extracomment>
         <translation>écart</translation>
     </message>
+    <message>
+        <source>θ1</source>
+        <extracomment>The angle of incidence, from the normal; labels read e.g. &quot;θ1 = 30.0°&quot;.</extracomment>
+        <translation>θ1</translation>
+    </message>
+    <message>
+        <source>θ2</source>
+        <extracomment>The refracted ray&apos;s angle from the normal.</extracomment>
+        <translation>θ2</translation>
+    </message>
+    <message>
+        <source>θr</source>
+        <extracomment>The reflected ray&apos;s angle from the normal.</extracomment>
+        <translation>θr</translation>
+    </message>
+    <message>
+        <source>θc</source>
+        <extracomment>The critical angle of total internal reflection.</extracomment>
+        <translation>θc</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The focus the law predicts (the lens&apos;s or mirror&apos;s focal point).</extracomment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <extracomment>Where a lens or mirror puts the picture of a point source.</extracomment>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>shadow edge</source>
+        <extracomment>The line beyond a barrier&apos;s end that bounds the geometric shadow.</extracomment>
+        <translation>limite de l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <extracomment>The circle a wave front from the source has reached by now.</extracomment>
+        <translation>front</translation>
+    </message>
 </context>
 </TS>
