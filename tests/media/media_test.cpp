@@ -591,14 +591,14 @@ TEST(MediaTheory, RefractedRayRunsAlongTheFrontsInTheBlock) {
   EXPECT_NEAR(FrontsTravel(*tank, Along(ray, 30), 8), drawn, 2.0);
 }
 
-// A lens with its focus handle 100 cells out: the law (thick lens, index 1/sqrt(0.35) relative to the
-// water) puts the focus 167 cells from the lens, well past the handle; the waves' intensity on the axis
-// peaks there within the few cells the grid and the lens's aberration allow.
 // A plane front through a lens (n = 0.35: an index of 1/sqrt(0.35) = 1.69 against the water): just
 // behind the lens the fronts curve towards the point they converge on. Their curvature near the axis
-// (each row's phase lag against the axis row, fitted to y^2 / (2 z)) puts that point 10 to 30 % beyond
-// the drawn paraxial focus of the thick lens (31 cells for F = 100, n = 0.35; 10 cells for F = 83,
-// n = 0.3): the grid's lens is a staircase and rings inside; the handle, set F, lies 60 to 100 cells off.
+// (each row's phase lag against the axis row, fitted to y^2 / (2 z)) puts that point beyond the drawn
+// focus, by 30 % of its distance from this column for F = 100, n = 0.35 and by 11 % for F = 83, n = 0.3.
+// The law's inputs are not the cause (the grid's slower short waves raise the index by 0.5 %, the
+// stepped faces change the thickness by under a cell): the lens is wide, and its outer waves, strongly
+// aberrated and ringing inside, cross the axis close behind it and bend the fronts there. A focus
+// drawn nearer, or a third farther, fails; the handle, set F, lies 60 to 100 cells off.
 TEST(MediaTheory, LensFocusLiesWhereTheFrontsConverge) {
   for (const char* settings : {"FPercent=24.35897", "FPercent=20 n=0.3"}) {
     const TRef<TWater> tank = Tank("TLensMapper", 401, 401, settings);
@@ -627,7 +627,8 @@ TEST(MediaTheory, LensFocusLiesWhereTheFrontsConverge) {
       y4 += double(y) * y * y * y;
     }
     const double converge = column + y4 / (2 * lagY2);
-    EXPECT_NEAR(converge, figure.marks[0].x, 0.35 * (figure.marks[0].x - column)) << settings;
+    EXPECT_GT(converge, figure.marks[0].x) << settings;
+    EXPECT_LT(converge - figure.marks[0].x, 0.33 * (figure.marks[0].x - column)) << settings;
     EXPECT_GT(std::abs(converge - lens.FocusHandle().x), 50) << settings;
   }
 }
