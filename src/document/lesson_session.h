@@ -101,6 +101,12 @@ class TLessonSession {
   int ContrastPosition() const;
   void SetContrastPosition(int position);
 
+  // The window's view settings, never saved in the lesson; both show from the next frame on. Theory
+  // draws what physics predicts over the tank picture; high contrast draws the tank's objects with a
+  // bolder pen.
+  void SetTheory(bool on) { loop_.theory = on; }
+  void SetHighContrast(bool on) { loop_.highContrast = on; }
+
   // Runs one frame of the slide on show; whether the picture changed.
   bool RunFrame(TFrameMode mode);
   const TFastDIB& Picture() const { return image_; }

@@ -24,6 +24,16 @@ const TPanelControl* Find(const std::vector<TPanelControl>& controls, const std:
   return found == controls.end() ? nullptr : &*found;
 }
 
+// The picture a frozen tank is redrawn to (it is redrawn every third frame).
+std::string FrozenPicture(TLessonSession& session) {
+  for (int i = 0; i < 3; ++i)
+    session.RunFrame(TFrameMode::Frozen);
+  const TFastDIB& picture = session.Picture();
+  const auto* bits = reinterpret_cast<const char*>(picture.Bits());
+  return std::string(bits,
+                     static_cast<size_t>(picture.BytesPerRow()) * static_cast<size_t>(picture.Height()));
+}
+
 class LessonSession : public ::testing::Test {
  protected:
   void SetUp() override { RegisterClasses(); }
@@ -64,6 +74,18 @@ TEST_F(LessonSession, OpensShowsRunsAndWorksThePanelsOfALesson) {
   const std::string running = session_.FieldBytes();
   EXPECT_NE(running, still);
   session_.RunFrame(TFrameMode::Frozen);
+  EXPECT_EQ(session_.FieldBytes(), running);
+
+  // Each view setting draws over the frozen picture, and switched off leaves it as it was; the
+  // field stays.
+  const std::string plain = FrozenPicture(session_);
+  for (void (TLessonSession::*setting)(bool) :
+       {&TLessonSession::SetTheory, &TLessonSession::SetHighContrast}) {
+    (session_.*setting)(true);
+    EXPECT_NE(FrozenPicture(session_), plain);
+    (session_.*setting)(false);
+    EXPECT_EQ(FrozenPicture(session_), plain);
+  }
   EXPECT_EQ(session_.FieldBytes(), running);
 
   // A tool from the catalogue brings its panel, picture and readings; deleting it takes them away.
