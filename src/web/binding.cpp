@@ -245,6 +245,9 @@ class TPageSession {
   void ClearField() { session_.ClearField(); }
   int Contrast() const { return session_.ContrastPosition(); }
   void SetContrast(int position) { session_.SetContrastPosition(position); }
+  // The help menu's view settings: the theory overlay and high contrast.
+  void SetTheory(bool on) { session_.SetTheory(on); }
+  void SetHighContrast(bool on) { session_.SetHighContrast(on); }
 
   std::string Selection() const {
     const TSelectionButtons& buttons = session_.SelectionButtons();
@@ -438,6 +441,8 @@ EMSCRIPTEN_BINDINGS(wavora) {
       .function("clearField", &TPageSession::ClearField)
       .function("contrast", &TPageSession::Contrast)
       .function("setContrast", &TPageSession::SetContrast)
+      .function("setTheory", &TPageSession::SetTheory)
+      .function("setHighContrast", &TPageSession::SetHighContrast)
       .function("objects", &TPageSession::Objects)
       .function("selectObject", &TPageSession::SelectObject)
       .function("setSnap", &TPageSession::SetSnap)

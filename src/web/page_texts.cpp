@@ -76,6 +76,8 @@ constexpr TNamedText kPageTexts[] = {
     WAVORA_TEXT(ShapeTallAndNarrow),
     WAVORA_TEXT(AboutWavora),
     WAVORA_TEXT(Language),
+    WAVORA_TEXT(Theory),
+    WAVORA_TEXT(HighContrast),
     WAVORA_TEXT(SlideshowExtension),
     WAVORA_TEXT(CouldNotSaveSnapshot),
     WAVORA_TEXT(CouldNotSave),

@@ -2,6 +2,7 @@
 // translations per language (translations/<code>.json) from the window's translation sources, and the
 // page hands the chosen one to the core, so both shells read the same translations.
 import type { WavoraModule } from './wavora_module';
+import { rememberValue, rememberedValue } from './remembered';
 
 // The languages besides English that the build found translations for.
 declare const WAVORA_LANGUAGES: string[];
@@ -18,26 +19,14 @@ function speaks(code: string | null): code is string {
   return code !== null && languages().includes(code);
 }
 
-function rememberedChoice(): string | null {
-  try {
-    return localStorage.getItem(kChoiceKey);
-  } catch {
-    return null;  // storage is refused to pages in some settings: the browser's languages decide
-  }
-}
-
 export function rememberChoice(code: string): void {
-  try {
-    localStorage.setItem(kChoiceKey, code);
-  } catch {
-    // Not remembered: the next visit follows the browser's languages again.
-  }
+  rememberValue(kChoiceKey, code);
 }
 
 // The language chosen on the page before, else the first of the browser's languages the page
 // speaks ("de-AT" speaks "de"), else English.
 export function startingLanguage(): string {
-  const chosen = rememberedChoice();
+  const chosen = rememberedValue(kChoiceKey);
   if (speaks(chosen)) return chosen;
   for (const tag of navigator.languages) {
     const code = tag.split('-')[0]?.toLowerCase() ?? '';
