@@ -14,6 +14,7 @@ import { setUpDialogs } from './dialogs';
 import { closeMenu, setUpMenus, showMenu } from './menus';
 import { drawReduced } from './pictures';
 import { recordedEvents, startRecording } from './event_log';
+import { ViewSettings } from './view_settings';
 import { languageName, languages, rememberChoice, speakLanguage, startingLanguage, translations } from './language';
 
 const kTankSide = 401;
@@ -46,11 +47,13 @@ class Page {
   private readonly toolsTab: ToolsTab;
   readonly files: LessonFiles;
   private readonly clipboard: SlideClipboard;
+  private readonly view: ViewSettings;
   private experimentPictures: HTMLCanvasElement[] | null = null;
   private displayShape = 0;
 
   constructor(private readonly wavora: WavoraModule, readonly testMode: boolean, private language: string) {
     this.session = new wavora.Session(kTankSide, kTankSide);
+    this.view = new ViewSettings(this.session);
     const changed = (): void => this.followChange();
     this.tank = new TankView(element('tank'), this.session, {
       dripDown: () => element('drips').getAttribute('aria-pressed') === 'true',
@@ -220,6 +223,10 @@ class Page {
         separated: tag === 0,
         action: () => this.setDisplayShape(tag),
       })),
+      // View settings, as the window's menu has them after the display shapes.
+      { caption: text('Theory'), checked: this.view.theory, action: () => this.view.setTheory(!this.view.theory) },
+      { caption: text('HighContrast'), checked: this.view.highContrast,
+        action: () => this.view.setHighContrast(!this.view.highContrast) },
       // Each language by its own name, so a reader finds theirs whatever the page speaks now.
       ...languages().map((code, index) => ({
         caption: `${text('Language')}: ${languageName(code)}`,

@@ -40,6 +40,8 @@ export interface Session {
   clearField(): void;
   contrast(): number;
   setContrast(position: number): void;
+  setTheory(on: boolean): void;
+  setHighContrast(on: boolean): void;
   pointerDown(button: number, shift: number, x: number, y: number, drip: boolean): void;
   pointerMove(shift: number, x: number, y: number): void;
   pointerUp(button: number, shift: number, x: number, y: number): void;

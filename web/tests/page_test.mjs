@@ -2,7 +2,8 @@
 // lesson runs with moving waves; handles are dragged, a panel control changed, slides switched, the
 // slideshow saved and reopened, and bad input refused with the window's messages; lesson texts stay
 // text under the page's Content-Security-Policy; every control has a name for screen readers, the page
-// speaks a German browser's language, and the tank works from the keyboard alone; and the test mode's
+// speaks a German browser's language, and the tank works from the keyboard alone; the help menu's
+// Theory and High Contrast change the tank's picture and the page's scheme; and the test mode's
 // scripted sequence leaves the same field as the native runner's replay of its events.
 //   node --test web/tests/page_test.mjs   (after scripts/web; NATIVE_CLI names the native
 //   wavora-cli, default build/release/src/app/wavora-cli)
@@ -39,9 +40,9 @@ after(async () => {
 });
 
 // A page whose script errors, CSP refusals and alerts fail the test that opened it; English unless
-// the browser's locale says otherwise.
-async function openPage(query, viewport = { width: 1366, height: 768 }, locale = 'en-GB') {
-  const page = await browser.newPage({ viewport, locale, acceptDownloads: true });
+// the browser's locale says otherwise, in the usual contrast unless the browser prefers 'more'.
+async function openPage(query, viewport = { width: 1366, height: 768 }, locale = 'en-GB', contrast = 'no-preference') {
+  const page = await browser.newPage({ viewport, locale, contrast, acceptDownloads: true });
   const faults = [];
   page.on('pageerror', (error) => faults.push(`script error: ${error.message}`));
   page.on('console', (message) => {
@@ -243,6 +244,50 @@ test('every control of the page has a name for screen readers, the open menus\' 
   await page.waitForFunction(() => /\d/.test(document.getElementById('tool-picture').getAttribute('aria-label')));
   await page.locator('#help').click();
   assert.deepEqual(await namelessControls(page), [], 'help menu');
+  await page.locator('.menu-entry', { hasText: 'High Contrast' }).click();
+  assert.equal(await pageScheme(page), 'high contrast');
+  assert.deepEqual(await namelessControls(page), [], 'high contrast');
+  assert.deepEqual(faults, []);
+  await page.close();
+});
+
+// The page's colours: black and white (and yellow focus) in high contrast.
+const pageScheme = (page) => page.evaluate(() => {
+  const style = getComputedStyle(document.body);
+  const focus = getComputedStyle(document.documentElement).getPropertyValue('--focus').trim();
+  const black = style.backgroundColor === 'rgb(0, 0, 0)' && style.color === 'rgb(255, 255, 255)' && focus === '#ff0';
+  return black ? 'high contrast' : 'standard';
+});
+
+test('Theory draws over the tank and off restores it; High Contrast follows the browser until chosen', async () => {
+  const { page, faults } = await openPage('?test=1&lesson=examples/lenses_and_mirrors.wvr', undefined, 'en-GB', 'more');
+  assert.equal(await pageScheme(page), 'high contrast');
+  // Frozen, the picture changes only with what is drawn over the water.
+  await page.locator('#freeze').click();
+  const picture = async () => {
+    await wavora(page, () => wavoraPage.frames(3));
+    return canvasDigest(page);
+  };
+  const plain = await picture();
+  const choose = async (caption, checked) => {
+    await page.locator('#help').click();
+    const entry = page.locator('[role=menuitemcheckbox]', { hasText: caption });
+    assert.equal(await entry.getAttribute('aria-checked'), String(!checked), caption);
+    await entry.click();
+  };
+  await choose('Theory', true);
+  assert.notEqual(await picture(), plain, 'the theory drawn');
+  await choose('Theory', false);
+  assert.equal(await picture(), plain, 'the theory gone');
+  // The core's pen follows the page's scheme.
+  await choose('High Contrast', false);
+  assert.equal(await pageScheme(page), 'standard');
+  assert.notEqual(await picture(), plain, 'objects drawn with the usual pen');
+  // The choice outlasts the browser's preference on the next visit, and Theory stays off.
+  await page.reload();
+  await page.waitForFunction(() => document.body.classList.contains('ready'));
+  assert.equal(await pageScheme(page), 'standard');
+  await choose('Theory', true);
   assert.deepEqual(faults, []);
   await page.close();
 });
