@@ -74,16 +74,6 @@ void TTankBox::SetPickedPixel(std::optional<QPoint> pixel) {
   update();
 }
 
-void TTankBox::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  update();
-}
-
-void TTankBox::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  update();
-}
-
 QPoint TTankBox::ImagePoint(const QPointF& position) const {
   const QRect target = FittedRect(rect(), image_);
   if (target.isEmpty()) return position.toPoint();

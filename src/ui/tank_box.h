@@ -33,8 +33,6 @@ class TTankBox : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // The image pixel under a position in the box, whether it lies inside the picture or not.

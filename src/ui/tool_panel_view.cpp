@@ -69,16 +69,6 @@ void TToolPanelView::paintEvent(QPaintEvent*) {
   }
 }
 
-void TToolPanelView::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  update();
-}
-
-void TToolPanelView::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  update();
-}
-
 QString TToolPanelView::ReadingText() const {
   return NameWithReading(model_.Tool());
 }

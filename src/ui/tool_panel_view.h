@@ -37,8 +37,6 @@ class TToolPanelView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void leaveEvent(QEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void ShowError(std::string_view what, const std::exception& error);

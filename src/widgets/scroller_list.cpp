@@ -374,16 +374,6 @@ void TScrollerList::contextMenuEvent(QContextMenuEvent* event) {
   QWidget::contextMenuEvent(event);
 }
 
-void TScrollerList::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  update();
-}
-
-void TScrollerList::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  update();
-}
-
 QString TScrollerList::SpokenText(int index) const {
   QString text = ItemText(index);
   // Owners join parts of an item with control characters; a reader pauses between them.

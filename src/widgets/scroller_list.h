@@ -94,8 +94,6 @@ class TScrollerList : public QWidget {
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   enum class TArrow { None, Up, Down };
