@@ -1,6 +1,7 @@
 #include "ui/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,6 +16,8 @@ namespace wavora {
 namespace {
 
 const QString kEnglish = QStringLiteral("en");
+// Where the build puts the compiled translations, wavora_<code>.qm, inside the program.
+const QString kTranslationFolder = QStringLiteral(":/translations");
 
 // The translators now installed: Wavora's own and Qt's (its dialogs' buttons).
 struct TInstalled {
@@ -44,12 +47,21 @@ std::unique_ptr<QTranslator> LoadTranslator(const QString& file, const QString& 
 }  // namespace
 
 const std::vector<TLanguage>& Languages() {
-  static const std::vector<TLanguage> languages = {
-      {kEnglish, QStringLiteral("English")},
-      {QStringLiteral("de"), QStringLiteral("Deutsch")},
-      {QStringLiteral("fr"), QStringLiteral("Français")},
-      {QStringLiteral("es"), QStringLiteral("Español")},
-  };
+  // English, then every language the build compiled a translation for, so a new translation source is
+  // all a new language needs.
+  static const std::vector<TLanguage> languages = [] {
+    std::vector<TLanguage> found = {{kEnglish, QStringLiteral("English")}};
+    const QStringList files =
+        QDir(kTranslationFolder).entryList({QStringLiteral("wavora_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+      const QString code = file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+      // Qt names some languages with their main country ("español de España"): the menu names the
+      // language alone, capitalised as a menu entry.
+      const QString name = QLocale(code).nativeLanguageName().section(QLatin1Char(' '), 0, 0);
+      found.push_back({code, name.left(1).toUpper() + name.mid(1)});
+    }
+    return found;
+  }();
   return languages;
 }
 
@@ -74,7 +86,7 @@ void SpeakLanguage(const QString& requested) {
     SetTextLookup(nullptr);
     return;
   }
-  installed.own = LoadTranslator(QStringLiteral("wavora_") + code, QStringLiteral(":/translations"));
+  installed.own = LoadTranslator(QStringLiteral("wavora_") + code, kTranslationFolder);
   installed.qt =
       LoadTranslator(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   SetTextLookup([](std::string_view english) {
