@@ -104,7 +104,7 @@ void TSlitsRIMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const 
   const TGeneralExciter* source = TankSource(tank);
   const TGrating grating = Grating();
   if (!source || grating.w <= 0 || W() < 8) return;
-  const double wavelength = OpenWavelength(*source);
+  const double wavelength = source->GetWavelength();
   // The waves leave the screen's right face, from the middle row the grating is centred on.
   const TTheoryPoint centre{W() / 4 + 2.0, (H() - 1) / 2.0};
   const double far = W() - 1 - centre.x;

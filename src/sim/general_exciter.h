@@ -22,8 +22,8 @@ class TGeneralExciter : public TBaseExciter {
  public:
   enum : int32_t { kPoint = 0, kBeam = 1, kLine = 2, kDouble = 3, kDoppler = 4 };
   static constexpr int32_t kShapeCount = 5;
-  // Open-tank wave speed in cells per step: sqrt(0.5).
-  static constexpr double kWaveSpeed = 0.7071;
+  // Open-tank wave speed in cells per step.
+  static constexpr double kWaveSpeed = kOpenWaveSpeed;
   static constexpr float kMinWavelength = 2;
   static constexpr float kMaxWavelength = 1000;
   // Half the beam's height in cells; its profile has sigma = 30 cells.

@@ -81,7 +81,7 @@ std::unique_ptr<TControlPanelModel> TNoneRIMap::CreateControlPanel() {
 void TNoneRIMap::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
   const TGeneralExciter* source = TankSource(tank);
   if (!source) return;
-  const double wavelength = OpenWavelength(*source);
+  const double wavelength = source->GetWavelength();
   const TTheoryPoint at = SourcePlace(*source);
   // Below the source, or above it near the tank's foot; from just right of it.
   const double y = at.y - 14 > 6 ? at.y - 14 : at.y + 14;

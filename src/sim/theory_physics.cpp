@@ -28,10 +28,6 @@ const TGeneralExciter* TankSource(const TWater& tank) {
   return nullptr;
 }
 
-double OpenWavelength(const TGeneralExciter& source) {
-  return source.GetWavelength();
-}
-
 TTheoryPoint SourcePlace(const TGeneralExciter& source) {
   const TPoint p1 = source.Point1();
   switch (source.GetBeamType()) {
@@ -48,13 +44,6 @@ TTheoryPoint SourcePlace(const TGeneralExciter& source) {
     default:
       return {double(p1.x), double(p1.y)};
   }
-}
-
-std::optional<double> RefractedAngle(double incidentAngle, double speed1, double speed2) {
-  if (speed1 <= 0) return std::nullopt;
-  const double sine = std::sin(incidentAngle) * speed2 / speed1;
-  if (std::abs(sine) > 1) return std::nullopt;
-  return std::asin(sine);
 }
 
 std::optional<double> CriticalAngle(double speed1, double speed2) {

@@ -19,6 +19,8 @@ struct TWaterCell {
 };
 
 inline constexpr float kOpenSpeedFactor = 0.5f;
+// The open tank's wave speed, cells a step: sqrt(kOpenSpeedFactor).
+inline constexpr double kOpenWaveSpeed = 0.7071;
 inline constexpr float kOpenDamping = 0.999f;
 
 // A cell of the grid, read and written through its four fields: cell.Displacement = 0 changes the
