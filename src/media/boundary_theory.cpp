@@ -35,6 +35,14 @@ void AddNormalAndIncidence(const TBoundaryMeeting& m, TTheoryPoint direction, TT
            AngleLabel(rs::IncidenceAngleMark, AngleFromNormal(direction, m.normal)));
 }
 
+// The ray reflected at the meeting, its angle labelled.
+TTheoryRay AddReflected(const TBoundaryMeeting& m, TTheoryPoint direction, TTheoryFigure& figure) {
+  const TTheoryPoint reflected = ReflectedDirection(direction, m.normal);
+  AddLabel(figure, Along({m.hit, reflected}, kLabelDistance),
+           AngleLabel(rs::ReflectionAngleMark, AngleFromNormal(reflected, m.normal)));
+  return {m.hit, reflected};
+}
+
 }  // namespace
 
 std::string AngleLabel(TText mark, double radians) {
@@ -85,10 +93,7 @@ std::optional<TTheoryRay> AddRefraction(const TBoundaryMeeting& m, TTheoryFigure
              AngleLabel(rs::RefractionAngleMark, AngleFromNormal(*refracted, m.normal)));
     return TTheoryRay{m.hit, *refracted};
   }
-  const TTheoryPoint reflected = ReflectedDirection(direction, m.normal);
-  AddLabel(figure, Along({m.hit, reflected}, kLabelDistance),
-           AngleLabel(rs::ReflectionAngleMark, AngleFromNormal(reflected, m.normal)));
-  return TTheoryRay{m.hit, reflected};
+  return AddReflected(m, direction, figure);
 }
 
 void AddFocusAndImage(TTheoryFigure& figure, TTheoryPoint vertex, TTheoryPoint axis, double f,
@@ -110,10 +115,7 @@ void AddFocusAndImage(TTheoryFigure& figure, TTheoryPoint vertex, TTheoryPoint a
 TTheoryRay AddReflection(const TBoundaryMeeting& m, TTheoryFigure& figure) {
   const TTheoryPoint direction = Unit({m.hit.x - m.start.x, m.hit.y - m.start.y});
   AddNormalAndIncidence(m, direction, figure);
-  const TTheoryPoint reflected = ReflectedDirection(direction, m.normal);
-  AddLabel(figure, Along({m.hit, reflected}, kLabelDistance),
-           AngleLabel(rs::ReflectionAngleMark, AngleFromNormal(reflected, m.normal)));
-  return {m.hit, reflected};
+  return AddReflected(m, direction, figure);
 }
 
 }  // namespace wavora
