@@ -109,6 +109,21 @@ TTheoryPoint TBasicFullRotationRIMapper::LineDirection() const {
   return Unit({double(X2 - X1), double(Y2 - Y1)});
 }
 
+std::optional<TBoundaryMeeting> TBasicFullRotationRIMapper::SourceMeeting(const TWater& tank) const {
+  const TGeneralExciter* source = TankSource(tank);
+  if (!source) return std::nullopt;
+  const TTheoryPoint middle = LineMiddle();
+  const TTheoryPoint along = LineDirection();
+  const TTheoryRay ray = SourceRayTowards(*source, middle);
+  const std::optional<double> distance = MeetLine(ray, middle, along);
+  if (!distance) return std::nullopt;
+  return TBoundaryMeeting{ray.start,
+                          Along(ray, *distance),
+                          {-along.y, along.x},
+                          SpeedBefore(tank, ray, *distance),
+                          SpeedBeyond(tank, ray, *distance)};
+}
+
 void TBasicFullRotationRIMapper::CentreHandle3() {
   X3 = X1 + (X2 - X1) / 2;
   Y3 = Y1 + (Y2 - Y1) / 2;

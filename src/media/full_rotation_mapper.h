@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
+
+#include "media/boundary_theory.h"
 #include "media/line_mapper.h"
 #include "sim/pointer.h"
-#include "sim/theory_physics.h"
 
 namespace wavora {
 
@@ -31,10 +33,10 @@ class TBasicFullRotationRIMapper : public TBasicLineRIMapper {
   // Stores the mode and re-maps. Modes other than 0 and 2 behave as mode 1.
   void SetMode(int32_t value);
   TPoint Pivot() const { return pivot_; }
-  // The line as the last pass laid it: its middle (where the ray from the source is aimed) and its
-  // direction along the line.
-  TTheoryPoint LineMiddle() const;
-  TTheoryPoint LineDirection() const;
+  // Where the ray from the tank's source to the middle of the line as the last pass laid it (a beam's
+  // or line's along their axis) meets the line, with the wave speeds either side; none without a
+  // source or when the ray runs away from the line.
+  std::optional<TBoundaryMeeting> SourceMeeting(const TWater& tank) const;
 
   // Paints the line's cell x of this row; previousX is its cell in previousRow, the row below.
   virtual void PaintRow(int32_t x, int32_t row, bool side, int32_t previousRow, int32_t previousX);
@@ -50,6 +52,9 @@ class TBasicFullRotationRIMapper : public TBasicLineRIMapper {
   // The end handles 50 cells either side of handle 3 along a quick line of slope k, ordered so that
   // the accurate mode keeps the quick mode's side.
   void PlaceEndHandles(double k);
+  // The line as the last pass laid it: its middle and its unit direction.
+  TTheoryPoint LineMiddle() const;
+  TTheoryPoint LineDirection() const;
 
   int32_t mode_ = 1;
   TPoint pivot_;

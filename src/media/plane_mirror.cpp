@@ -42,22 +42,16 @@ void TPlaneMirror::PaintRow(int32_t x, int32_t row, bool, int32_t previousRow, i
 }
 
 void TPlaneMirror::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
-  const TGeneralExciter* source = TankSource(tank);
-  if (!source) return;
-  const TTheoryPoint middle = LineMiddle();
-  const TTheoryPoint along = LineDirection();
-  const TTheoryRay ray = SourceRayTowards(*source, middle);
-  const std::optional<double> distance = MeetLine(ray, middle, along);
-  if (!distance) return;
-  const TTheoryPoint n{-along.y, along.x};
-  const TTheoryPoint hit = Along(ray, *distance);
-  const TTheoryRay reflected = AddReflection({ray.start, hit, n, 0, 0}, figure);
+  const std::optional<TBoundaryMeeting> meeting = SourceMeeting(tank);
+  if (!meeting) return;
+  const TTheoryRay reflected = AddReflection(*meeting, figure);
   AddRay(figure, reflected, ReachInTank(tank, reflected));
-  if (SendsPlaneWaves(*source)) return;
-  // The image lies as far behind the mirror as the source is in front: S - 2 ((S - M) . n) n. The
-  // reflected ray seems to come from it.
-  const double height = Dot({ray.start.x - middle.x, ray.start.y - middle.y}, n);
-  const TTheoryPoint image{ray.start.x - 2 * height * n.x, ray.start.y - 2 * height * n.y};
+  if (!PointSourcePlace(tank)) return;
+  // The image lies as far behind the mirror as the source is in front: S - 2 ((S - H) . n) n with H
+  // on the mirror. The reflected ray seems to come from it.
+  const TTheoryPoint source = meeting->start, hit = meeting->hit, n = meeting->normal;
+  const double height = Dot({source.x - hit.x, source.y - hit.y}, n);
+  const TTheoryPoint image{source.x - 2 * height * n.x, source.y - 2 * height * n.y};
   AddLine(figure, hit, image, true);
   figure.marks.push_back({image.x, image.y});
   AddLabel(figure, image, rs::ImageMark.Str());

@@ -29,19 +29,9 @@ void TRefractionMapper::PaintRow(int32_t x, int32_t row, bool side, int32_t, int
 }
 
 void TRefractionMapper::AddTheory(const TWater& tank, TTheoryFigure& figure) const {
-  const TGeneralExciter* source = TankSource(tank);
-  if (!source) return;
-  const TTheoryRay ray = SourceRayTowards(*source, LineMiddle());
-  const TTheoryPoint along = LineDirection();
-  const std::optional<double> distance = MeetLine(ray, LineMiddle(), along);
-  if (!distance) return;
-  const TTheoryPoint hit = Along(ray, *distance);
-  const TBoundaryMeeting meeting{ray.start,
-                                 hit,
-                                 {-along.y, along.x},
-                                 SpeedBefore(tank, ray, *distance),
-                                 SpeedBeyond(tank, ray, *distance)};
-  if (const std::optional<TTheoryRay> leaving = AddRefraction(meeting, figure))
+  const std::optional<TBoundaryMeeting> meeting = SourceMeeting(tank);
+  if (!meeting) return;
+  if (const std::optional<TTheoryRay> leaving = AddRefraction(*meeting, figure))
     AddRay(figure, *leaving, ReachInTank(tank, *leaving));
 }
 
