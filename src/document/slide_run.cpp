@@ -1,7 +1,6 @@
 #include "document/slide_run.h"
 
 #include "sim/control_panel_tool.h"
-#include "sim/theory_drawing.h"
 #include "sim/tool_panel.h"
 
 namespace wavora {
@@ -60,8 +59,7 @@ void TSlideRun::RunFrame() {
 
 void TSlideRun::Finish() {
   if (frames_ == 0) {
-    water_->DrawOnly(image_);
-    if (loop_.theory) DrawTheory(*water_, image_);
+    loop_.DrawStill(*water_, image_);
     UpdatePanel(FirstActivePanelTool(*water_));
   }
   for (const TToolPanel& each : panels_)

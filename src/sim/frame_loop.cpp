@@ -54,6 +54,11 @@ bool TFrameLoop::FrozenImageChanged(const TFastDIB& image) {
   return true;
 }
 
+void TFrameLoop::DrawStill(TWater& tank, TFastDIB& image) const {
+  tank.DrawOnly(image);
+  if (theory) DrawTheory(tank, image);
+}
+
 bool TFrameLoop::FieldFrozen(const TWater& tank) const {
   return paused || (mouseIsDown && tank.FrozenByDrag());
 }
@@ -84,8 +89,7 @@ TFrameOutcome TFrameLoop::RunFrame(TWater* tank, TFastDIB& image, bool debugVisi
     shownFrozenImage_.clear();
   } else if (++idleFrames_ > 2) {
     // Frozen: redrawn every third frame so dragged objects still move on screen.
-    tank->DrawOnly(image);
-    if (theory) DrawTheory(*tank, image);
+    DrawStill(*tank, image);
     ++drawCount_;
     idleFrames_ = 0;
     outcome.imageChanged = FrozenImageChanged(image);

@@ -53,6 +53,9 @@ class TFrameLoop {
   TFrameLoop();
 
   TFrameOutcome RunFrame(TWater* tank, TFastDIB& image, bool debugVisible);
+  // The tank's picture without a step, with the overlay the view settings ask for: a frozen field, or
+  // a slide shown before it ran.
+  void DrawStill(TWater& tank, TFastDIB& image) const;
 
   bool paused = false;
   bool fast = false;
