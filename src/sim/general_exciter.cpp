@@ -391,7 +391,7 @@ void TGeneralExciter::AddTheory(const TWater& tank, TTheoryFigure& figure) const
   const double dx = X1 - dopplerX_, dy = Y1 - dopplerY_;
   const double distance = std::hypot(dx, dy);
   // On its target the source stands still and its waves are the open ones.
-  if (distance <= 0.3) return;
+  if (distance <= kDopplerSnap) return;
   const TTheoryPoint at{dopplerX_, dopplerY_};
   const TTheoryPoint ahead{dx / distance, dy / distance};
   const TTheoryPoint across{-ahead.y, ahead.x};
