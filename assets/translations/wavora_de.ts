@@ -1014,5 +1014,13 @@
         <extracomment>The circle a wave front from the source has reached by now.</extracomment>
         <translation>Front</translation>
     </message>
+    <message>
+        <source>Timer interval</source>
+        <translation>Taktintervall</translation>
+    </message>
+    <message>
+        <source>Memory Usage</source>
+        <translation>Speicherbedarf</translation>
+    </message>
 </context>
 </TS>

@@ -1014,5 +1014,13 @@
         <extracomment>The circle a wave front from the source has reached by now.</extracomment>
         <translation>frente</translation>
     </message>
+    <message>
+        <source>Timer interval</source>
+        <translation>Intervalo del temporizador</translation>
+    </message>
+    <message>
+        <source>Memory Usage</source>
+        <translation>Memoria usada</translation>
+    </message>
 </context>
 </TS>

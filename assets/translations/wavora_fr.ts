@@ -1014,5 +1014,13 @@
         <extracomment>The circle a wave front from the source has reached by now.</extracomment>
         <translation>front</translation>
     </message>
+    <message>
+        <source>Timer interval</source>
+        <translation>Intervalle du minuteur</translation>
+    </message>
+    <message>
+        <source>Memory Usage</source>
+        <translation>Mémoire utilisée</translation>
+    </message>
 </context>
 </TS>

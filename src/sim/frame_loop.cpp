@@ -118,8 +118,8 @@ std::vector<TDebugRow> TFrameLoop::TakeStatistics(const TWater* tank, int64_t no
   std::vector<TDebugRow> rows = {{rs::TimerRate.Str(), ReadoutNumber(timerRate, 1)},
                                  {rs::DrawRate.Str(), ReadoutNumber(drawRate, 1)},
                                  {rs::CpuUsage.Str(), ReadoutNumber(cpuUsage_, 0) + "%"},
-                                 {"Timer interval", std::to_string(kTimerIntervalMs)}};
-  if (tank) rows.push_back({"Memory Usage", std::to_string(tank->MemoryUsage())});
+                                 {rs::TimerInterval.Str(), std::to_string(kTimerIntervalMs)}};
+  if (tank) rows.push_back({rs::MemoryUsage.Str(), std::to_string(tank->MemoryUsage())});
   return rows;
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "sim/water_grid.h"
 #include "tools/point_tool.h"
 #include "tools/spectrum_colours.h"
 #include "tools/spectrum_transform.h"
@@ -21,7 +22,7 @@ class TSpectrumTool : public TPointTool {
   static constexpr int kShortPeriod = 5;
   static constexpr int kLongPeriod = 75;
   // Cells per step: turns periods into lengths in "mm".
-  static constexpr double kWaveSpeed = 0.7071;
+  static constexpr double kWaveSpeed = kOpenWaveSpeed;
   // Steps per frequency unit's cycle: one unit is 0.016 cycles per step.
   static constexpr double kCyclesPerStep = 0.016;
 
