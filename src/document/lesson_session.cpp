@@ -241,10 +241,7 @@ void TLessonSession::SetSnap(bool snap) {
 
 TPickedHandle TLessonSession::StepHandle(const TPickedHandle& picked, int step) {
   const TRef<TWater> tank = ShownTank();
-  if (!tank) return {};
-  const TPickedHandle next = StepPickedHandle(*tank, picked, step);
-  if (next.handle >= 0) wavora::SelectObject(*tank, next.objectID);
-  return next;
+  return tank ? PickNextHandle(*tank, picked, step) : TPickedHandle{};
 }
 
 bool TLessonSession::NudgeHandle(const TPickedHandle& picked, int dx, int dy) {
@@ -259,11 +256,8 @@ std::optional<THandlePlace> TLessonSession::HandlePlace(const TPickedHandle& pic
 
 std::string TLessonSession::ReadOut(int32_t uniqueID) const {
   const TRef<TWater> tank = ShownTank();
-  for (int i = 0; tank && i < tank->GetChildCount(); ++i) {
-    const auto* tool = dynamic_cast<const TBaseTool*>(tank->GetChildren(i).Get());
-    if (tool && tool->GetUniqueID() == uniqueID) return tool->ReadOut();
-  }
-  return {};
+  const TRef<TBaseTool> tool = tank ? RefCast<TBaseTool>(ObjectWithID(*tank, uniqueID)) : TRef<TBaseTool>();
+  return tool ? tool->ReadOut() : std::string();
 }
 
 void TLessonSession::RemakePanels() {

@@ -24,16 +24,20 @@ TRef<TBaseControl> AddToolFromList(TWater& tank, int toolIndex) {
   return tool;
 }
 
-TRef<TBaseControl> SelectObject(TWater& tank, int32_t uniqueID) {
+TRef<TBaseControl> ObjectWithID(const TWater& tank, int32_t uniqueID) {
   for (int i = 0; i < tank.GetChildCount(); ++i) {
     TBaseControl* control = ControlAt(tank, i);
-    if (!control || control->GetUniqueID() != uniqueID) continue;
-    const TRef<TBaseControl> object(control);
-    object->Activate();
-    if (dynamic_cast<TBaseRIMap*>(control)) DeactivateTools(tank);
-    return object;
+    if (control && control->GetUniqueID() == uniqueID) return TRef<TBaseControl>(control);
   }
   return {};
+}
+
+TRef<TBaseControl> SelectObject(TWater& tank, int32_t uniqueID) {
+  const TRef<TBaseControl> object = ObjectWithID(tank, uniqueID);
+  if (!object) return {};
+  object->Activate();
+  if (RefCast<TBaseRIMap>(object)) DeactivateTools(tank);
+  return object;
 }
 
 void DeactivateTools(TWater& tank) {

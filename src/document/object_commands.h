@@ -14,6 +14,9 @@ class TBaseControl;
 // the tank's active panel tool). Returns it, or none when the index names no tool class.
 TRef<TBaseControl> AddToolFromList(TWater& tank, int toolIndex);
 
+// The object of the tank carrying the identifier, or none.
+TRef<TBaseControl> ObjectWithID(const TWater& tank, int32_t uniqueID);
+
 // Selects the object carrying the identifier as the user's click on its list item does: a panel tool
 // also becomes the active panel tool; a medium object leaves no tool selected. Returns the object, or
 // none when the tank holds no such object.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "document/object_commands.h"
 #include "document/object_list.h"
 #include "sim/base_control.h"
 
@@ -11,19 +12,11 @@ namespace wavora {
 
 namespace {
 
-TRef<TBaseControl> ObjectOf(const TWater& tank, int32_t uniqueID) {
-  for (int i = 0; i < tank.GetChildCount(); ++i) {
-    auto* control = dynamic_cast<TBaseControl*>(tank.GetChildren(i).Get());
-    if (control && control->GetUniqueID() == uniqueID) return TRef<TBaseControl>(control);
-  }
-  return {};
-}
-
 // Every handle of the tank in picking order.
 std::vector<TPickedHandle> AllHandles(const TWater& tank) {
   std::vector<TPickedHandle> handles;
   for (const TObjectListItem& item : ObjectListOf(tank).items) {
-    const TRef<TBaseControl> object = ObjectOf(tank, item.uniqueID);
+    const TRef<TBaseControl> object = ObjectWithID(tank, item.uniqueID);
     const int count = object ? static_cast<int>(object->HandlePoints().size()) : 0;
     for (int i = 0; i < count; ++i)
       handles.push_back({item.uniqueID, i});
@@ -47,8 +40,14 @@ TPickedHandle StepPickedHandle(const TWater& tank, const TPickedHandle& picked, 
   return handles[static_cast<size_t>(((index + Sign(step)) % count + count) % count)];
 }
 
+TPickedHandle PickNextHandle(TWater& tank, const TPickedHandle& picked, int step) {
+  const TPickedHandle next = StepPickedHandle(tank, picked, step);
+  if (next.handle >= 0) SelectObject(tank, next.objectID);
+  return next;
+}
+
 std::optional<THandlePlace> PickedHandlePlace(const TWater& tank, const TPickedHandle& picked) {
-  const TRef<TBaseControl> object = ObjectOf(tank, picked.objectID);
+  const TRef<TBaseControl> object = ObjectWithID(tank, picked.objectID);
   if (!object) return std::nullopt;
   const std::vector<TPoint> cells = object->HandlePoints();
   if (picked.handle < 0 || picked.handle >= static_cast<int>(cells.size())) return std::nullopt;

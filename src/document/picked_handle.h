@@ -22,6 +22,9 @@ struct TPickedHandle {
 // (sources, media, tools), round from the end to the start. A pick that names no handle any more
 // starts afresh at the first (last) handle. None when no object of the tank has a handle.
 TPickedHandle StepPickedHandle(const TWater& tank, const TPickedHandle& picked, int step);
+// The step as the user takes it: the new pick's object is selected, as a press on the handle selects
+// it (a tool's panel comes up with it).
+TPickedHandle PickNextHandle(TWater& tank, const TPickedHandle& picked, int step);
 
 // Where the picked handle is now, or none when its object has gone or has no such handle any more.
 struct THandlePlace {
