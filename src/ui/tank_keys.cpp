@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "document/object_commands.h"
 #include "sim/base_control.h"
 #include "sim/resource_strings.h"
 #include "ui/reading_text.h"
@@ -61,46 +60,40 @@ bool TTankKeys::eventFilter(QObject*, QEvent* event) {
 void TTankKeys::Pick(int step) {
   const TRef<TWater> tank = links_.current();
   if (!tank) return;
-  picked_ = StepPickedHandle(*tank, picked_, step);
-  // Picking selects, as pressing on the handle would: a tool's panel comes up with it.
-  if (picked_.handle >= 0) SelectObject(*tank, picked_.objectID);
-  ShowPicked(true);
+  picked_ = PickNextHandle(*tank, picked_, step);
+  ShowPicked(PickedHandlePlace(*tank, picked_), true);
 }
 
 void TTankKeys::Nudge(int dx, int dy) {
   const TRef<TWater> tank = links_.current();
   if (!tank || !PickedHandlePlace(*tank, picked_)) return;
   NudgePickedHandle(*tank, picked_, dx, dy);
-  ShowPicked(true);
+  ShowPicked(PickedHandlePlace(*tank, picked_), true);
 }
 
 void TTankKeys::FollowFrame() {
   const TRef<TWater> tank = links_.current();
-  if (picked_.handle >= 0 && !(tank && PickedHandlePlace(*tank, picked_))) {
-    picked_ = {};
-    ShowPicked(true);
-  } else {
-    ShowPicked(false);
-  }
-}
-
-void TTankKeys::ShowPicked(bool announce) {
-  const TRef<TWater> tank = links_.current();
   const std::optional<THandlePlace> place = tank ? PickedHandlePlace(*tank, picked_) : std::nullopt;
-  box_.SetPickedPixel(place ? std::optional<QPoint>(QPoint(place->cell.x, tank->H() - 1 - place->cell.y))
-                            : std::nullopt);
-  if (announce) box_.setAccessibleName(place ? Announcement() : QtText(rs::TankName));
+  const bool gone = picked_.handle >= 0 && !place;
+  if (gone) picked_ = {};
+  ShowPicked(place, gone);
 }
 
-QString TTankKeys::Announcement() const {
-  const TRef<TWater> tank = links_.current();
-  const std::optional<THandlePlace> place = PickedHandlePlace(*tank, picked_);
+void TTankKeys::ShowPicked(const std::optional<THandlePlace>& place, bool announce) {
+  // The tank's objects share its grid: the object's height is the image's.
+  box_.SetPickedPixel(
+      place ? std::optional<QPoint>(QPoint(place->cell.x, place->object->H() - 1 - place->cell.y))
+            : std::nullopt);
+  if (announce) box_.setAccessibleName(place ? Announcement(*place) : QtText(rs::TankName));
+}
+
+QString TTankKeys::Announcement(const THandlePlace& place) const {
   return QtText(rs::PickedHandle)
-      .arg(NameWithReading(*place->object))
+      .arg(NameWithReading(*place.object))
       .arg(picked_.handle + 1)
-      .arg(place->count)
-      .arg(place->cell.x)
-      .arg(place->cell.y);
+      .arg(place.count)
+      .arg(place.cell.x)
+      .arg(place.cell.y);
 }
 
 }  // namespace wavora

@@ -35,9 +35,10 @@ class TTankKeys : public QObject {
  private:
   void Pick(int step);
   void Nudge(int dx, int dy);
-  // Shows the pick on the box; with announce, its accessible name tells it anew.
-  void ShowPicked(bool announce);
-  QString Announcement() const;
+  // Shows the pick, found at place (none: nothing picked), on the box; with announce, its accessible
+  // name tells it anew.
+  void ShowPicked(const std::optional<THandlePlace>& place, bool announce);
+  QString Announcement(const THandlePlace& place) const;
 
   TTankBox& box_;
   TLinks links_;
