@@ -123,11 +123,11 @@ QIcon HighContrastIcon(const QString& path) {
 }
 
 // An icon that paints in the colour scheme in use when it paints, so every button follows a switch to
-// or from high contrast without being given its glyph again.
+// or from high contrast without being given its glyph again. The high-contrast pictures are rendered
+// the first time they are asked for, so a run that never switches renders none.
 class TSchemeIconEngine : public QIconEngine {
  public:
-  TSchemeIconEngine(QIcon standard, QIcon highContrast)
-      : standard_(std::move(standard)), highContrast_(std::move(highContrast)) {}
+  explicit TSchemeIconEngine(QString path) : path_(std::move(path)), standard_(path_) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Current().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -138,13 +138,18 @@ class TSchemeIconEngine : public QIconEngine {
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
     return Current().actualSize(size, mode, state);
   }
-  QIconEngine* clone() const override { return new TSchemeIconEngine(standard_, highContrast_); }
+  QIconEngine* clone() const override { return new TSchemeIconEngine(*this); }
 
  private:
-  const QIcon& Current() const { return WidgetColours().highContrast ? highContrast_ : standard_; }
+  const QIcon& Current() {
+    if (!WidgetColours().highContrast) return standard_;
+    if (highContrast_.isNull()) highContrast_ = HighContrastIcon(path_);
+    return highContrast_;
+  }
 
+  QString path_;
   QIcon standard_;
-  QIcon highContrast_;
+  QIcon highContrast_;  // made on the first paint in high contrast
 };
 
 }  // namespace
@@ -152,10 +157,7 @@ class TSchemeIconEngine : public QIconEngine {
 // By index: asked for on every paint of a list item or an arrow.
 QIcon WavoraIcon(TIcon icon) {
   QIcon& kept = KeptUntilExit<std::array<QIcon, kIconCount>>()[static_cast<size_t>(icon)];
-  if (kept.isNull()) {
-    const QString path = IconPath(icon);
-    kept = QIcon(new TSchemeIconEngine(QIcon(path), HighContrastIcon(path)));
-  }
+  if (kept.isNull()) kept = QIcon(new TSchemeIconEngine(IconPath(icon)));
   return kept;
 }
 
