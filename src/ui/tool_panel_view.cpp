@@ -1,6 +1,5 @@
 #include "ui/tool_panel_view.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -20,6 +19,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/panel_style.h"
 #include "ui/reading_text.h"
+#include "widgets/accessible_factory.h"
 #include "widgets/qt_text.h"
 #include "widgets/widget_palette.h"
 
@@ -38,19 +38,10 @@ class TToolPanelAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* ToolPanelAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String(TToolPanelView::staticMetaObject.className())) return nullptr;
-  return new TToolPanelAccessible(static_cast<TToolPanelView*>(object));
-}
-
 }  // namespace
 
 TToolPanelView::TToolPanelView(TBaseCPFrame& model, QWidget* parent) : QWidget(parent), model_(model) {
-  static const bool readable = [] {
-    QAccessible::installFactory(ToolPanelAccessible);
-    return true;
-  }();
-  Q_UNUSED(readable);
+  InstallAccessible<TToolPanelView, TToolPanelAccessible>();
   setObjectName(QStringLiteral("TBaseCPFrame"));
   setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "widgets/accessible_factory.h"
 #include "widgets/icons.h"
 #include "widgets/widget_palette.h"
 
@@ -28,19 +29,6 @@ class TScrollerListAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* ScrollerListAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String(TScrollerList::staticMetaObject.className())) return nullptr;
-  return new TScrollerListAccessible(static_cast<TScrollerList*>(object));
-}
-
-void InstallAccessibleFactory() {
-  static const bool installed = [] {
-    QAccessible::installFactory(ScrollerListAccessible);
-    return true;
-  }();
-  Q_UNUSED(installed);
-}
-
 }  // namespace
 
 TScrollerList::TScrollerList(QWidget* parent) : QWidget(parent) {
@@ -50,7 +38,7 @@ TScrollerList::TScrollerList(QWidget* parent) : QWidget(parent) {
   repeatTimer_.setTimerType(Qt::PreciseTimer);
   connect(&repeatTimer_, &QTimer::timeout, this, &TScrollerList::RepeatTick);
   setFocusPolicy(Qt::TabFocus);
-  InstallAccessibleFactory();
+  InstallAccessible<TScrollerList, TScrollerListAccessible>();
 }
 
 int TScrollerList::AddItem(const QString& text, int id, int height) {
