@@ -20,8 +20,8 @@
 #include "ui/panel_style.h"
 #include "ui/reading_text.h"
 #include "widgets/accessible_factory.h"
+#include "widgets/focus_mark.h"
 #include "widgets/qt_text.h"
-#include "widgets/widget_palette.h"
 
 namespace wavora {
 
@@ -54,10 +54,7 @@ void TToolPanelView::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), kPanelBackground);
   const TFastDIB& picture = model_.BoxPicture();
   PaintDib(painter, QRect(boxLeft_, 0, picture.Width(), picture.Height()), picture);
-  if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-    painter.setPen(QPen(QColor(WidgetColours().focusMark), 2));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-  }
+  if (ShowsKeyboardFocus(*this)) PaintFocusFrame(painter, rect());
 }
 
 QString TToolPanelView::ReadingText() const {

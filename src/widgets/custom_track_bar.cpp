@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "widgets/focus_mark.h"
 #include "widgets/widget_palette.h"
 
 namespace wavora {
@@ -145,7 +146,7 @@ void TCustomTrackBar::paintEvent(QPaintEvent*) {
   } else if (isSliderDown()) {
     fill = QColor(WidgetColours().accentSoft);
     border = QColor(WidgetColours().accent);
-  } else if (underMouse() || (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))) {
+  } else if (underMouse() || ShowsKeyboardFocus(*this)) {
     border = QColor(WidgetColours().accent);
   }
   painter.setPen(QPen(border, 1.5));

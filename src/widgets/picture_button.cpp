@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/focus_mark.h"
 #include "widgets/widget_palette.h"
 
 namespace wavora {
@@ -64,9 +65,8 @@ QSize TPictureButton::sizeHint() const {
 }
 
 TPictureButton::TFaceState TPictureButton::FaceState() const {
-  // Focus shows only once the keyboard has moved it, not on the focus a window gives when it opens.
-  const bool keyboardFocus = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
-  return TFaceState{isEnabled(), isEnabled() && underMouse(), isDown(), isChecked(), keyboardFocus};
+  return TFaceState{isEnabled(), isEnabled() && underMouse(), isDown(), isChecked(),
+                    ShowsKeyboardFocus(*this)};
 }
 
 void TPictureButton::PaintContent(QPainter& painter, const QRect& rect, bool enabled) {

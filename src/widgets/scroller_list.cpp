@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "widgets/accessible_factory.h"
+#include "widgets/focus_mark.h"
 #include "widgets/icons.h"
 #include "widgets/widget_palette.h"
 
@@ -426,13 +427,9 @@ void TScrollerList::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing, false);
   }
 
-  if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-    // The keyboard's place: the chosen item, or the whole list when none is.
-    const QRect place = ValidIndex(selected_) ? ItemRect(selected_) : rect();
-    painter.setPen(QPen(QColor(WidgetColours().focusMark), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(place).adjusted(1, 1, -1, -1));
-  }
+  // The keyboard's place: the chosen item, or the whole list when none is.
+  if (ShowsKeyboardFocus(*this))
+    PaintFocusFrame(painter, ValidIndex(selected_) ? ItemRect(selected_) : rect());
 
   if (TopArrowVisible()) PaintArrow(painter, TArrow::Up);
   if (BottomArrowVisible()) PaintArrow(painter, TArrow::Down);
