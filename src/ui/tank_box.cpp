@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
-#include <functional>
 
 #include "ui/dib_image.h"
 #include "widgets/widget_palette.h"
@@ -50,7 +49,7 @@ void TTankBox::paintEvent(QPaintEvent*) {
   // Marks drawn twice, dark under bright, so that they show on light and dark water alike.
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);
-  const auto mark = [&painter](const std::function<void()>& draw) {
+  const auto mark = [&painter](const auto& draw) {
     painter.setPen(QPen(Qt::black, kMarkWidth + 2));
     draw();
     painter.setPen(QPen(QColor(WidgetColours().focusMark), kMarkWidth));

@@ -82,7 +82,8 @@ inline TItemColours ItemColours(bool selected, QColor selectedFace) {
   if (scheme.highContrast)
     return selected ? TItemColours{QColor(scheme.accent), Qt::black}
                     : TItemColours{QColor(scheme.listBackground), QColor(scheme.text)};
-  return selected ? TItemColours{selectedFace, Qt::white} : TItemColours{QColor(247, 247, 247), Qt::black};
+  return selected ? TItemColours{selectedFace, Qt::white}
+                  : TItemColours{QColor(scheme.listBackground), Qt::black};
 }
 
 namespace palette {

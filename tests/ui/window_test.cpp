@@ -965,9 +965,6 @@ class TWindowTest : public QObject {
     QCOMPARE(QtText(window_->Document().SlideName(0)), QStringLiteral("Empty Tank"));
   }
 
-  // A copied slide pastes as the last one; Paste is offered only for the slide format, and an
-  // unusable slide in that format gives its messages in order. Cut copies and deletes, never the last
-  // slide.
   // A lesson driven by keys alone: a medium's handle moved, another slide chosen, a ruler added from
   // the tool menu, its end moved and its length read as a screen reader reads it.
   void ALessonRunsFromTheKeyboardAlone() {
@@ -1077,6 +1074,9 @@ class TWindowTest : public QObject {
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
   }
 
+  // A copied slide pastes as the last one; Paste is offered only for the slide format, and an
+  // unusable slide in that format gives its messages in order. Cut copies and deletes, never the last
+  // slide.
   void CopyPasteAndCutOfSlides() {
     auto* paste = Control<QAction>("Paste1");
     window_->GetCurrentWater()->SetName("Ripples");
