@@ -21,7 +21,6 @@ class TTankBox : public QWidget {
 
   // The picked handle's pixel of the image, or none.
   void SetPickedPixel(std::optional<QPoint> pixel);
-  std::optional<QPoint> PickedPixel() const { return pickedPixel_; }
 
  signals:
   void BoxMouseDown(TMouseButton button, TShiftState shift, int x, int y);

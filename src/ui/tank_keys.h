@@ -24,7 +24,6 @@ class TTankKeys : public QObject {
   // box: the window's tank display, which this watches (not owned).
   TTankKeys(TTankBox& box, TLinks links);
 
-  TPickedHandle Picked() const { return picked_; }
   // Once a frame: the ring follows the handle, which the pointer or a panel may have moved, and goes
   // when its object has.
   void FollowFrame();
