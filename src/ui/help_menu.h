@@ -33,7 +33,11 @@ class THelpMenu : public QMenu {
   void ApplyCaptions();
   // The display shape with this tag (0 ... 3) is checked.
   void CheckDisplayShape(int tag);
-  void CheckHighContrast(bool on) { HighContrast1->setChecked(on); }
+  // Shows the setting in the menu without acting on it, as the window does itself.
+  void CheckHighContrast(bool on) {
+    const QSignalBlocker quiet(HighContrast1);
+    HighContrast1->setChecked(on);
+  }
   // Opens the help viewer at page ("name.html" or "name.html#section").
   void ShowHelp(const QString& page);
 
