@@ -26,7 +26,7 @@ void TCustomBitBtn::PaintFace(QPainter& painter, const QRectF& rect, const TFace
     fill = QColor(WidgetColours().accentSoft);
     border = QColor(WidgetColours().accentSoftBorder);
   } else if (state.hovered) {
-    fill = QColor(qRgb(246, 248, 252));
+    fill = QColor(WidgetColours().faceHover);
     border = QColor(WidgetColours().borderHover);
   }
   painter.setPen(QPen(border, 1));

@@ -19,6 +19,7 @@ struct TWidgetColours {
   QRgb hover;
   QRgb pressed;
   QRgb face;
+  QRgb faceHover;
   QRgb border;
   QRgb borderHover;
   QRgb groove;
@@ -31,41 +32,47 @@ struct TWidgetColours {
   bool highContrast;
 };
 
-inline constexpr TWidgetColours kStandardColours{qRgb(240, 240, 240),
-                                                 qRgb(247, 247, 247),
-                                                 qRgb(36, 41, 48),
-                                                 qRgb(150, 154, 160),
-                                                 qRgb(63, 116, 196),
-                                                 qRgb(214, 227, 246),
-                                                 qRgb(160, 186, 228),
-                                                 qRgba(0, 0, 0, 18),
-                                                 qRgba(0, 0, 0, 36),
-                                                 qRgb(252, 252, 252),
-                                                 qRgb(196, 199, 204),
-                                                 qRgb(150, 170, 205),
-                                                 qRgb(208, 211, 216),
-                                                 qRgb(160, 164, 170),
-                                                 qRgb(232, 234, 238),
-                                                 qRgb(255, 196, 0),
-                                                 false};
+inline constexpr TWidgetColours kStandardColours{
+    .window = qRgb(240, 240, 240),
+    .listBackground = qRgb(247, 247, 247),
+    .text = qRgb(36, 41, 48),
+    .textDisabled = qRgb(150, 154, 160),
+    .accent = qRgb(63, 116, 196),
+    .accentSoft = qRgb(214, 227, 246),
+    .accentSoftBorder = qRgb(160, 186, 228),
+    .hover = qRgba(0, 0, 0, 18),
+    .pressed = qRgba(0, 0, 0, 36),
+    .face = qRgb(252, 252, 252),
+    .faceHover = qRgb(246, 248, 252),
+    .border = qRgb(196, 199, 204),
+    .borderHover = qRgb(150, 170, 205),
+    .groove = qRgb(208, 211, 216),
+    .tick = qRgb(160, 164, 170),
+    .arrowBar = qRgb(232, 234, 238),
+    .focusMark = qRgb(255, 196, 0),
+    .highContrast = false,
+};
 
-inline constexpr TWidgetColours kHighContrastColours{qRgb(0, 0, 0),
-                                                     qRgb(0, 0, 0),
-                                                     qRgb(255, 255, 255),
-                                                     qRgb(170, 170, 170),
-                                                     qRgb(255, 255, 0),
-                                                     qRgb(0, 0, 140),
-                                                     qRgb(255, 255, 0),
-                                                     qRgba(255, 255, 255, 60),
-                                                     qRgba(255, 255, 255, 100),
-                                                     qRgb(0, 0, 0),
-                                                     qRgb(255, 255, 255),
-                                                     qRgb(255, 255, 0),
-                                                     qRgb(140, 140, 140),
-                                                     qRgb(255, 255, 255),
-                                                     qRgb(40, 40, 40),
-                                                     qRgb(0, 255, 255),
-                                                     true};
+inline constexpr TWidgetColours kHighContrastColours{
+    .window = qRgb(0, 0, 0),
+    .listBackground = qRgb(0, 0, 0),
+    .text = qRgb(255, 255, 255),
+    .textDisabled = qRgb(170, 170, 170),
+    .accent = qRgb(255, 255, 0),
+    .accentSoft = qRgb(0, 0, 140),
+    .accentSoftBorder = qRgb(255, 255, 0),
+    .hover = qRgba(255, 255, 255, 60),
+    .pressed = qRgba(255, 255, 255, 100),
+    .face = qRgb(0, 0, 0),
+    .faceHover = qRgb(0, 0, 0),
+    .border = qRgb(255, 255, 255),
+    .borderHover = qRgb(255, 255, 0),
+    .groove = qRgb(140, 140, 140),
+    .tick = qRgb(255, 255, 255),
+    .arrowBar = qRgb(40, 40, 40),
+    .focusMark = qRgb(0, 255, 255),
+    .highContrast = true,
+};
 
 // The scheme the controls paint with now; the window switches it and repaints.
 const TWidgetColours& WidgetColours();

@@ -2,9 +2,11 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
+#include <cmath>
 
 #include "widgets/custom_speed_button.h"
 #include "widgets/icons.h"
+#include "widgets/widget_palette.h"
 
 namespace wavora {
 
@@ -65,6 +67,17 @@ class TButtonsAndIconsTest : public QObject {
     const QIcon glyph = WavoraIcon(TIcon::SnapToGrid);
     QCOMPARE(face(glyph, 50), face(QIcon(), 50));
     QVERIFY(face(glyph, 90) != face(QIcon(), 90));
+  }
+
+  // The caption's ink stands out on every face a control takes, in either scheme: a light face under
+  // the white high-contrast ink would hide the caption.
+  void CaptionsStandOutOnEveryFaceInBothSchemes() {
+    const auto lightness = [](QRgb colour) { return QColor(colour).lightnessF(); };
+    for (const TWidgetColours* scheme : {&kStandardColours, &kHighContrastColours}) {
+      for (const QRgb face :
+           {scheme->window, scheme->listBackground, scheme->face, scheme->faceHover, scheme->accentSoft})
+        QVERIFY(std::abs(lightness(scheme->text) - lightness(face)) > 0.5);
+    }
   }
 
   void EveryIconIsCompiledInAndDrawsSomething() {
